@@ -1,0 +1,31 @@
+// The subcommands of morvit-cli; each receives the arguments after its name.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+#include "cli/cli.h"
+#include "term/compiler.h"
+#include "term/var_table.h"
+
+struct TCliCommand {
+  const char* Name;
+  const char* Usage;  // the argument synopsis after the name
+  const char* Help;   // one or more lines describing it
+  int (*Run)(const TCliArgs& args, std::ostream& out, std::ostream& err);
+};
+
+int CliParse(const TCliArgs& args, std::ostream& out, std::ostream& err);
+int CliEval(const TCliArgs& args, std::ostream& out, std::ostream& err);
+int CliDiff(const TCliArgs& args, std::ostream& out, std::ostream& err);
+int CliIntegrate(const TCliArgs& args, std::ostream& out, std::ostream& err);
+
+// The compiled tree in prefix form: (+ L R), (sin R), (lg L R), _ for null.
+std::string PrefixForm(const TTermElement* node);
+
+// Builds a variable table from NAME=VALUE assignments; VALUE is a term
+// without variables. False (with a message on err) for a malformed one.
+bool ReadAssignments(const TCliArgs& args, size_t first, TVarTable& table, std::ostream& err);
+
+// Prints the usage of one subcommand (or all when name is empty).
+void PrintUsage(std::ostream& stream, const std::string& name);

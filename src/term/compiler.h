@@ -1,0 +1,82 @@
+// The term compiler: term text in, a binary tree of TTermElement out.
+//
+// The compiler does not parse by a grammar: it finds the operator or function
+// of lowest priority in the text (FindSplit), makes it the root and compiles
+// the text on either side of it. Brackets never become nodes; they only raise
+// the priority of what they enclose and are stripped from the leaves.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "term/complex.h"
+
+// Operation codes of a node.
+enum TOperation : uint8_t {
+  opLeaf = 0,
+  opAdd = 1, opSub = 2, opMul = 3, opDiv = 4, opPower = 5,
+  opSqrt = 6, opExp = 7, opLn = 8, opLog = 9, opLg = 10,
+  opSin = 11, opCos = 12, opTan = 13, opCot = 14,
+  opRe = 15, opIm = 16, opAbs = 17, opArg = 18,
+  opArcSin = 19, opArcCos = 20, opArcTan = 21, opArcCot = 22,
+  opSinh = 23, opCosh = 24, opTanh = 25, opCoth = 26,
+  opArSinh = 27, opArCosh = 28, opArTanh = 29, opArCoth = 30,
+  opHeaviside = 31,
+};
+
+struct TTermElement;
+// A compiled term owns its whole tree; releasing the root releases it all.
+using TTerm = std::unique_ptr<TTermElement>;
+
+struct TTermElement {
+  TTerm Left;   // left operand; the base of lg; null for functions and leaves
+  TTerm Right;  // right operand; the argument of a function; null for leaves
+  bool IsVariable = false;
+  TComplex Value;    // a constant leaf's value
+  std::string Name;  // a variable leaf's name, exactly as written
+  uint8_t Operation = opLeaf;
+
+  TTermElement() = default;
+  TTermElement(const TTermElement&) = delete;
+  TTermElement& operator=(const TTermElement&) = delete;
+  // Trees are never deeper than MaxTermDepth, so releasing them recursively
+  // stays well within the stack.
+  ~TTermElement() = default;
+};
+
+// Hostile input must not exhaust the stack or the time: a term whose tree
+// would be deeper than this many levels (brackets, functions and chained
+// operators alike) or whose text is longer than MaxTermLength is invalid.
+inline constexpr int MaxTermDepth = 1000;
+inline constexpr size_t MaxTermLength = 65535;
+
+// Compiles text; returns the success flag. The tree is returned also when the
+// flag is false (null or partial); a caller that needs a correct term checks
+// the flag.
+bool CompileTerm(std::string_view text, TTerm& tree);
+
+// Recursive step of CompileTerm; clears ok on any defect, never sets it.
+TTerm BuildTerm(std::string_view text, bool& ok);
+
+// 1-based position of the root operator or function name; 0 for a leaf.
+size_t FindSplit(std::string_view text);
+
+// Same non-zero length, and equal characters or the two cases of one ASCII letter.
+bool NameMatches(std::string_view a, std::string_view b);
+
+// True when every character is "(" (also for the empty text).
+bool OnlyOpenBrackets(std::string_view text);
+
+// Converts a plain number text: optional blanks, optional sign, digits with an
+// optional "." and fraction digits (at least one digit or the point), an
+// optional exponent of E or e with optional sign and digits, optional blanks.
+// "." is the decimal point whatever the locale. False when the text is not
+// such a number or lies beyond the extended range; the value may still lie
+// beyond the double range, which the caller decides on.
+bool TextToReal(std::string_view text, Real& value);
+
+// True when value fits a double (magnitude at most the largest double).
+bool FitsDouble(Real value);

@@ -1,0 +1,117 @@
+#include "term/evaluator.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+bool Invalid(TComplex& v) {
+  v = {};
+  return false;
+}
+
+// A result is valid only when its operation succeeded and it stayed within
+// the double range; otherwise it is 0.
+bool Result(bool ok, TComplex& v) {
+  if (ok && IsFinite(v)) return true;
+  return Invalid(v);
+}
+
+bool ApplyFunction(uint8_t operation, TComplex a, TComplex& v) {
+  switch (operation) {
+    case opSqrt: return CPower(a, TComplex{0.5, 0}, v);
+    case opExp: return CExp(a, v);
+    case opLn: return CLn(a, v);
+    case opLog: {
+      TComplex l;
+      if (!CLn(a, l)) return Invalid(v);
+      return CDiv(l, TComplex{static_cast<double>(std::log(10.0L)), 0}, v);
+    }
+    case opSin: return CSin(a, v);
+    case opCos: return CCos(a, v);
+    case opTan: return CTan(a, v);
+    case opCot: return CCot(a, v);
+    case opArcSin: return CArcSin(a, v);
+    case opArcCos: return CArcCos(a, v);
+    case opArcTan: return CArcTan(a, v);
+    case opArcCot: return CArcCot(a, v);
+    case opSinh: return CSinh(a, v);
+    case opCosh: return CCosh(a, v);
+    case opTanh: return CTanh(a, v);
+    case opCoth: return CCoth(a, v);
+    case opArSinh: return CArSinh(a, v);
+    case opArCosh: return CArCosh(a, v);
+    case opArTanh: return CArTanh(a, v);
+    case opArCoth: return CArCoth(a, v);
+    case opHeaviside: return CHeaviside(a, v);
+    default: return Invalid(v);
+  }
+}
+
+}  // namespace
+
+bool EvaluateTerm(const TTermElement* node, const TVarTable& table, TComplex& v) {
+  if (node == nullptr) return Invalid(v);
+  const uint8_t operation = node->Operation;
+  if (operation == opLeaf) {
+    if (!node->IsVariable) {
+      v = node->Value;
+      return true;
+    }
+    const int k = FindVariable(table, node->Name);
+    if (k < 0 || static_cast<size_t>(k) >= table.Actual.size()) return Invalid(v);
+    v = table.Actual[static_cast<size_t>(k)];
+    return Result(true, v);
+  }
+  if (operation == opLg) {
+    // The logarithm of the argument over the logarithm of the base: base 1
+    // and base 0 are invalid.
+    TComplex b, a, lb, la;
+    if (!EvaluateTerm(node->Left.get(), table, b) || !CLn(b, lb)) return Invalid(v);
+    if (!EvaluateTerm(node->Right.get(), table, a) || !CLn(a, la)) return Invalid(v);
+    return Result(CDiv(la, lb, v), v);
+  }
+  if (operation <= opPower) {
+    TComplex a, b;
+    if (!EvaluateTerm(node->Left.get(), table, a)) return Invalid(v);
+    if (!EvaluateTerm(node->Right.get(), table, b)) return Invalid(v);
+    switch (operation) {
+      case opAdd: v = {static_cast<double>(Real(a.Re) + b.Re), static_cast<double>(Real(a.Im) + b.Im)}; return Result(true, v);
+      case opSub: v = {static_cast<double>(Real(a.Re) - b.Re), static_cast<double>(Real(a.Im) - b.Im)}; return Result(true, v);
+      case opMul: return Result(CMul(a, b, v), v);
+      case opDiv: return Result(CDiv(a, b, v), v);
+      default: return Result(CPower(a, b, v), v);
+    }
+  }
+  TComplex a;
+  const bool argumentValid = EvaluateTerm(node->Right.get(), table, a);
+  switch (operation) {
+    // Real part, imaginary part, modulus and argument pass the argument's
+    // validity on: re(1/0) is invalid although a value is computed.
+    case opRe: v = {a.Re, 0}; return Result(argumentValid, v);
+    case opIm: v = {a.Im, 0}; return Result(argumentValid, v);
+    case opAbs: v = {static_cast<double>(CAbs(a)), 0}; return Result(argumentValid, v);
+    case opArg: v = {static_cast<double>(CArg(a)), 0}; return Result(argumentValid, v);
+    default: break;
+  }
+  if (!argumentValid) return Invalid(v);
+  return Result(ApplyFunction(operation, a, v), v);
+}
+
+void FreeTerm(TTerm& tree) { tree.reset(); }
+
+void CollectVariables(const TTermElement* node, TStringArray& names) {
+  if (node == nullptr) return;
+  if (node->Operation != opLeaf) {
+    CollectVariables(node->Left.get(), names);
+    CollectVariables(node->Right.get(), names);
+  } else if (node->IsVariable && std::find(names.begin(), names.end(), node->Name) == names.end()) {
+    names.push_back(node->Name);
+  }
+}
+
+bool UsesVariable(const TTermElement* node, const std::string& name) {
+  if (node == nullptr) return false;
+  if (node->Operation == opLeaf) return node->IsVariable && node->Name == name;
+  return UsesVariable(node->Left.get(), name) || UsesVariable(node->Right.get(), name);
+}

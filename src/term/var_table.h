@@ -1,0 +1,46 @@
+// The variable table: named complex variables with a minimum, a maximum and
+// an actual value. Names are compared exactly (case-sensitive). Rows stay in
+// insertion order; the document reader may fill the arrays directly, so the
+// operations below also define what happens with duplicate names.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "term/complex.h"
+
+using TStringArray = std::vector<std::string>;
+
+struct TVarTable {
+  TStringArray Names;
+  std::vector<TComplex> Minimum;
+  std::vector<TComplex> Maximum;
+  std::vector<TComplex> Actual;  // the value the evaluator uses
+
+  int Count() const { return static_cast<int>(Names.size()); }
+};
+
+// Writes the three values into every row with that name, or appends a row when
+// there is none. Returns true when a row existed; an empty name does nothing.
+bool SetVariable(TVarTable& table, const std::string& name, TComplex minimum, TComplex maximum,
+                 TComplex actual);
+
+// Outputs start at 0; every matching row is copied in turn, so the last one
+// wins. False for an empty name or a name the table does not hold.
+bool GetVariable(const TVarTable& table, const std::string& name, TComplex& minimum,
+                 TComplex& maximum, TComplex& actual);
+
+// Removes the first row with that name; true when a row was removed.
+bool DeleteVariable(TVarTable& table, const std::string& name);
+
+void ClearVarTable(TVarTable& table);
+void CopyVarTable(const TVarTable& source, TVarTable& destination);
+
+// Index of the row whose actual value a variable of this name reads (the last
+// match), or -1.
+int FindVariable(const TVarTable& table, std::string_view name);
+
+double MinReal(double a, double b);
+double MaxReal(double a, double b);
