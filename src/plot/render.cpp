@@ -18,6 +18,16 @@ constexpr std::int32_t Black = 0;
 // beyond it; a zoomed-in picture legitimately reaches a few hundred thousand.
 constexpr double PixelLimit = 4194304.0;  // 2^22
 
+// Rounds to the nearest integer, halves to the even neighbour, as nearbyint
+// does in the default rounding mode, without a library call per vertex:
+// adding 1.5 * 2^52 leaves no bits below the unit, so the addition itself
+// rounds.
+double RoundHalfEven(double v) {
+  constexpr double Shifter = 6755399441055744.0;  // 1.5 * 2^52
+  if (std::fabs(v) < 2251799813685248.0) return (v + Shifter) - Shifter;  // below 2^51
+  return std::nearbyint(v);
+}
+
 bool IsFinite(const TPoint3D& p) {
   return std::isfinite(p.X) && std::isfinite(p.Y) && std::isfinite(p.Z);
 }
@@ -77,7 +87,7 @@ bool WithinLimit(const TPixelPosition& p) {
 }
 
 TCanvasPoint ToCanvas(double x, double y) {
-  return {static_cast<std::int32_t>(std::nearbyint(x)), static_cast<std::int32_t>(std::nearbyint(y))};
+  return {static_cast<std::int32_t>(RoundHalfEven(x)), static_cast<std::int32_t>(RoundHalfEven(y))};
 }
 
 // Cuts the line a-b to the square of PixelLimit (Liang-Barsky); false when
@@ -183,7 +193,7 @@ void PaintQuad(Canvas& canvas, const std::array<TPixelPosition, 4>& corners) {
 std::int32_t HorizontalOffset(std::int8_t dirX, std::int32_t width) {
   switch (dirX) {
     case 1: return 10;
-    case 0: return -static_cast<std::int32_t>(std::nearbyint(width / 2.0));
+    case 0: return -static_cast<std::int32_t>(RoundHalfEven(width / 2.0));
     case -1: return -width - 10;
     default: return 0;
   }
@@ -192,7 +202,7 @@ std::int32_t HorizontalOffset(std::int8_t dirX, std::int32_t width) {
 std::int32_t VerticalOffset(std::int8_t dirY, std::int32_t height) {
   switch (dirY) {
     case -1: return 10;
-    case 0: return -static_cast<std::int32_t>(std::nearbyint(height / 2.0));
+    case 0: return -static_cast<std::int32_t>(RoundHalfEven(height / 2.0));
     case 1: return -height - 10;
     default: return 0;
   }
@@ -295,12 +305,12 @@ double EyeDistance(const TObject3D& scene, std::int32_t Distance) {
 
 TPixelPosition ProjectVertex(const TGraphic3D& graphic, const TPoint3D& vertex, bool projected,
                              double D) {
-  if (!projected) return {std::nearbyint(vertex.X), std::nearbyint(vertex.Y)};
+  if (!projected) return {RoundHalfEven(vertex.X), RoundHalfEven(vertex.Y)};
   if (D > 0) {
-    return {graphic.CenterX + std::nearbyint(vertex.X * D / (D - vertex.Z)),
-            graphic.CenterY + std::nearbyint(-vertex.Y * D / (D - vertex.Z))};
+    return {graphic.CenterX + RoundHalfEven(vertex.X * D / (D - vertex.Z)),
+            graphic.CenterY + RoundHalfEven(-vertex.Y * D / (D - vertex.Z))};
   }
-  return {graphic.CenterX + std::nearbyint(vertex.X), graphic.CenterY + std::nearbyint(-vertex.Y)};
+  return {graphic.CenterX + RoundHalfEven(vertex.X), graphic.CenterY + RoundHalfEven(-vertex.Y)};
 }
 
 void DrawObject(TGraphic3D& graphic, Canvas& canvas, TObject3D& scene, std::int32_t A1,

@@ -237,6 +237,9 @@ TEST(Render, ProjectVertex) {
       {{100, 100, 250}, true, 500, 300, -150},
       {{100, 100, -500}, true, 500, 150, 0},
       {{-0.5, 0.5, 0}, false, 0, 0, 0},
+      {{-1.5, 4.5, 0}, false, 0, -2, 4},
+      // Beyond 2^51 halves are still rounded to even, beyond 2^52 all are whole.
+      {{-2251799813685248.5, 4503599627370497, 0}, false, 0, -2251799813685248, 4503599627370497},
   };
   Fixture f;
   for (const Row& row : rows) {
