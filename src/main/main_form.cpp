@@ -20,7 +20,7 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <clocale>
-#include <fstream>
+#include <filesystem>
 
 #include "document/reader.h"
 #include "forms/view_control.h"
@@ -118,7 +118,7 @@ void TMainForm::BuildMenusAndToolBar() {
   tools->setObjectName("ToolBar");
   tools->setMovable(false);
   tools->setIconSize(QSize(18, 18));
-  auto command = [this](QMenu* menu, const QString& text, const QString& hint, TToolIcon icon,
+  auto command = [this, tools](QMenu* menu, const QString& text, const QString& hint, TToolIcon icon,
                         bool onToolBar, auto handler) {
     QAction* action = menu->addAction(ToolIcon(icon), text);
     action->setToolTip(hint);
@@ -287,13 +287,13 @@ void TMainForm::ShowScene(const TObject3D& scene, bool sort) {
   // The yield may have handled events that replaced the document.
   display = Current();
   if (display != nullptr) {
-    ClearObject(ViewScene);
-    CopyObject(scene, ViewScene);
     const TViewStatus status = ViewStatus(*display);
     lAlpha_->setText(QString::fromStdString(status.Alpha));
     lBeta_->setText(QString::fromStdString(status.Beta));
     lZoom_->setText(QString::fromStdString(status.Zoom));
-    DrawPicture(graphic_, *canvas_, *display, ViewScene, sort);
+    // DrawPicture copies the scene into ViewScene before transforming it, so
+    // PlotScene itself never moves.
+    DrawPicture(graphic_, *canvas_, *display, scene, sort, ViewScene);
     iDrawArea_->update();
   }
   lBusy_->setText("");
@@ -302,8 +302,8 @@ void TMainForm::ShowScene(const TObject3D& scene, bool sort) {
 
 void TMainForm::OpenFile(const QString& path, bool duringStartup) {
   std::setlocale(LC_NUMERIC, "C");
-  std::ifstream in(QFile::encodeName(path).toStdString(), std::ios::binary);
-  if (!ReadDocument(in, in.is_open(), document_)) ShowError(prompts_, "Invalid file.");
+  const std::filesystem::path file(QFile::encodeName(path).toStdString());
+  if (!OpenDocument(file, document_, Table)) ShowError(prompts_, std::string(InvalidFileMessage));
   if (dialogs_) dialogs_->DocumentReplaced();
   rebuildingTabs_ = true;
   tabControl_->setCurrentIndex(tabControl_->count() > 0 ? 0 : -1);

@@ -99,6 +99,7 @@ class TMainForm final : public QMainWindow, public TDialogHost {
   QDialog* about_ = nullptr;
 
   TDocument document_;
+  TStringGrid Table;  // the data table as evaluated when the document was read
   TObject3D PlotScene;
   TObject3D ViewScene;
   TObject3D PreviewScene;
