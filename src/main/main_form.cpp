@@ -15,6 +15,7 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -246,7 +247,9 @@ void TMainForm::Refresh() {
 
   if (FirstShow) {
     FirstShow = false;
-    if (splash_ != nullptr) splash_->exec();
+    // Shown once the window has painted itself, so the splash stands in front
+    // of the finished picture rather than of an empty screen.
+    if (splash_ != nullptr) QTimer::singleShot(0, splash_, [splash = splash_] { splash->exec(); });
   }
 }
 
