@@ -1,0 +1,141 @@
+// The document: displays, graphs, diagrams, the diagram data table and the
+// variable table, with the whole-document operations. Plain data; nothing here
+// draws or talks to the user.
+//
+// Colours are int32 values packing red + 256 * green + 65536 * blue (so
+// 0xFF0000 is pure blue). Axes are numbered 1 (X), 2 (Y), 3 (Z).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "document/string_grid.h"
+#include "term/var_table.h"
+
+// A default-constructed TGraph is a new graph as the graph input dialog makes
+// it. The document reader starts from BlankGraph() instead.
+struct TGraph {
+  std::string Term1;  // axis 1 (X); an empty term counts as "0"
+  std::string Term2;  // axis 2 (Y)
+  std::string Term3;  // axis 3 (Z), used only in a 3D display
+  int32_t Color1 = 0xFF0000;
+  int32_t Color2 = 0xFF0000;
+
+  bool operator==(const TGraph&) const = default;
+};
+
+// A default-constructed TDiagram is a new diagram as the diagram data editor
+// makes it. Columns are data-table column numbers (1 to column count - 1); an
+// error column below 1 or past the last column means no error bar.
+struct TDiagram {
+  int32_t Column1 = 1;
+  int32_t Column2 = 1;
+  int32_t Column3 = 1;
+  int32_t ErrorHigh1 = 0;  // upward deviation column ("High:")
+  int32_t ErrorLow1 = 0;   // downward deviation column ("Low:")
+  int32_t ErrorHigh2 = 0;
+  int32_t ErrorLow2 = 0;
+  int32_t ErrorHigh3 = 0;
+  int32_t ErrorLow3 = 0;
+  double Constant1 = 0.0;  // value of every point on axis 1 unless UseColumn1
+  double Constant2 = 0.0;
+  double Constant3 = 0.0;
+  bool UseColumn1 = false;
+  bool UseColumn2 = false;
+  bool UseColumn3 = false;
+  bool ShowPoints = true;
+  bool ConnectPoints = true;
+  std::string Description;
+  int32_t Color1 = 0xFF0000;  // markers, lines and error bars
+  int32_t Color2 = 0xFF0000;  // kept and stored, never shown
+
+  bool operator==(const TDiagram&) const = default;
+};
+
+// One display (coordinate system, one tab). A default-constructed record holds
+// exactly what SetDisplayDefaults stores. While LogN is true, MinN, MaxN and
+// OriginN are exponents to the base MajorIntervalN, not values.
+struct TCoordinateSystem {
+  double Origin1 = -10.0;  // the plotting driver sets it to Min1 at every drawing
+  double Origin2 = -10.0;
+  double Origin3 = -10.0;
+  double Min1 = -10.0;
+  double Max1 = 10.0;
+  double Min2 = -10.0;
+  double Max2 = 10.0;
+  double Min3 = -10.0;
+  double Max3 = 10.0;
+  double Shift1 = 0.0;  // view translation in model units, added before scaling
+  double Shift2 = 0.0;
+  double Shift3 = 0.0;
+  double Zoom1 = 1.0;
+  double Zoom2 = 1.0;
+  double Zoom3 = 1.0;
+  int32_t Alpha = 0;  // rotation angles in whole degrees
+  int32_t Beta = 0;
+  int32_t Gamma = 0;
+  int32_t Perspective = 500;  // eye distance; 0 or below means parallel projection
+  int32_t Resolution = 100;   // sample points per direction
+  std::vector<uint16_t> GraphIndices;    // positions in Graphs, in drawing order
+  std::vector<uint16_t> DiagramIndices;  // positions in Diagrams
+  bool ThreeAxes = false;
+  bool Log1 = false;
+  bool Log2 = false;
+  bool Log3 = false;
+  bool Markings1 = true;
+  bool Markings2 = true;
+  bool Markings3 = true;
+  bool ForceEqualScale = false;
+  double MajorInterval1 = 10.0;  // on a logarithmic axis: the base
+  double MajorInterval2 = 10.0;
+  double MajorInterval3 = 10.0;
+  double MinorInterval1 = 2.0;
+  double MinorInterval2 = 2.0;
+  double MinorInterval3 = 2.0;
+  uint8_t DisplayStyle = 1;  // DisplayStyleWireframe, DisplayStyleSolid, DisplayStylePoints
+  uint8_t AxisStyle = 1;     // AxisStyleMarkings, AxisStyleRaster, AxisStyleAxesOnly
+  std::string Label1 = "x";
+  std::string Label2 = "y";
+  std::string Label3 = "z";
+  int32_t AxisColor = 0x00FF00;
+
+  bool operator==(const TCoordinateSystem&) const = default;
+};
+
+inline constexpr uint8_t DisplayStyleWireframe = 0;
+inline constexpr uint8_t DisplayStyleSolid = 1;
+inline constexpr uint8_t DisplayStylePoints = 2;
+inline constexpr uint8_t AxisStyleMarkings = 0;
+inline constexpr uint8_t AxisStyleRaster = 1;
+inline constexpr uint8_t AxisStyleAxesOnly = 2;
+
+// The one document of the process, owned by the main window.
+struct TDocument {
+  std::vector<TCoordinateSystem> Displays;  // element i is the tab "Display<i+1>"
+  std::vector<TGraph> Graphs;
+  std::vector<TDiagram> Diagrams;
+  TStringGrid HiddenTable;  // the diagram data as typed (raw texts)
+  TVarTable VarTable;
+};
+using Document = TDocument;
+
+// Records with every field zero, false or empty: what the reader fills.
+TGraph BlankGraph();
+TDiagram BlankDiagram();
+TCoordinateSystem BlankDisplay();
+
+// Stores every field's default (ranges first, origins from the minimums,
+// shifts from the ranges); empties both index lists.
+void SetDisplayDefaults(TCoordinateSystem& display);
+
+// Start-up: one default display, no graphs or diagrams, an empty variable
+// table and a 2 by 2 data table of empty cells.
+void CreateDocument(TDocument& document);
+
+// "New document", in the order the specification gives: index lists, table
+// cells and size, lists and variables, then the defaults of the one display.
+void ResetDocument(TDocument& document);
+
+// Closing: index lists, then all lists, then the variable table.
+void ReleaseDocument(TDocument& document);
