@@ -286,7 +286,9 @@ QWidget* TfDiagramInput::BuildDiagramPanel() {
     eErrorMax_[a]->setFixedWidth(60);
     grid->addWidget(eErrorMax_[a], row++, 4);
 
-    connect(rgAxis_[a], &QButtonGroup::idClicked, this, [this, a](int choice) {
+    // Toggled rather than clicked: arrow keys move the choice too.
+    connect(rgAxis_[a], &QButtonGroup::idToggled, this, [this, a](int choice, bool checked) {
+      if (quiet_ || !checked) return;
       form_.rgAxis[a] = choice;
       form_.rgAxisClick(static_cast<int>(a) + 1);
       ShowAxisLabels();
@@ -488,8 +490,23 @@ void TfDiagramInput::pColor2Click() {
   pColor2_->SetColor(form_.pColor2);
 }
 
+// The form follows the fields through their edit signals; reading them once
+// more before the store step also catches changes that send none.
+void TfDiagramInput::ReadDiagramFields() {
+  form_.eDescription = Std(eDescription_->text());
+  for (size_t a = 0; a < 3; ++a) {
+    if (rgAxis_[a]->checkedId() >= 0) form_.rgAxis[a] = rgAxis_[a]->checkedId();
+    form_.eAxis[a] = Std(eAxis_[a]->text());
+    form_.eErrorMin[a] = Std(eErrorMin_[a]->text());
+    form_.eErrorMax[a] = Std(eErrorMax_[a]->text());
+  }
+  form_.cbShowPoints = cbShowPoints_->isChecked();
+  form_.cbConnectPoints = cbConnectPoints_->isChecked();
+}
+
 void TfDiagramInput::TabControlChange(int index) {
   if (quiet_) return;
+  ReadDiagramFields();
   if (!form_.TabControlChanging()) {
     // Refused: the tab the user left stays selected, with its texts as typed.
     ShowTabs();
@@ -501,6 +518,7 @@ void TfDiagramInput::TabControlChange(int index) {
 }
 
 void TfDiagramInput::bOkClick() {
+  ReadDiagramFields();
   if (form_.bOkClick()) accept();
 }
 

@@ -70,6 +70,7 @@ class TfDiagramInput : public QDialog {
   void ShowTabs();
   void ShowDiagramFields();
   void ShowAxisLabels();
+  void ReadDiagramFields();
   void AfterToolButton(bool sizeChanged);
 
   TDiagramInputForm form_;
