@@ -1,0 +1,61 @@
+// The graph input dialog: one tab per graph with its three terms and two
+// colours, bound to TGraphInputForm. Modeless and kept above the main window.
+#pragma once
+
+#include <QDialog>
+
+#include "document/document.h"
+#include "forms/graph_input_form.h"
+#include "ports/dialog_host.h"
+#include "ports/prompts.h"
+
+class QComboBox;
+class QPushButton;
+class QTabBar;
+class QToolButton;
+class TColorSwatch;
+
+class TfGraphInput : public QDialog {
+  Q_OBJECT
+
+ public:
+  TfGraphInput(TDocument& document, Prompts& prompts, TDialogHost& host, QWidget* parent = nullptr);
+
+  // "Edit graphs": opens the dialog with fresh working copies, or only brings
+  // it to the front when it is open already.
+  void ShowModeless();
+
+  // New or Open replaced the document: an open dialog takes its working
+  // copies afresh from the new document (what was typed is dropped), so OK
+  // never writes the old document's shape back.
+  void DocumentReplaced();
+
+  // Closing by Cancel, Esc or the close box drops the working copies.
+  void reject() override;
+
+ private slots:
+  void TabControlChanged(int index);
+  void pColor1Click();
+  void pColor2Click();
+  void bVarTableClick();
+  void bOkClick();
+  void bCancelClick();
+
+ private:
+  void FormShow();
+  void ControlsToFields();
+  void FieldsToControls();
+  void TermListToControls();
+
+  TGraphInputForm form_;
+  QWidget* TabArea = nullptr;  // the tab strip with everything on it
+  QTabBar* TabControl = nullptr;
+  QComboBox* cbZ = nullptr;
+  QComboBox* cbY = nullptr;
+  QComboBox* cbX = nullptr;
+  TColorSwatch* pColor1 = nullptr;
+  TColorSwatch* pColor2 = nullptr;
+  QToolButton* bVarTable = nullptr;
+  QPushButton* bOk = nullptr;
+  QPushButton* bCancel = nullptr;
+};
