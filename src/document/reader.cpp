@@ -39,10 +39,14 @@ class TByteSource {
  private:
   // Called only when the window is used up.
   bool Refill() {
+    // A truncated file reads on at its end with zeros and empty texts: every
+    // one of those reads comes here, and must not ask the stream again.
+    if (ended_) return false;
     consumed_ += static_cast<uint64_t>(end_ - begin_);
     begin_ = next_ = end_ = nullptr;
     if (consumed_ >= MaxFileBytes) {
       tooLarge_ = MoreAvailable();
+      ended_ = true;
       return false;
     }
     const size_t wanted = static_cast<size_t>(
@@ -60,7 +64,8 @@ class TByteSource {
       end_ = begin_ + window.size();
     }
     next_ = begin_;
-    return next_ != end_;
+    ended_ = next_ == end_;
+    return !ended_;
   }
 
   bool MoreAvailable() {
@@ -77,6 +82,7 @@ class TByteSource {
   const char* end_ = nullptr;
   uint64_t consumed_ = 0;  // bytes of the windows before the current one
   bool tooLarge_ = false;
+  bool ended_ = false;
 };
 
 // The three kinds of value. Each read takes its whole line, line end

@@ -1,0 +1,96 @@
+// The diagram data editor window: binds the grid, the cell field, the tool
+// buttons and the diagram tabs to TDiagramInputForm, which holds the logic.
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "forms/diagram_input_form.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabBar;
+class QTableView;
+class QToolButton;
+class TColorSwatch;
+class TDataTableModel;
+
+class TfDiagramInput : public QDialog {
+  Q_OBJECT
+
+ public:
+  TfDiagramInput(TDocument& document, Prompts& prompts, TDialogHost& host, QWidget* parent);
+  ~TfDiagramInput() override;
+
+  // Loads the editor afresh from the document, shows it modally and returns
+  // the dialog's result once it has closed.
+  int Execute();
+
+  // Opening without the modal loop, for Execute and for tests that drive the
+  // shown window themselves.
+  void FormShow();
+
+  TDiagramInputForm& Form() { return form_; }
+
+ public slots:
+  void TableClick();
+  void eCellExit();
+  void bEnterClick();
+  void bAddColClick();
+  void bDeleteColClick();
+  void bAddRowClick();
+  void bDeleteRowClick();
+  void bFillClick();
+  void bCopyClick();
+  void bPasteClick();
+  void bTransposeClick();
+  void bDeleteClick();
+  void pColor1Click();
+  void pColor2Click();
+  void TabControlChange(int index);
+  void bOkClick();
+  void bCancelClick();
+
+  // Every way of closing ends here, so the working copies are always dropped.
+  void done(int result) override;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QWidget* BuildToolBar();
+  QWidget* BuildDiagramPanel();
+  void ShowTable(bool sizeChanged);
+  void ShowSelection();
+  void ShowCellField();
+  void ShowTabs();
+  void ShowDiagramFields();
+  void ShowAxisLabels();
+  void ReadDiagramFields();
+  void AfterToolButton(bool sizeChanged);
+
+  TDiagramInputForm form_;
+  TDataTableModel* model_ = nullptr;
+  bool quiet_ = false;  // widgets are being filled from the form
+
+  QTableView* table_ = nullptr;
+  QLineEdit* eCell_ = nullptr;
+  QPushButton* bEnter_ = nullptr;
+  QToolButton* bPaste_ = nullptr;
+  QTabBar* tabControl_ = nullptr;
+  QFrame* diagramPanel_ = nullptr;
+  QLineEdit* eDescription_ = nullptr;
+  TColorSwatch* pColor1_ = nullptr;
+  TColorSwatch* pColor2_ = nullptr;
+  std::array<QButtonGroup*, 3> rgAxis_{};
+  std::array<QLabel*, 3> lAxis_{};
+  std::array<QLineEdit*, 3> eAxis_{};
+  std::array<QLineEdit*, 3> eErrorMin_{};
+  std::array<QLineEdit*, 3> eErrorMax_{};
+  QCheckBox* cbShowPoints_ = nullptr;
+  QCheckBox* cbConnectPoints_ = nullptr;
+};

@@ -1,0 +1,153 @@
+#include "dialogs/diagram_input_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTableView>
+#include <QTest>
+#include <QToolButton>
+
+#include "support/scripted_prompts.h"
+
+namespace {
+
+void EnsureDiagramApplication() {
+  static int argc = 1;
+  static char name[] = "morvit_dialogs_tests";
+  static char* argv[] = {name, nullptr};
+  if (QApplication::instance() == nullptr) new QApplication(argc, argv);
+}
+
+class TDiagramHost : public TDialogHost {
+ public:
+  int Redraws = 0;
+  int CurrentDisplay() const override { return 0; }
+  void Redraw() override { ++Redraws; }
+  void OpenVariableTable() override {}
+};
+
+template <typename T>
+T* Control(QWidget& dialog, const char* name) {
+  auto* control = dialog.findChild<T*>(QString::fromLatin1(name));
+  EXPECT_NE(control, nullptr) << name;
+  return control;
+}
+
+QString Shown(QTableView* table, int col, int row) {
+  return table->model()->index(row - 1, col - 1).data().toString();
+}
+
+void Retype(QLineEdit* edit, const char* text) {
+  edit->setFocus();
+  edit->selectAll();
+  QTest::keyClicks(edit, text);
+}
+
+QRadioButton* Choice(QWidget& dialog, const char* group, const char* text) {
+  for (QRadioButton* radio : Control<QGroupBox>(dialog, group)->findChildren<QRadioButton*>())
+    if (radio->text() == QString::fromLatin1(text)) return radio;
+  ADD_FAILURE() << group << " " << text;
+  return nullptr;
+}
+
+}  // namespace
+
+TEST(DiagramInputDialog, CellFieldGridAndTabsAreBoundToTheForm) {
+  EnsureDiagramApplication();
+  TDocument document;
+  CreateDocument(document);
+  document.HiddenTable = TStringGrid(3, 3);
+  document.HiddenTable.SetCells(1, 1, "1");
+  document.HiddenTable.SetCells(2, 1, "Col1*2");
+  document.HiddenTable.SetCells(1, 2, "7");
+  ScriptedPrompts prompts;
+  prompts.MessageAnswers = {mbOk, mbOk};  // the two refusals below
+  TDiagramHost host;
+  TfDiagramInput dialog(document, prompts, host, nullptr);
+  EXPECT_EQ(dialog.windowTitle(), "Input diagram data");
+  EXPECT_EQ(dialog.property("helpContext").toInt(), 20);
+
+  dialog.FormShow();
+  dialog.show();
+  auto* table = Control<QTableView>(dialog, "Table");
+  auto* eCell = Control<QLineEdit>(dialog, "eCell");
+  auto* tabs = Control<QTabBar>(dialog, "TabControl");
+  auto* eAxis1 = Control<QLineEdit>(dialog, "eAxis1");
+  auto* lAxis1 = Control<QLabel>(dialog, "lAxis1");
+  ASSERT_TRUE(table && eCell && tabs && eAxis1 && lAxis1);
+
+  // Headers in the fixed row and column, values in the cells.
+  EXPECT_EQ(table->model()->headerData(0, Qt::Horizontal).toString(), "Col1");
+  EXPECT_EQ(table->model()->headerData(1, Qt::Vertical).toString(), "Row2");
+  EXPECT_EQ(Shown(table, 2, 1), "2");
+  EXPECT_EQ(eCell->text(), "1");
+  EXPECT_FALSE(Control<QToolButton>(dialog, "bImportCSV")->isEnabled());
+  EXPECT_FALSE(Control<QToolButton>(dialog, "bExportCSV")->isEnabled());
+  EXPECT_EQ(Control<QToolButton>(dialog, "bTranspose")->toolTip(), "Transpose cells");
+  ASSERT_EQ(tabs->count(), 1);
+  EXPECT_EQ(tabs->tabText(0), "Diagram1");
+  EXPECT_EQ(lAxis1->text(), "Axis 1 value:");
+  EXPECT_EQ(eAxis1->text(), "0");
+
+  // Enter commits the cell field and moves down the column.
+  Retype(eCell, "5");
+  QTest::keyClick(eCell, Qt::Key_Return);
+  EXPECT_EQ(Shown(table, 1, 1), "5");
+  EXPECT_EQ(Shown(table, 2, 1), "10");
+  EXPECT_EQ(eCell->text(), "7");
+
+  // Selecting a cell in the grid loads its raw text.
+  table->selectionModel()->select(table->model()->index(0, 1), QItemSelectionModel::ClearAndSelect);
+  EXPECT_EQ(eCell->text(), "Col1*2");
+
+  // Clicking another cell while typing: the text goes to the cell that was
+  // selected while typing, then the field shows the clicked cell.
+  dialog.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  Retype(eCell, "Col1+1");
+  const QRect target = table->visualRect(table->model()->index(1, 1));
+  QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, target.center());
+  EXPECT_EQ(Shown(table, 2, 1), "6");
+  EXPECT_EQ(document.HiddenTable.Cells(2, 1), "Col1*2");  // only the copy changed
+  EXPECT_EQ(eCell->text(), "");
+  EXPECT_TRUE(eCell->hasFocus());
+
+  prompts.TextAnswers.push_back("many");
+  QTest::mouseClick(Control<QToolButton>(dialog, "bAddCol"), Qt::LeftButton);
+  EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{"Invalid number entered."});
+  EXPECT_EQ(table->model()->columnCount(), 2);
+  prompts.TextAnswers.push_back("1");
+  QTest::mouseClick(Control<QToolButton>(dialog, "bAddCol"), Qt::LeftButton);
+  EXPECT_EQ(table->model()->columnCount(), 3);
+  EXPECT_EQ(table->model()->headerData(2, Qt::Horizontal).toString(), "Col3");
+
+  // "Data column" changes the label only; 1.5 is then refused on OK.
+  QTest::mouseClick(Choice(dialog, "rgAxis1", "Data column"), Qt::LeftButton);
+  EXPECT_EQ(lAxis1->text(), "Axis 1 column:");
+  Retype(eAxis1, "1.5");
+  Retype(Control<QLineEdit>(dialog, "eDescription"), "errors");
+  QTest::mouseClick(Control<QPushButton>(dialog, "bOk"), Qt::LeftButton);
+  EXPECT_EQ(prompts.MessageTexts().back(), "Invalid value in numerical input field.");
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_TRUE(document.Diagrams.empty());
+  EXPECT_EQ(eAxis1->text(), "1.5");
+
+  Retype(eAxis1, "2");
+  QTest::mouseClick(Control<QPushButton>(dialog, "bOk"), Qt::LeftButton);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(host.Redraws, 1);
+  ASSERT_EQ(document.Diagrams.size(), 1u);
+  EXPECT_TRUE(document.Diagrams[0].UseColumn1);
+  EXPECT_EQ(document.Diagrams[0].Column1, 2);
+  EXPECT_EQ(document.Diagrams[0].Description, "errors");
+  EXPECT_EQ(document.HiddenTable.ColCount(), 4);
+  EXPECT_EQ(document.HiddenTable.Cells(1, 1), "5");
+  EXPECT_EQ(document.Displays[0].DiagramIndices, std::vector<uint16_t>{0});
+  EXPECT_EQ(prompts.Unanswered, 0);
+}
