@@ -2,6 +2,11 @@
 
 #include <QtGlobal>
 
+#include "dialogs/axis_settings.h"
+#include "dialogs/calculator_dialog.h"
+#include "dialogs/diagram_input_dialog.h"
+#include "dialogs/graph_input.h"
+#include "dialogs/var_input.h"
 #include "main/about.h"
 #include "main/main_form.h"
 #include "main/splash.h"
@@ -14,22 +19,27 @@ TWindowSet::TWindowSet(Prompts& prompts, Help& help, EventPump& pump, const QStr
                        bool withSplash)
     : prompts_(prompts),
       mainForm_((RegisterMainResources(), std::make_unique<TMainForm>(prompts, help, pump, arguments))) {
-  if (withSplash) splash_ = std::make_unique<TfSplash>(mainForm_.get());
-  about_ = std::make_unique<TfInfo>(mainForm_.get());
+  TMainForm* main = mainForm_.get();
+  TDocument& document = main->Doc();
+  graphInput_ = std::make_unique<TfGraphInput>(document, prompts, *main, main);
+  varInput_ = std::make_unique<TfVarInput>(document, prompts, *main, main);
+  diagramInput_ = std::make_unique<TfDiagramInput>(document, prompts, *main, main);
+  axisSettings_ = std::make_unique<TfAxisSettings>(document, prompts, *main, main);
+  if (withSplash) splash_ = std::make_unique<TfSplash>(main);
+  calculator_ = std::make_unique<TfCalculator>(document, prompts, *main, main);
+  about_ = std::make_unique<TfInfo>(main);
   mainForm_->SetDialogs(this);
   mainForm_->SetSplash(splash_.get());
   mainForm_->SetAbout(about_.get());
 }
 
-TWindowSet::~TWindowSet() {
-  // The dialogs are children of the main window; release them before it.
-  about_.reset();
-  splash_.reset();
-}
+// The dialogs are children of the main window; the members release them in
+// reverse order of creation, all before the main window itself.
+TWindowSet::~TWindowSet() = default;
 
-void TWindowSet::EditGraphs() {}
-void TWindowSet::EditDiagrams() {}
-void TWindowSet::VariableTable() {}
-void TWindowSet::Calculator() {}
-void TWindowSet::AxisSettings() {}
-void TWindowSet::DocumentReplaced() {}
+void TWindowSet::EditGraphs() { graphInput_->ShowModeless(); }
+void TWindowSet::EditDiagrams() { diagramInput_->Execute(); }
+void TWindowSet::VariableTable() { varInput_->Execute(); }
+void TWindowSet::Calculator() { calculator_->Execute(); }
+void TWindowSet::AxisSettings() { axisSettings_->Execute(); }
+void TWindowSet::DocumentReplaced() { graphInput_->DocumentReplaced(); }

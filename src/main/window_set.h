@@ -14,6 +14,11 @@ class EventPump;
 class TMainForm;
 class TfSplash;
 class TfInfo;
+class TfGraphInput;
+class TfVarInput;
+class TfDiagramInput;
+class TfAxisSettings;
+class TfCalculator;
 
 class TWindowSet final : public TDialogSet {
  public:
@@ -34,7 +39,13 @@ class TWindowSet final : public TDialogSet {
 
  private:
   Prompts& prompts_;
+  // In creation order; released in reverse, before the main window.
   std::unique_ptr<TMainForm> mainForm_;
+  std::unique_ptr<TfGraphInput> graphInput_;
+  std::unique_ptr<TfVarInput> varInput_;
+  std::unique_ptr<TfDiagramInput> diagramInput_;
+  std::unique_ptr<TfAxisSettings> axisSettings_;
   std::unique_ptr<TfSplash> splash_;
+  std::unique_ptr<TfCalculator> calculator_;
   std::unique_ptr<TfInfo> about_;
 };
