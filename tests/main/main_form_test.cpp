@@ -7,6 +7,7 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 
+#include "main/dialog_set.h"
 #include "main/draw_area.h"
 #include "main/help_viewer.h"
 #include "ports/event_pump.h"
@@ -152,6 +153,50 @@ TEST_F(MainFormTest, HelpCommands) {
   form->ShowHelpClick();
   form->SupportClick();
   EXPECT_EQ(help.Topics, (std::vector<int>{1, 999}));
+}
+
+class RecordingDialogs final : public TDialogSet {
+ public:
+  int Replaced = 0;
+  int VariableTables = 0;
+  void EditGraphs() override {}
+  void EditDiagrams() override {}
+  void VariableTable() override { ++VariableTables; }
+  void Calculator() override {}
+  void AxisSettings() override {}
+  void DocumentReplaced() override { ++Replaced; }
+};
+
+TEST_F(MainFormTest, OpenDialogsLearnThatTheDocumentWasReplaced) {
+  RecordingDialogs dialogs;
+  form->SetDialogs(&dialogs);
+  prompts.MessageAnswers = {mbYes};
+  form->NewDocumentClick();
+  EXPECT_EQ(dialogs.Replaced, 1);
+  form->OpenFile(QString(MORVIT_SOURCE_DIR) + "/examples/several-displays.mvf");
+  EXPECT_EQ(dialogs.Replaced, 2);
+  EXPECT_GT(form->TabControl()->count(), 1);
+  EXPECT_EQ(form->CurrentDisplay(), 0);  // opening selects the first tab
+  form->OpenVariableTable();
+  EXPECT_EQ(dialogs.VariableTables, 1);
+  form->SetDialogs(nullptr);
+}
+
+TEST(MainFormStartup, UnreadableCommandLineDocumentIsReportedOnce) {
+  App();
+  ScriptedPrompts prompts;
+  RecordingHelp help;
+  NoEventPump pump;
+  TMainForm form(prompts, help, pump, {QDir::temp().filePath("missing-morvit-document.mvf")});
+  form.resize(400, 300);
+  form.Refresh();
+  EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{"Invalid file."});
+  EXPECT_TRUE(form.Doc().Displays.empty());
+  EXPECT_EQ(form.TabControl()->count(), 0);
+  EXPECT_FALSE(form.TabControl()->isVisibleTo(&form));
+  EXPECT_FALSE(form.IsFirstShow());
+  form.Refresh();  // the command-line document belongs to the first show only
+  EXPECT_EQ(prompts.MessageTexts().size(), 1u);
 }
 
 TEST(MainFormStartup, MissingHelpFileIsReported) {
