@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <fstream>
 #include <istream>
 #include <string>
@@ -35,6 +36,27 @@ class TByteSource {
   }
   void Take() { ++next_; }
   bool TooLarge() const { return tooLarge_; }
+
+  // Takes blanks, control characters and line ends up to the next other byte.
+  void TakeSeparators() {
+    while (next_ != end_ || Refill()) {
+      while (next_ != end_ && IsSeparator(*next_)) ++next_;
+      if (next_ != end_) return;
+    }
+  }
+
+  // Takes the bytes up to the next CR (or the end), leaving the CR; appends
+  // them to text unless it is null. A window at a time, as lines may be long.
+  void TakeUntilCR(std::string* text) {
+    while (next_ != end_ || Refill()) {
+      const auto* cr = static_cast<const char*>(
+          std::memchr(next_, CR, static_cast<size_t>(end_ - next_)));
+      const char* stop = cr != nullptr ? cr : end_;
+      if (text != nullptr) text->append(next_, stop);
+      next_ = stop;
+      if (cr != nullptr) return;
+    }
+  }
 
  private:
   // Called only when the window is used up.
@@ -96,18 +118,13 @@ class TValueReader {
   // The rest of the line up to the CR, bytes as they are.
   std::string ReadString() {
     std::string text;
-    char c;
-    while (source_.Peek(c) && c != CR) {
-      text += c;
-      source_.Take();
-    }
+    source_.TakeUntilCR(&text);
     SkipLineEnd();
     return text;
   }
 
   void SkipLine() {
-    char c;
-    while (source_.Peek(c) && c != CR) source_.Take();
+    source_.TakeUntilCR(nullptr);
     SkipLineEnd();
   }
 
@@ -170,8 +187,8 @@ class TValueReader {
   // blank or control character and skips the rest of its line. False at the
   // end of the file (the value is then 0) or on a failure.
   bool ReadToken(std::string& token) {
+    source_.TakeSeparators();
     char c;
-    while (source_.Peek(c) && IsSeparator(c)) source_.Take();
     while (source_.Peek(c) && !IsSeparator(c)) {
       if (token.size() == MaxNumberLength) {
         Fail();
