@@ -5,6 +5,7 @@
 #include <cstring>
 #include <fstream>
 #include <istream>
+#include <limits>
 #include <string>
 #include <vector>
 
