@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <fstream>
 #include <istream>
 #include <string>
@@ -36,13 +37,38 @@ class TByteSource {
   void Take() { ++next_; }
   bool TooLarge() const { return tooLarge_; }
 
+  // Takes blanks, control characters and line ends up to the next other byte.
+  void TakeSeparators() {
+    while (next_ != end_ || Refill()) {
+      while (next_ != end_ && IsSeparator(*next_)) ++next_;
+      if (next_ != end_) return;
+    }
+  }
+
+  // Takes the bytes up to the next CR (or the end), leaving the CR; appends
+  // them to text unless it is null. A window at a time, as lines may be long.
+  void TakeUntilCR(std::string* text) {
+    while (next_ != end_ || Refill()) {
+      const auto* cr = static_cast<const char*>(
+          std::memchr(next_, CR, static_cast<size_t>(end_ - next_)));
+      const char* stop = cr != nullptr ? cr : end_;
+      if (text != nullptr) text->append(next_, stop);
+      next_ = stop;
+      if (cr != nullptr) return;
+    }
+  }
+
  private:
   // Called only when the window is used up.
   bool Refill() {
+    // A truncated file reads on at its end with zeros and empty texts: every
+    // one of those reads comes here, and must not ask the stream again.
+    if (ended_) return false;
     consumed_ += static_cast<uint64_t>(end_ - begin_);
     begin_ = next_ = end_ = nullptr;
     if (consumed_ >= MaxFileBytes) {
       tooLarge_ = MoreAvailable();
+      ended_ = true;
       return false;
     }
     const size_t wanted = static_cast<size_t>(
@@ -60,7 +86,8 @@ class TByteSource {
       end_ = begin_ + window.size();
     }
     next_ = begin_;
-    return next_ != end_;
+    ended_ = next_ == end_;
+    return !ended_;
   }
 
   bool MoreAvailable() {
@@ -77,6 +104,7 @@ class TByteSource {
   const char* end_ = nullptr;
   uint64_t consumed_ = 0;  // bytes of the windows before the current one
   bool tooLarge_ = false;
+  bool ended_ = false;
 };
 
 // The three kinds of value. Each read takes its whole line, line end
@@ -90,18 +118,13 @@ class TValueReader {
   // The rest of the line up to the CR, bytes as they are.
   std::string ReadString() {
     std::string text;
-    char c;
-    while (source_.Peek(c) && c != CR) {
-      text += c;
-      source_.Take();
-    }
+    source_.TakeUntilCR(&text);
     SkipLineEnd();
     return text;
   }
 
   void SkipLine() {
-    char c;
-    while (source_.Peek(c) && c != CR) source_.Take();
+    source_.TakeUntilCR(nullptr);
     SkipLineEnd();
   }
 
@@ -164,8 +187,8 @@ class TValueReader {
   // blank or control character and skips the rest of its line. False at the
   // end of the file (the value is then 0) or on a failure.
   bool ReadToken(std::string& token) {
+    source_.TakeSeparators();
     char c;
-    while (source_.Peek(c) && IsSeparator(c)) source_.Take();
     while (source_.Peek(c) && !IsSeparator(c)) {
       if (token.size() == MaxNumberLength) {
         Fail();
