@@ -14,7 +14,8 @@ void EnsureApplication() {
   static int argc = 1;
   static char name[] = "morvit_qt_tests";
   static char* argv[] = {name, nullptr};
-  static QGuiApplication* app = QGuiApplication::instance() ? nullptr : new QGuiApplication(argc, argv);
+  static QGuiApplication* app =
+      QGuiApplication::instance() ? nullptr : new QGuiApplication(argc, argv);
   (void)app;
 }
 
