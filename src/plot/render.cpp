@@ -23,7 +23,7 @@ constexpr double PixelLimit = 4194304.0;  // 2^22
 // adding 1.5 * 2^52 leaves no bits below the unit, so the addition itself
 // rounds.
 double RoundHalfEven(double v) {
-  constexpr double Shifter = 6755399441055744.0;  // 1.5 * 2^52
+  constexpr double Shifter = 6755399441055744.0;                          // 1.5 * 2^52
   if (std::fabs(v) < 2251799813685248.0) return (v + Shifter) - Shifter;  // below 2^51
   return std::nearbyint(v);
 }
@@ -294,12 +294,9 @@ void InitGraphic3D(TGraphic3D& graphic, Canvas& canvas) {
 
 double DepthKey(const TSegment& segment) {
   switch (segment.Kind) {
-    case TSegmentKind::Quad:
-      return (segment.P1.Z + segment.P2.Z + segment.P3.Z + segment.P4.Z) / 4;
-    case TSegmentKind::Line:
-      return (segment.P1.Z + segment.P2.Z) / 2;
-    default:
-      return segment.P1.Z;
+    case TSegmentKind::Quad: return (segment.P1.Z + segment.P2.Z + segment.P3.Z + segment.P4.Z) / 4;
+    case TSegmentKind::Line: return (segment.P1.Z + segment.P2.Z) / 2;
+    default: return segment.P1.Z;
   }
 }
 

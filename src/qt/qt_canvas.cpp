@@ -114,7 +114,8 @@ void QtCanvas::Ellipse(std::int32_t left, std::int32_t top, std::int32_t right,
   UsePen(penColor_);
   UseBrush(brushColor_);
   // The box's right and bottom edges lie outside the figure.
-  painter_.drawEllipse(QRect(left, top, std::max(right - left - 1, 0), std::max(bottom - top - 1, 0)));
+  painter_.drawEllipse(
+      QRect(left, top, std::max(right - left - 1, 0), std::max(bottom - top - 1, 0)));
 }
 
 std::int32_t QtCanvas::TextWidth(const std::string& text) {
@@ -131,7 +132,8 @@ void QtCanvas::TextOut(std::int32_t x, std::int32_t y, const std::string& text) 
   if (!painter_.isActive()) return;
   const QString string = Latin1(text);
   const QFontMetrics metrics = painter_.fontMetrics();
-  painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(string), metrics.height()), ToQColor(brushColor_));
+  painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(string), metrics.height()),
+                    ToQColor(brushColor_));
   UsePen(fontColor_);
   painter_.drawText(QPoint(x, y + metrics.ascent()), string);
 }

@@ -31,15 +31,17 @@ Lines DisplayLines(const TCoordinateSystem& d) {
   for (double v : {d.Origin1, d.Origin2, d.Origin3, d.Min1, d.Max1, d.Min2, d.Max2, d.Min3, d.Max3,
                    d.Shift1, d.Shift2, d.Shift3, d.Zoom1, d.Zoom2, d.Zoom3})
     lines.push_back(Number(v));
-  for (int v : {d.Alpha, d.Beta, d.Gamma, d.Perspective, d.Resolution}) lines.push_back(std::to_string(v));
+  for (int v : {d.Alpha, d.Beta, d.Gamma, d.Perspective, d.Resolution})
+    lines.push_back(std::to_string(v));
   for (const auto* list : {&d.GraphIndices, &d.DiagramIndices}) {
     lines.push_back(std::to_string(static_cast<int>(list->size()) - 1));
     for (auto index : *list) lines.push_back(std::to_string(index));
   }
-  for (bool v : {d.ThreeAxes, d.Log1, d.Log2, d.Log3, d.Markings1, d.Markings2, d.Markings3, d.ForceEqualScale})
+  for (bool v : {d.ThreeAxes, d.Log1, d.Log2, d.Log3, d.Markings1, d.Markings2, d.Markings3,
+                 d.ForceEqualScale})
     lines.push_back(v ? "1" : "0");
-  for (double v : {d.MajorInterval1, d.MajorInterval2, d.MajorInterval3, d.MinorInterval1, d.MinorInterval2,
-                   d.MinorInterval3})
+  for (double v : {d.MajorInterval1, d.MajorInterval2, d.MajorInterval3, d.MinorInterval1,
+                   d.MinorInterval2, d.MinorInterval3})
     lines.push_back(Number(v));
   lines.push_back(std::to_string(d.DisplayStyle));
   lines.push_back(std::to_string(d.AxisStyle));
@@ -49,8 +51,8 @@ Lines DisplayLines(const TCoordinateSystem& d) {
 
 // A document with the given displays and graphs, no diagrams, an empty 2 x 2
 // table and no variables. tail replaces everything after the graphs.
-std::string Document(const std::vector<TCoordinateSystem>& displays, const std::vector<TGraph>& graphs,
-                     const Lines* tail = nullptr) {
+std::string Document(const std::vector<TCoordinateSystem>& displays,
+                     const std::vector<TGraph>& graphs, const Lines* tail = nullptr) {
   Lines lines = {"Morvit V1", "", "", std::to_string(static_cast<int>(displays.size()) - 1)};
   for (const auto& d : displays) {
     const Lines block = DisplayLines(d);
@@ -58,7 +60,8 @@ std::string Document(const std::vector<TCoordinateSystem>& displays, const std::
   }
   lines.push_back(std::to_string(static_cast<int>(graphs.size()) - 1));
   for (const auto& g : graphs)
-    lines.insert(lines.end(), {g.Term1, g.Term2, g.Term3, std::to_string(g.Color1), std::to_string(g.Color2)});
+    lines.insert(lines.end(),
+                 {g.Term1, g.Term2, g.Term3, std::to_string(g.Color1), std::to_string(g.Color2)});
   const Lines rest = {"-1", "2", "2", "", "", "", "", "-1", "-1", "-1", "-1"};
   const Lines& end = tail ? *tail : rest;
   lines.insert(lines.end(), end.begin(), end.end());
@@ -80,8 +83,8 @@ class CliPlot : public ::testing::Test {
   fs::path dir_;
   void SetUp() override {
     dir_ = fs::temp_directory_path() /
-           ("morvit_cli_plot_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+           ("morvit_cli_plot_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+            "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
@@ -119,8 +122,10 @@ TEST_F(CliPlot, ScenePrintsOneJsonSegmentPerLine) {
     const char* File;
     const char* MustHaveKind;
   };
-  const Row rows[] = {{"surface-solid.mvf", "Quad"}, {"wave-packet.mvf", "Line"},
-                      {"diagram-error-bars.mvf", "Dot"}, {"surface-points.mvf", "Text"}};
+  const Row rows[] = {{"surface-solid.mvf", "Quad"},
+                      {"wave-packet.mvf", "Line"},
+                      {"diagram-error-bars.mvf", "Dot"},
+                      {"surface-points.mvf", "Text"}};
   for (const Row& row : rows) {
     const Result r = RunArgs({"scene", examples + row.File});
     EXPECT_EQ(r.Status, 0) << row.File << r.Err;
@@ -152,7 +157,8 @@ TEST_F(CliPlot, SceneLineFormat) {
   ASSERT_FALSE(lines.empty());
   EXPECT_TRUE(lines[0].starts_with("{\"Kind\": \"Line\", \"P1\": [")) << lines[0];
   EXPECT_NE(lines[0].find(", \"Radius\": 0, \"Color\": "), std::string::npos) << lines[0];
-  EXPECT_NE(lines[0].find(", \"Projected\": true, \"Text\": \"\", \"DirX\": "), std::string::npos) << lines[0];
+  EXPECT_NE(lines[0].find(", \"Projected\": true, \"Text\": \"\", \"DirX\": "), std::string::npos)
+      << lines[0];
 }
 
 TEST_F(CliPlot, ExitStatuses) {
@@ -163,9 +169,11 @@ TEST_F(CliPlot, ExitStatuses) {
   tooMany.Term1 = "x";
   tooMany.Term2 = "a+b+c";
   // a, b and c range over 0..1 in the variable table: three free variables.
-  const Lines freeTail = {"-1", "2", "2", "", "", "", "", "2", "a", "b", "c", "2", "0", "0", "0", "0", "0", "0",
-                          "2",  "1", "0", "1", "0", "1", "0", "2", "0", "0", "0", "0", "0", "0"};
-  const std::string stopped = Write("stopped.mvf", Document({Display(false, {0})}, {tooMany}, &freeTail));
+  const Lines freeTail = {"-1", "2", "2", "",  "",  "",  "",  "2", "a", "b", "c",
+                          "2",  "0", "0", "0", "0", "0", "0", "2", "1", "0", "1",
+                          "0",  "1", "0", "2", "0", "0", "0", "0", "0", "0"};
+  const std::string stopped =
+      Write("stopped.mvf", Document({Display(false, {0})}, {tooMany}, &freeTail));
   const Lines badTail = {"zz"};
   const std::string invalid = Write("invalid.mvf", Document({Display(false)}, {}, &badTail));
   // The file breaks off at the actual values, after the ranges.
@@ -177,7 +185,7 @@ TEST_F(CliPlot, ExitStatuses) {
   struct Row {
     TCliArgs Args;
     int Status;
-    bool Output;  // something on stdout
+    bool Output;      // something on stdout
     const char* Err;  // expected in stderr ("" for nothing at all)
   };
   const Row rows[] = {

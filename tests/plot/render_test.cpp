@@ -23,7 +23,8 @@ struct Fixture {
     InitGraphic3D(Graphic, Canvas);
     Canvas.Calls.clear();
   }
-  Calls Draw(TObject3D& scene, bool sort = false, std::int32_t distance = -1, int a1 = 0, int a2 = 0) {
+  Calls Draw(TObject3D& scene, bool sort = false, std::int32_t distance = -1, int a1 = 0,
+             int a2 = 0) {
     Canvas.Calls.clear();
     DrawObject(Graphic, Canvas, scene, a1, a2, 0, sort, distance);
     return Canvas.Calls;
@@ -66,13 +67,25 @@ TEST(Render, PaintsInArrayOrderCarryingPenAndBrush) {
   scene.push_back(pixel);
   AddLine(scene, 1, 0xABCDEF, 0, 0, 0, 1, 1, 0, true);
   const Calls expected = {
-      "brush 16777215", "fillrect 0 0 200 100",
-      "pen 255", "moveto 100 50", "lineto 110 30",
-      "pen 0", "brush 65280", "polygon 100 50 110 50 110 40 100 40",
-      "pen 16711680", "brush 16711680", "ellipse 87 57 93 63", "brush 16777215",
-      "fontcolor 1193046", "brush 16777215", "text 110 60 ab",
+      "brush 16777215",
+      "fillrect 0 0 200 100",
+      "pen 255",
+      "moveto 100 50",
+      "lineto 110 30",
+      "pen 0",
+      "brush 65280",
+      "polygon 100 50 110 50 110 40 100 40",
+      "pen 16711680",
+      "brush 16711680",
+      "ellipse 87 57 93 63",
+      "brush 16777215",
+      "fontcolor 1193046",
+      "brush 16777215",
+      "text 110 60 ab",
       "pixel 7 8 7829367",
-      "pen 11259375", "moveto 0 0", "lineto 1 1",
+      "pen 11259375",
+      "moveto 0 0",
+      "lineto 1 1",
   };
   // Without the sort the quad stays over the line although it lies behind it.
   EXPECT_EQ(Joined(f.Draw(scene)), Joined(expected));
@@ -84,13 +97,15 @@ TEST(Render, TextOffsetsForEveryPlacement) {
     int Dir, OffsetX, OffsetY;
   };
   const Row rows[] = {
-      {1, 10, -13 - 10}, {0, -20, -6 /* 6.5 rounds to even */}, {-1, -40 - 10, 10}, {2, 0, 0}, {-2, 0, 0},
+      {1, 10, -13 - 10}, {0, -20, -6 /* 6.5 rounds to even */}, {-1, -40 - 10, 10}, {2, 0, 0},
+      {-2, 0, 0},
   };
   for (const Row& x : rows) {
     for (const Row& y : rows) {
       Fixture f;
       TObject3D scene;
-      AddText(scene, "abcde", 5, 0, 0, 0, static_cast<std::int8_t>(x.Dir), static_cast<std::int8_t>(y.Dir), 0);
+      AddText(scene, "abcde", 5, 0, 0, 0, static_cast<std::int8_t>(x.Dir),
+              static_cast<std::int8_t>(y.Dir), 0);
       const Calls calls = f.Draw(scene);
       ASSERT_EQ(calls.size(), 5u);
       EXPECT_EQ(calls.back(), "text " + std::to_string(100 + x.OffsetX) + " " +
@@ -112,14 +127,16 @@ TEST(Render, CentredTextRoundsHalfWidthToEven) {
     f.Canvas.CharWidth = row.CharWidth;
     TObject3D scene;
     AddText(scene, row.Text, 0, 0, 0, 0, 0, 2, 0);
-    EXPECT_EQ(f.Draw(scene).back(), "text " + std::to_string(row.Left) + " 50 " + row.Text) << row.Text;
+    EXPECT_EQ(f.Draw(scene).back(), "text " + std::to_string(row.Left) + " 50 " + row.Text)
+        << row.Text;
   }
 }
 
 // Segments tagged by their colour; keys set through z.
 TObject3D KeyedScene(const std::vector<double>& keys) {
   TObject3D scene;
-  for (std::size_t i = 0; i < keys.size(); ++i) AddDot(scene, 1, static_cast<std::int32_t>(i), 0, 0, keys[i]);
+  for (std::size_t i = 0; i < keys.size(); ++i)
+    AddDot(scene, 1, static_cast<std::int32_t>(i), 0, 0, keys[i]);
   return scene;
 }
 
@@ -198,8 +215,7 @@ TEST(Render, SortObjectEndsOnKeysArrangedAgainstItsGaps) {
   SortObject(scene);
   ASSERT_EQ(scene.size(), n);
   EXPECT_TRUE(std::isnan(scene.back().P1.Z));
-  for (std::size_t i = 1; i + 1 < n; ++i)
-    ASSERT_LE(scene[i - 1].P1.Z, scene[i].P1.Z) << i;
+  for (std::size_t i = 1; i + 1 < n; ++i) ASSERT_LE(scene[i - 1].P1.Z, scene[i].P1.Z) << i;
   // Equal keys keep their order on this path too.
   TObject3D ties = KeyedScene(std::vector<double>(n, 1.0));
   for (std::size_t i = 0; i < n; i += 2) ties[i].P1.Z = 2.0;
@@ -257,7 +273,7 @@ TEST(Render, ProjectVertex) {
       {{0, 0, 99}, true, 0, 100, 50},
       {{10, 20, 0}, false, 0, 10, 20},
       {{10, 20, 0}, false, 500, 10, 20},
-      {{2.5, 1.5, 0}, true, 0, 102, 48},   // halves go to the even neighbour
+      {{2.5, 1.5, 0}, true, 0, 102, 48},  // halves go to the even neighbour
       {{3.5, -2.5, 0}, true, 0, 104, 52},
       {{100, 100, 250}, true, 500, 300, -150},
       {{100, 100, -500}, true, 500, 150, 0},
@@ -317,7 +333,9 @@ TEST(Render, NothingNonFiniteReachesTheCanvas) {
       // Far beyond the image the line is cut, keeping its direction.
       {"huge line", line(1e12), 1, {"pen 9", "moveto 100 50", "lineto 4194304 50"}},
       {"huge dot", dot(1e12, 0, 5), 1, {}},
-      {"huge radius", dot(0, 0, INT32_MAX), 1,
+      {"huge radius",
+       dot(0, 0, INT32_MAX),
+       1,
        {"pen 9", "brush 9", "ellipse -4194204 -4194254 4194404 4194354", "brush 16777215"}},
   };
   for (const Row& row : rows) {
@@ -348,7 +366,8 @@ TEST(Render, HugeQuadIsCutToTheLimit) {
   AddQuad(scene, {-1e9, -1e9, 0}, {1e9, -1e9, 0}, {1e9, 1e9, 0}, {-1e9, 1e9, 0}, 4);
   const Calls calls = f.Draw(scene);
   ASSERT_EQ(calls.size(), 5u);
-  EXPECT_EQ(calls[4], "polygon 4194304 4194304 4194304 -4194304 -4194304 -4194304 -4194304 4194304");
+  EXPECT_EQ(calls[4],
+            "polygon 4194304 4194304 4194304 -4194304 -4194304 -4194304 -4194304 4194304");
 }
 
 }  // namespace

@@ -37,7 +37,8 @@ TEST(Scene, InitGraphic3DCentreAndTables) {
     int Degrees;
     double Sin, Cos;
   };
-  const Angle angles[] = {{0, 0, 1}, {90, 1, 0}, {180, 0, -1}, {270, -1, 0}, {30, 0.5, std::sqrt(3.0) / 2}};
+  const Angle angles[] = {
+      {0, 0, 1}, {90, 1, 0}, {180, 0, -1}, {270, -1, 0}, {30, 0.5, std::sqrt(3.0) / 2}};
   for (const Angle& a : angles) {
     EXPECT_NEAR(graphic.SinTable[a.Degrees], a.Sin, 1e-15) << a.Degrees;
     EXPECT_NEAR(graphic.CosTable[a.Degrees], a.Cos, 1e-15) << a.Degrees;
@@ -49,14 +50,16 @@ TEST(Scene, AddLineSplitsIntoEvenPieces) {
     int Pieces;
     TPoint3D S, E;
   };
-  const Row rows[] = {
-      {20, {0, 0, 0}, {1, 0, 0}}, {2, {0, 0, 0}, {2, 4, -6}}, {1, {1, 2, 3}, {4, 5, 6}}, {0, {0, 0, 0}, {1, 1, 1}},
-      {255, {-1, -1, -1}, {1, 1, 1}}};
+  const Row rows[] = {{20, {0, 0, 0}, {1, 0, 0}},
+                      {2, {0, 0, 0}, {2, 4, -6}},
+                      {1, {1, 2, 3}, {4, 5, 6}},
+                      {0, {0, 0, 0}, {1, 1, 1}},
+                      {255, {-1, -1, -1}, {1, 1, 1}}};
   for (const Row& row : rows) {
     TObject3D scene;
     AddDot(scene, 1, 0, 9, 9, 9);
-    AddLine(scene, static_cast<std::uint8_t>(row.Pieces), 0x00FF00, row.S.X, row.S.Y, row.S.Z, row.E.X,
-            row.E.Y, row.E.Z);
+    AddLine(scene, static_cast<std::uint8_t>(row.Pieces), 0x00FF00, row.S.X, row.S.Y, row.S.Z,
+            row.E.X, row.E.Y, row.E.Z);
     ASSERT_EQ(scene.size(), 1u + row.Pieces) << row.Pieces;
     EXPECT_EQ(scene[0].Kind, TSegmentKind::Dot);
     for (int k = 0; k < row.Pieces; ++k) {
@@ -150,7 +153,8 @@ TEST(Scene, RotateObjectTurnsVertices) {
     AddQuad(scene, row.In, row.In, row.In, row.In, 0);
     AddQuad(scene, row.In, row.In, row.In, row.In, 0, true);
     RotateObject(graphic, scene, row.A1, row.A2, row.A3);
-    const std::string where = std::to_string(row.A1) + "/" + std::to_string(row.A2) + "/" + std::to_string(row.A3);
+    const std::string where =
+        std::to_string(row.A1) + "/" + std::to_string(row.A2) + "/" + std::to_string(row.A3);
     ExpectPoint(scene[0].P1, row.Out, where);
     ExpectPoint(scene[0].P4, row.Out, where);
     EXPECT_EQ(scene[1].P1, row.In) << where;
@@ -186,10 +190,10 @@ TEST(Scene, RotateObjectPlacesTexts) {
   const TGraphic3D graphic = Graphic();
   for (const Row& row : rows) {
     TObject3D scene;
-    AddText(scene, "t", 0, 0, 0, 0, static_cast<std::int8_t>(row.DirX), static_cast<std::int8_t>(row.DirY),
-            static_cast<std::int8_t>(row.DirZ));
-    AddText(scene, "t", 0, 0, 0, 0, static_cast<std::int8_t>(row.DirX), static_cast<std::int8_t>(row.DirY),
-            static_cast<std::int8_t>(row.DirZ), true);
+    AddText(scene, "t", 0, 0, 0, 0, static_cast<std::int8_t>(row.DirX),
+            static_cast<std::int8_t>(row.DirY), static_cast<std::int8_t>(row.DirZ));
+    AddText(scene, "t", 0, 0, 0, 0, static_cast<std::int8_t>(row.DirX),
+            static_cast<std::int8_t>(row.DirY), static_cast<std::int8_t>(row.DirZ), true);
     RotateObject(graphic, scene, row.A1, row.A2, row.A3);
     const std::string where = std::to_string(row.DirX) + "," + std::to_string(row.DirY) + "," +
                               std::to_string(row.DirZ) + " by " + std::to_string(row.A1) + "/" +

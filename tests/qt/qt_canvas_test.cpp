@@ -14,7 +14,8 @@ void EnsureApplication() {
   static int argc = 1;
   static char name[] = "morvit_qt_tests";
   static char* argv[] = {name, nullptr};
-  static QGuiApplication* app = QGuiApplication::instance() ? nullptr : new QGuiApplication(argc, argv);
+  static QGuiApplication* app =
+      QGuiApplication::instance() ? nullptr : new QGuiApplication(argc, argv);
   (void)app;
 }
 
@@ -114,6 +115,32 @@ TEST(QtCanvas, TextIsCourierOnWhite) {
   EXPECT_EQ(red + white, 4 * one * height) << "the box is white where the letters are not";
   EXPECT_EQ(picture.At(109, 40), 0x404040u);
   EXPECT_EQ(picture.At(110 + 4 * one, 40), 0x404040u);
+}
+
+TEST(QtCanvas, PrimitivesFarBeyondTheImageAreCut) {
+  struct Row {
+    const char* Name;
+    void (*Add)(TObject3D&);
+    QRgb Centre;
+  };
+  const Row rows[] = {
+      {"huge dot", [](TObject3D& s) { AddDot(s, INT32_MAX, 0x00FF00, 0, 0, 0); }, 0x00FF00},
+      {"huge quad",
+       [](TObject3D& s) {
+         AddQuad(s, {-1e12, -1e12, 0}, {1e12, -1e12, 0}, {1e12, 1e12, 0}, {-1e12, 1e12, 0}, 0xFF);
+       },
+       0xFF0000},
+      {"dot far away", [](TObject3D& s) { AddDot(s, 5, 0xFF, 1e15, 0, 0); }, White},
+      {"line through the image", [](TObject3D& s) { AddLine(s, 1, 0xFF, -1e13, 0, 0, 1e13, 0, 0); },
+       0xFF0000},
+  };
+  for (const Row& row : rows) {
+    Picture picture(64, 48);
+    TObject3D scene;
+    row.Add(scene);
+    DrawObject(picture.Graphic, picture.Canvas, scene, 0, 0, 0, true, -1);
+    EXPECT_EQ(picture.At(32, 24), row.Centre) << row.Name;
+  }
 }
 
 TEST(QtCanvas, EmptyImageIgnoresEveryCall) {
