@@ -15,6 +15,7 @@ const TCliCommand Commands[] = {
     {"integrate", "TERM VAR LOW HIGH [NAME=VALUE ...]",
      "Numerical integral of TERM over VAR from LOW to HIGH, as the calculator computes it.",
      CliIntegrate},
+    {"dump", "FILE", "Reads the document FILE and prints it as one JSON object.", CliDump},
 };
 
 const TCliCommand* FindCommand(const std::string& name) {

@@ -19,6 +19,13 @@ int CliParse(const TCliArgs& args, std::ostream& out, std::ostream& err);
 int CliEval(const TCliArgs& args, std::ostream& out, std::ostream& err);
 int CliDiff(const TCliArgs& args, std::ostream& out, std::ostream& err);
 int CliIntegrate(const TCliArgs& args, std::ostream& out, std::ostream& err);
+int CliDump(const TCliArgs& args, std::ostream& out, std::ostream& err);
+
+struct TDocument;
+class TStringGrid;
+// The document as dump prints it: one JSON object and a line end; table is
+// the evaluated data table.
+std::string DocumentJson(const TDocument& document, const TStringGrid& table);
 
 // The compiled tree in prefix form: (+ L R), (sin R), (lg L R), _ for null.
 std::string PrefixForm(const TTermElement* node);

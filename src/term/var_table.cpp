@@ -1,21 +1,43 @@
 #include "term/var_table.h"
 
+namespace {
+
+// A document file may give the four lists different lengths. Writing row k
+// first lengthens a shorter list to reach it (with zeros), so a set always
+// takes effect and nothing is written outside a list.
+void SetAt(std::vector<TComplex>& list, size_t k, TComplex value) {
+  if (list.size() <= k) list.resize(k + 1);
+  list[k] = value;
+}
+
+TComplex At(const std::vector<TComplex>& list, size_t k) {
+  return k < list.size() ? list[k] : TComplex{};
+}
+
+template <typename List>
+void EraseAt(List& list, size_t k) {
+  if (k < list.size()) list.erase(list.begin() + static_cast<std::ptrdiff_t>(k));
+}
+
+}  // namespace
+
 bool SetVariable(TVarTable& table, const std::string& name, TComplex minimum, TComplex maximum,
                  TComplex actual) {
   if (name.empty()) return false;
   bool found = false;
   for (size_t k = 0; k < table.Names.size(); ++k) {
     if (table.Names[k] != name) continue;
-    table.Minimum[k] = minimum;
-    table.Maximum[k] = maximum;
-    table.Actual[k] = actual;
+    SetAt(table.Minimum, k, minimum);
+    SetAt(table.Maximum, k, maximum);
+    SetAt(table.Actual, k, actual);
     found = true;
   }
   if (!found) {
+    const size_t k = table.Names.size();
     table.Names.push_back(name);
-    table.Minimum.push_back(minimum);
-    table.Maximum.push_back(maximum);
-    table.Actual.push_back(actual);
+    SetAt(table.Minimum, k, minimum);
+    SetAt(table.Maximum, k, maximum);
+    SetAt(table.Actual, k, actual);
   }
   return found;
 }
@@ -25,9 +47,9 @@ bool GetVariable(const TVarTable& table, const std::string& name, TComplex& mini
   minimum = maximum = actual = {};
   const int k = FindVariable(table, name);
   if (k < 0) return false;
-  minimum = table.Minimum[static_cast<size_t>(k)];
-  maximum = table.Maximum[static_cast<size_t>(k)];
-  actual = table.Actual[static_cast<size_t>(k)];
+  minimum = At(table.Minimum, static_cast<size_t>(k));
+  maximum = At(table.Maximum, static_cast<size_t>(k));
+  actual = At(table.Actual, static_cast<size_t>(k));
   return true;
 }
 
@@ -41,11 +63,10 @@ int FindVariable(const TVarTable& table, std::string_view name) {
 bool DeleteVariable(TVarTable& table, const std::string& name) {
   for (size_t k = 0; k < table.Names.size(); ++k) {
     if (table.Names[k] != name) continue;
-    const auto at = static_cast<std::ptrdiff_t>(k);
-    table.Names.erase(table.Names.begin() + at);
-    table.Minimum.erase(table.Minimum.begin() + at);
-    table.Maximum.erase(table.Maximum.begin() + at);
-    table.Actual.erase(table.Actual.begin() + at);
+    EraseAt(table.Names, k);
+    EraseAt(table.Minimum, k);
+    EraseAt(table.Maximum, k);
+    EraseAt(table.Actual, k);
     return true;
   }
   return false;

@@ -1,7 +1,8 @@
 // The variable table: named complex variables with a minimum, a maximum and
 // an actual value. Names are compared exactly (case-sensitive). Rows stay in
 // insertion order; the document reader may fill the arrays directly, so the
-// operations below also define what happens with duplicate names.
+// operations below also define what happens with duplicate names and with
+// lists of different lengths (a hostile file): they never reach outside a list.
 #pragma once
 
 #include <cstddef>
@@ -24,11 +25,13 @@ struct TVarTable {
 
 // Writes the three values into every row with that name, or appends a row when
 // there is none. Returns true when a row existed; an empty name does nothing.
+// A value list too short to hold the row is first lengthened with zeros.
 bool SetVariable(TVarTable& table, const std::string& name, TComplex minimum, TComplex maximum,
                  TComplex actual);
 
 // Outputs start at 0; every matching row is copied in turn, so the last one
-// wins. False for an empty name or a name the table does not hold.
+// wins. False for an empty name or a name the table does not hold. A value
+// list too short to hold the row gives 0 for that output.
 bool GetVariable(const TVarTable& table, const std::string& name, TComplex& minimum,
                  TComplex& maximum, TComplex& actual);
 

@@ -55,6 +55,53 @@ TEST(VarTable, DuplicateNames) {
   EXPECT_EQ(table.Names, (TStringArray{"b", "a"}));
 }
 
+// A document file may give the four lists different lengths; no operation
+// may reach outside a list (each of these once read or wrote past the end).
+TEST(VarTable, ListsOfDifferentLengths) {
+  TVarTable table;
+  table.Names = {"a", "b", "c"};
+  table.Minimum = {{1, 0}};
+  table.Maximum = {};
+  table.Actual = {{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}};
+
+  TComplex mn{7, 7}, mx{7, 7}, ac{7, 7};
+  EXPECT_TRUE(GetVariable(table, "b", mn, mx, ac));
+  EXPECT_EQ(mn.Re, 0);  // Minimum holds no row 1
+  EXPECT_EQ(mx.Re, 0);
+  EXPECT_EQ(ac.Re, 2);
+
+  // Setting a row lengthens the shorter lists just enough.
+  EXPECT_TRUE(SetVariable(table, "b", {8, 0}, {9, 0}, {10, 0}));
+  EXPECT_EQ(table.Minimum.size(), 2u);
+  EXPECT_EQ(table.Maximum.size(), 2u);
+  EXPECT_EQ(table.Actual.size(), 5u);
+  EXPECT_TRUE(GetVariable(table, "b", mn, mx, ac));
+  EXPECT_EQ(mn.Re, 8);
+  EXPECT_EQ(mx.Re, 9);
+  EXPECT_EQ(ac.Re, 10);
+
+  // A new name takes row 3 in every list; Actual's surplus row 3 belonged to
+  // no name.
+  EXPECT_FALSE(SetVariable(table, "d", {11, 0}, {12, 0}, {13, 0}));
+  EXPECT_EQ(table.Names.size(), 4u);
+  EXPECT_EQ(table.Minimum.size(), 4u);
+  EXPECT_EQ(table.Actual.size(), 5u);
+  EXPECT_TRUE(GetVariable(table, "d", mn, mx, ac));
+  EXPECT_EQ(mn.Re, 11);
+  EXPECT_EQ(ac.Re, 13);
+
+  // Deleting removes the row from the lists that hold it.
+  table.Maximum.clear();
+  EXPECT_TRUE(DeleteVariable(table, "c"));
+  EXPECT_EQ(table.Names, (TStringArray{"a", "b", "d"}));
+  EXPECT_EQ(table.Minimum.size(), 3u);
+  EXPECT_TRUE(table.Maximum.empty());
+  EXPECT_EQ(table.Actual.size(), 4u);
+  EXPECT_TRUE(GetVariable(table, "d", mn, mx, ac));
+  EXPECT_EQ(mn.Re, 11);
+  EXPECT_EQ(mx.Re, 0);
+}
+
 TEST(VarTable, MinMaxReal) {
   EXPECT_EQ(MinReal(1, 2), 1);
   EXPECT_EQ(MaxReal(1, 2), 2);

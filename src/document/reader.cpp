@@ -1,0 +1,408 @@
+#include "document/reader.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <fstream>
+#include <istream>
+#include <string>
+#include <vector>
+
+#include "document/data_table.h"
+#include "term/compiler.h"
+
+namespace {
+
+constexpr char CR = '\r';
+constexpr char LF = '\n';
+
+// Blanks and control characters: skipped before a number, and a number ends
+// at the first of them.
+bool IsSeparator(char c) { return static_cast<unsigned char>(c) <= 0x20; }
+
+// The bytes of the file, a window at a time from a stream or a buffer, never
+// more than MaxFileBytes of them.
+class TByteSource {
+ public:
+  explicit TByteSource(std::istream& in) : in_(&in) {}
+  explicit TByteSource(std::string_view bytes) : rest_(bytes) {}
+
+  // The next byte without taking it; false at the end of the file or when
+  // the byte limit is reached (which TooLarge then tells).
+  bool Peek(char& c) {
+    if (next_ == end_ && !Refill()) return false;
+    c = *next_;
+    return true;
+  }
+  void Take() { ++next_; }
+  bool TooLarge() const { return tooLarge_; }
+
+  // Takes blanks, control characters and line ends up to the next other byte.
+  void TakeSeparators() {
+    while (next_ != end_ || Refill()) {
+      while (next_ != end_ && IsSeparator(*next_)) ++next_;
+      if (next_ != end_) return;
+    }
+  }
+
+  // Takes the bytes up to the next CR (or the end), leaving the CR; appends
+  // them to text unless it is null. A window at a time, as lines may be long.
+  void TakeUntilCR(std::string* text) {
+    while (next_ != end_ || Refill()) {
+      const auto* cr = static_cast<const char*>(
+          std::memchr(next_, CR, static_cast<size_t>(end_ - next_)));
+      const char* stop = cr != nullptr ? cr : end_;
+      if (text != nullptr) text->append(next_, stop);
+      next_ = stop;
+      if (cr != nullptr) return;
+    }
+  }
+
+ private:
+  // Called only when the window is used up.
+  bool Refill() {
+    // A truncated file reads on at its end with zeros and empty texts: every
+    // one of those reads comes here, and must not ask the stream again.
+    if (ended_) return false;
+    consumed_ += static_cast<uint64_t>(end_ - begin_);
+    begin_ = next_ = end_ = nullptr;
+    if (consumed_ >= MaxFileBytes) {
+      tooLarge_ = MoreAvailable();
+      ended_ = true;
+      return false;
+    }
+    const size_t wanted = static_cast<size_t>(
+        std::min<uint64_t>(chunk_.size(), MaxFileBytes - consumed_));
+    if (in_ != nullptr) {
+      std::streamsize got = 0;
+      if (in_->rdbuf() != nullptr)
+        got = in_->rdbuf()->sgetn(chunk_.data(), static_cast<std::streamsize>(wanted));
+      begin_ = chunk_.data();
+      end_ = begin_ + std::max<std::streamsize>(got, 0);
+    } else {
+      const std::string_view window = rest_.substr(0, wanted);
+      rest_.remove_prefix(window.size());
+      begin_ = window.data();
+      end_ = begin_ + window.size();
+    }
+    next_ = begin_;
+    ended_ = next_ == end_;
+    return !ended_;
+  }
+
+  bool MoreAvailable() {
+    if (in_ == nullptr) return !rest_.empty();
+    return in_->rdbuf() != nullptr &&
+           in_->rdbuf()->sgetc() != std::char_traits<char>::eof();
+  }
+
+  std::istream* in_ = nullptr;
+  std::string_view rest_;
+  std::array<char, 1 << 16> chunk_{};
+  const char* begin_ = nullptr;
+  const char* next_ = nullptr;
+  const char* end_ = nullptr;
+  uint64_t consumed_ = 0;  // bytes of the windows before the current one
+  bool tooLarge_ = false;
+  bool ended_ = false;
+};
+
+// The three kinds of value. Each read takes its whole line, line end
+// included; a failed read sets the failure, and reading stops there.
+class TValueReader {
+ public:
+  explicit TValueReader(TByteSource& source) : source_(source) {}
+
+  bool Failed() const { return failed_ || source_.TooLarge(); }
+
+  // The rest of the line up to the CR, bytes as they are.
+  std::string ReadString() {
+    std::string text;
+    source_.TakeUntilCR(&text);
+    SkipLineEnd();
+    return text;
+  }
+
+  void SkipLine() {
+    source_.TakeUntilCR(nullptr);
+    SkipLineEnd();
+  }
+
+  int32_t ReadInteger() {
+    std::string token;
+    if (!ReadToken(token)) return 0;
+    size_t k = 0;
+    bool negative = false;
+    if (token[k] == '+' || token[k] == '-') negative = token[k++] == '-';
+    if (k == token.size()) return Fail();
+    int64_t value = 0;
+    for (; k < token.size(); ++k) {
+      if (token[k] < '0' || token[k] > '9') return Fail();
+      value = value * 10 + (token[k] - '0');
+      if (value > int64_t{1} << 31) return Fail();  // past 32 bits whatever the sign
+    }
+    if (negative) value = -value;
+    if (value > std::numeric_limits<int32_t>::max()) return Fail();
+    return static_cast<int32_t>(value);
+  }
+
+  double ReadReal() {
+    std::string token;
+    if (!ReadToken(token)) return 0;
+    Real value = 0;
+    if (!TextToReal(token, value) || !FitsDouble(value)) {
+      Fail();
+      return 0;
+    }
+    return static_cast<double>(value);
+  }
+
+  bool ReadFlag() { return ReadInteger() == 1; }
+
+  // A list's highest index as its element count; fails for a count below
+  // -1 or above the bound, so the caller allocates nothing for it.
+  size_t ReadCount(int32_t bound) {
+    const int32_t highest = ReadInteger();
+    if (highest < -1 || highest >= bound) {
+      Fail();
+      return 0;
+    }
+    return static_cast<size_t>(highest + 1);
+  }
+
+  int32_t Fail() {
+    failed_ = true;
+    return 0;
+  }
+
+ private:
+  void SkipLineEnd() {
+    char c;
+    if (!source_.Peek(c) || c != CR) return;
+    source_.Take();
+    if (source_.Peek(c) && c == LF) source_.Take();
+  }
+
+  // Skips blanks and empty lines, takes the number's text up to the first
+  // blank or control character and skips the rest of its line. False at the
+  // end of the file (the value is then 0) or on a failure.
+  bool ReadToken(std::string& token) {
+    source_.TakeSeparators();
+    char c;
+    while (source_.Peek(c) && !IsSeparator(c)) {
+      if (token.size() == MaxNumberLength) {
+        Fail();
+        return false;
+      }
+      token += c;
+      source_.Take();
+    }
+    SkipLine();
+    return !token.empty() && !Failed();
+  }
+
+  TByteSource& source_;
+  bool failed_ = false;
+};
+
+void ReadIndexList(TValueReader& in, std::vector<uint16_t>& list) {
+  const size_t count = in.ReadCount(MaxListElements);
+  if (in.Failed()) return;
+  list.assign(count, 0);
+  for (auto& index : list) {
+    // Indices are kept in their low 16 bits, as the file's writer stored them.
+    index = static_cast<uint16_t>(static_cast<uint32_t>(in.ReadInteger()));
+    if (in.Failed()) return;
+  }
+}
+
+uint8_t ReadStyle(TValueReader& in) {
+  const int32_t style = in.ReadInteger();
+  return style >= 0 && style <= 2 ? static_cast<uint8_t>(style) : 0;
+}
+
+// Reads one display block; false on a failure.
+bool ReadDisplay(TValueReader& in, TCoordinateSystem& d) {
+  for (double* field : {&d.Origin1, &d.Origin2, &d.Origin3, &d.Min1, &d.Max1, &d.Min2, &d.Max2,
+                        &d.Min3, &d.Max3, &d.Shift1, &d.Shift2, &d.Shift3, &d.Zoom1, &d.Zoom2,
+                        &d.Zoom3}) {
+    *field = in.ReadReal();
+    if (in.Failed()) return false;
+  }
+  for (int32_t* field : {&d.Alpha, &d.Beta, &d.Gamma, &d.Perspective, &d.Resolution}) {
+    *field = in.ReadInteger();
+    if (in.Failed()) return false;
+  }
+  ReadIndexList(in, d.GraphIndices);
+  if (in.Failed()) return false;
+  ReadIndexList(in, d.DiagramIndices);
+  if (in.Failed()) return false;
+  for (bool* field : {&d.ThreeAxes, &d.Log1, &d.Log2, &d.Log3, &d.Markings1, &d.Markings2,
+                      &d.Markings3, &d.ForceEqualScale}) {
+    *field = in.ReadFlag();
+    if (in.Failed()) return false;
+  }
+  for (double* field : {&d.MajorInterval1, &d.MajorInterval2, &d.MajorInterval3,
+                        &d.MinorInterval1, &d.MinorInterval2, &d.MinorInterval3}) {
+    *field = in.ReadReal();
+    if (in.Failed()) return false;
+  }
+  d.DisplayStyle = ReadStyle(in);
+  if (in.Failed()) return false;
+  d.AxisStyle = ReadStyle(in);
+  if (in.Failed()) return false;
+  d.Label1 = in.ReadString();
+  d.Label2 = in.ReadString();
+  d.Label3 = in.ReadString();
+  d.AxisColor = in.ReadInteger();
+  return !in.Failed();
+}
+
+bool ReadGraph(TValueReader& in, TGraph& g) {
+  g.Term1 = in.ReadString();
+  g.Term2 = in.ReadString();
+  g.Term3 = in.ReadString();
+  g.Color1 = in.ReadInteger();
+  if (in.Failed()) return false;
+  g.Color2 = in.ReadInteger();
+  return !in.Failed();
+}
+
+bool ReadDiagram(TValueReader& in, TDiagram& m) {
+  for (int32_t* field : {&m.Column1, &m.Column2, &m.Column3, &m.ErrorHigh1, &m.ErrorLow1,
+                         &m.ErrorHigh2, &m.ErrorLow2, &m.ErrorHigh3, &m.ErrorLow3}) {
+    *field = in.ReadInteger();
+    if (in.Failed()) return false;
+  }
+  for (double* field : {&m.Constant1, &m.Constant2, &m.Constant3}) {
+    *field = in.ReadReal();
+    if (in.Failed()) return false;
+  }
+  for (bool* field : {&m.UseColumn1, &m.UseColumn2, &m.UseColumn3, &m.ShowPoints,
+                      &m.ConnectPoints}) {
+    *field = in.ReadFlag();
+    if (in.Failed()) return false;
+  }
+  m.Description = in.ReadString();
+  m.Color1 = in.ReadInteger();
+  if (in.Failed()) return false;
+  m.Color2 = in.ReadInteger();
+  return !in.Failed();
+}
+
+// Sets one count of the table, which must stay within MaxTableCells.
+bool SetTableCount(TValueReader& in, TStringGrid& table, bool columns) {
+  const int32_t count = std::max(in.ReadInteger(), int32_t{1});
+  if (in.Failed()) return false;
+  const int64_t other = columns ? table.RowCount() : table.ColCount();
+  if (int64_t{count} * other > MaxTableCells) return in.Fail(), false;
+  if (columns)
+    table.SetColCount(count);
+  else
+    table.SetRowCount(count);
+  return true;
+}
+
+bool ReadTable(TValueReader& in, TStringGrid& table) {
+  if (!SetTableCount(in, table, true) || !SetTableCount(in, table, false)) return false;
+  for (int c = 0; c < table.ColCount(); ++c)
+    for (int r = 0; r < table.RowCount(); ++r) {
+      table.SetCells(c, r, in.ReadString());
+      if (in.Failed()) return false;
+    }
+  return true;
+}
+
+bool ReadComplexList(TValueReader& in, std::vector<TComplex>& list) {
+  const size_t count = in.ReadCount(MaxListElements);
+  if (in.Failed()) return false;
+  list.assign(count, TComplex{});
+  for (auto& value : list) {
+    value.Re = in.ReadReal();
+    if (in.Failed()) return false;
+    value.Im = in.ReadReal();
+    if (in.Failed()) return false;
+  }
+  return true;
+}
+
+bool ReadVariables(TValueReader& in, TVarTable& vars) {
+  const size_t count = in.ReadCount(MaxListElements);
+  if (in.Failed()) return false;
+  vars.Names.assign(count, std::string());
+  for (auto& name : vars.Names) {
+    name = in.ReadString();
+    if (in.Failed()) return false;
+  }
+  return ReadComplexList(in, vars.Minimum) && ReadComplexList(in, vars.Maximum) &&
+         ReadComplexList(in, vars.Actual);
+}
+
+// Steps 3 to 10; false on a failure.
+bool ReadBody(TValueReader& in, TDocument& document) {
+  if (in.ReadString() != FileSignature || in.Failed()) return false;
+  in.SkipLine();
+  in.SkipLine();
+
+  const size_t displays = in.ReadCount(MaxDisplays);
+  if (in.Failed()) return false;
+  document.Displays.assign(displays, BlankDisplay());
+  for (auto& display : document.Displays)
+    if (!ReadDisplay(in, display)) return false;
+
+  const size_t graphs = in.ReadCount(MaxListElements);
+  if (in.Failed()) return false;
+  document.Graphs.assign(graphs, BlankGraph());
+  for (auto& graph : document.Graphs)
+    if (!ReadGraph(in, graph)) return false;
+
+  const size_t diagrams = in.ReadCount(MaxListElements);
+  if (in.Failed()) return false;
+  document.Diagrams.assign(diagrams, BlankDiagram());
+  for (auto& diagram : document.Diagrams)
+    if (!ReadDiagram(in, diagram)) return false;
+
+  return ReadTable(in, document.HiddenTable) && ReadVariables(in, document.VarTable);
+}
+
+bool Read(TByteSource& source, TDocument& document) {
+  EmptyDocumentForReading(document);
+  TValueReader in(source);
+  return ReadBody(in, document) && !in.Failed();
+}
+
+}  // namespace
+
+void EmptyDocumentForReading(TDocument& document) {
+  for (auto& display : document.Displays) {
+    display.GraphIndices.clear();
+    display.DiagramIndices.clear();
+  }
+  document.Displays.clear();
+  document.Graphs.clear();
+  document.Diagrams.clear();
+  document.HiddenTable.SetSize(2, 2);
+}
+
+bool ReadDocument(std::istream& in, TDocument& document) {
+  TByteSource source(in);
+  return Read(source, document);
+}
+
+bool ReadDocument(std::string_view bytes, TDocument& document) {
+  TByteSource source(bytes);
+  return Read(source, document);
+}
+
+bool OpenDocument(const std::filesystem::path& path, TDocument& document, TStringGrid& table) {
+  bool ok = false;
+  std::ifstream file(path, std::ios::binary);
+  std::error_code error;
+  if (file.is_open() && !std::filesystem::is_directory(path, error)) {
+    ok = ReadDocument(file, document);
+  } else {
+    EmptyDocumentForReading(document);
+  }
+  EvaluateTable(document.HiddenTable, table);
+  return ok;
+}
