@@ -60,7 +60,6 @@ class TDataTableModel : public QAbstractTableModel {
     }
     if (rowCount({}) > 0 && columnCount({}) > 0)
       emit dataChanged(index(0, 0), index(rowCount({}) - 1, columnCount({}) - 1), {Qt::DisplayRole});
-    emit headerDataChanged(Qt::Horizontal, 0, std::max(columnCount({}) - 1, 0));
   }
 
  private:

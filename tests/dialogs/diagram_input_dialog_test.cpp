@@ -151,3 +151,47 @@ TEST(DiagramInputDialog, CellFieldGridAndTabsAreBoundToTheForm) {
   EXPECT_EQ(document.Displays[0].DiagramIndices, std::vector<uint16_t>{0});
   EXPECT_EQ(prompts.Unanswered, 0);
 }
+
+TEST(DiagramInputDialog, RefusedTabChangeKeepsTheTabAndItsTexts) {
+  EnsureDiagramApplication();
+  TDocument document;
+  CreateDocument(document);
+  TDiagram first;
+  first.Description = "first";
+  TDiagram second;
+  second.Description = "second";
+  document.Diagrams = {first, second};
+  ScriptedPrompts prompts;
+  prompts.MessageAnswers = {mbOk};
+  TDiagramHost host;
+  TfDiagramInput dialog(document, prompts, host, nullptr);
+  dialog.FormShow();
+  dialog.show();
+  auto* tabs = Control<QTabBar>(dialog, "TabControl");
+  auto* eDescription = Control<QLineEdit>(dialog, "eDescription");
+  auto* eYErrorMax = Control<QLineEdit>(dialog, "eYErrorMax");
+  ASSERT_TRUE(tabs && eDescription && eYErrorMax);
+  ASSERT_EQ(tabs->count(), 2);
+  EXPECT_EQ(tabs->tabText(1), "Diagram2");
+
+  Retype(eYErrorMax, "2x");
+  QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+  EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{"Invalid value in numerical input field."});
+  EXPECT_EQ(tabs->currentIndex(), 0);
+  EXPECT_EQ(eYErrorMax->text(), "2x");
+  EXPECT_EQ(eDescription->text(), "first");
+
+  Retype(eYErrorMax, "2");
+  QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+  EXPECT_EQ(tabs->currentIndex(), 1);
+  EXPECT_EQ(eDescription->text(), "second");
+  EXPECT_EQ(eYErrorMax->text(), "0");
+  EXPECT_EQ(dialog.Form().WorkDiagrams[0].ErrorHigh2, 2);
+
+  // Cancel: the document keeps its diagrams as they were.
+  QTest::keyClick(&dialog, Qt::Key_Escape);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(document.Diagrams[0].ErrorHigh2, 0);
+  EXPECT_TRUE(dialog.Form().WorkDiagrams.empty());
+  EXPECT_EQ(host.Redraws, 0);
+}
