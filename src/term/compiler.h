@@ -47,11 +47,15 @@ struct TTermElement {
   ~TTermElement() = default;
 };
 
-// Hostile input must not exhaust the stack or the time: a term whose tree
-// would be deeper than this many levels (brackets, functions and chained
-// operators alike) or whose text is longer than MaxTermLength is invalid.
-inline constexpr int MaxTermDepth = 1000;
-inline constexpr size_t MaxTermLength = 65535;
+// Hostile input must not exhaust the stack or the time. Splitting costs one
+// pass over the text per tree level, so both the depth and the length are
+// bounded: a term whose tree would be deeper than MaxTermDepth levels
+// (brackets, functions and chained operators alike: a sum of more than 256
+// summands counts too) or whose text is longer than MaxTermLength characters
+// is invalid. No term a person writes comes near either bound, and the worst
+// term within them compiles in a few milliseconds.
+inline constexpr int MaxTermDepth = 256;
+inline constexpr size_t MaxTermLength = 16384;
 
 // Compiles text; returns the success flag. The tree is returned also when the
 // flag is false (null or partial); a caller that needs a correct term checks

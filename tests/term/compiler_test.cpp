@@ -130,15 +130,15 @@ TEST(CompileTerm, HostileTermsAreRefusedWithoutExhaustingTheStack) {
 
   std::string chain = "1";
   for (int k = 0; k < 5000; ++k) chain += "+1";
-  std::string brackets(20000, '(');
-  brackets += "x" + std::string(20000, ')');
+  std::string brackets(8000, '(');
+  brackets += "x" + std::string(8000, ')');
   std::string deep;
   for (int k = 0; k < MaxTermDepth - 1; ++k) deep += "-(";
   deep += "1";
 
   const struct {
     const char* name;
-    const std::string& text;
+    std::string text;
     bool ok;
   } cases[] = {
       {"nested sin", nested, false},
@@ -146,6 +146,9 @@ TEST(CompileTerm, HostileTermsAreRefusedWithoutExhaustingTheStack) {
       {"long chain of sums", chain, false},
       {"many brackets around a leaf", brackets, true},
       {"just within the depth limit", deep, true},
+      {"one level deeper", "-(" + deep, false},
+      {"longer than the length limit", std::string(MaxTermLength + 1, 'x'), false},
+      {"as long as the length limit", std::string(MaxTermLength, 'x'), true},
   };
   for (const auto& c : cases) {
     TTerm tree;
