@@ -5,10 +5,8 @@
 
 namespace {
 
-// The length of an axis range for the fit. A file may hold a minimum at or
-// above its maximum, or values beyond the double range; the box is then
-// fitted as if it were one unit long (inverted: as long as it is), so that no
-// division by zero or infinity reaches the scene.
+// The length of an axis range for the fit: an inverted range is as long as it
+// is, an empty or endless one counts as one unit.
 double FitRange(double minimum, double maximum) {
   const double range = std::fabs(maximum - minimum);
   return std::isfinite(range) && range > 0 ? range : 1.0;
