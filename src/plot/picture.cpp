@@ -44,7 +44,8 @@ void ApplyViewTransformation(TObject3D& scene, const TCoordinateSystem& display,
 
 void DrawPicture(TGraphic3D& graphic, Canvas& canvas, const TCoordinateSystem& display,
                  const TObject3D& scene, bool Sort, TObject3D& view) {
-  ClearObject(view);
+  // CopyObject replaces the whole content; assigning over the previous
+  // picture's segments reuses their storage instead of emptying it first.
   CopyObject(scene, view);
   ApplyViewTransformation(view, display, canvas.Width(), canvas.Height());
   if (display.ThreeAxes) {

@@ -44,42 +44,32 @@ bool IsDrawable(const TSegment& segment) {
   return std::isfinite(DepthKey(segment));
 }
 
-// Raises zMax to the nearer of the first two vertices of a projected segment:
-// the eye stands in front of everything that is drawn. A maximum does not
-// depend on the order in which the segments come.
-void ConsiderForEye(const TSegment& segment, double& zMax) {
-  if (!segment.Projected) return;
-  const double z = std::max(segment.P1.Z, segment.P2.Z);
-  if (z > zMax) zMax = z;
+void RemoveUndrawable(TObject3D& scene) {
+  const auto first = std::find_if_not(scene.begin(), scene.end(), IsDrawable);
+  if (first == scene.end()) return;
+  scene.erase(std::remove_if(first, scene.end(), [](const TSegment& s) { return !IsDrawable(s); }),
+              scene.end());
 }
 
-// The positions of the drawable segments, in array order.
-std::vector<std::uint32_t> DrawableIndices(const TObject3D& scene) {
-  std::vector<std::uint32_t> indices;
-  indices.reserve(scene.size());
-  for (std::size_t i = 0; i < scene.size(); ++i)
-    if (IsDrawable(scene[i])) indices.push_back(static_cast<std::uint32_t>(i));
-  return indices;
-}
-
-// Puts the segment positions in order into the order the Shell sort leaves
-// those segments in. It works on (key, position) pairs, so that no segment
-// moves at a swap; the swaps depend only on the keys, so the order is the one
-// the segments themselves would take.
+// The order in which the Shell sort leaves the segments, found on (key, index)
+// pairs so that whole segments move once instead of at every swap. The swaps
+// depend only on the keys, so the order is the one the segments themselves
+// would take.
 //
 // Halving gaps cost up to n^2 / 8 swaps on keys arranged against them (small
 // and large depths interleaved), hours for a scene of a million points from a
 // hostile data table, while real scenes take well below n^1.5 / 2. Past
 // SwapBudget swaps the rest is done by a stable merge sort: still ordered by
 // depth, though equal depths may then stand in another order.
-void ShellSort(const TObject3D& scene, std::vector<std::uint32_t>& order) {
+std::vector<std::uint32_t> ShellSortOrder(const TObject3D& scene) {
   struct TItem {
     double Key;
     std::uint32_t Index;
   };
-  const std::size_t n = order.size();
+  const std::size_t n = scene.size();
   std::vector<TItem> items(n);
-  for (std::size_t i = 0; i < n; ++i) items[i] = {DepthKey(scene[order[i]]), order[i]};
+  for (std::size_t i = 0; i < n; ++i)
+    items[i] = {DepthKey(scene[i]), static_cast<std::uint32_t>(i)};
 
   const double size = static_cast<double>(n);
   const double swapBudget = std::max(1e6, 2 * size * std::sqrt(size));
@@ -107,7 +97,9 @@ void ShellSort(const TObject3D& scene, std::vector<std::uint32_t>& order) {
     });
   }
 
+  std::vector<std::uint32_t> order(n);
   for (std::size_t i = 0; i < n; ++i) order[i] = items[i].Index;
+  return order;
 }
 
 bool WithinLimit(const TPixelPosition& p) {
@@ -310,19 +302,36 @@ double DepthKey(const TSegment& segment) {
 
 void SortObject(TObject3D& scene) {
   if (scene.size() < 2) return;
-  std::vector<std::uint32_t> order(scene.size());
-  for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<std::uint32_t>(i);
-  ShellSort(scene, order);
-  TObject3D sorted;
-  sorted.reserve(scene.size());
-  for (const std::uint32_t index : order) sorted.push_back(std::move(scene[index]));
-  scene.swap(sorted);
+  std::vector<std::uint32_t> order = ShellSortOrder(scene);
+  // Each segment moves once, along the cycles of the permutation, inside the
+  // scene: a second scene of the same size would cost a fresh allocation and
+  // its page faults at every redraw. order[j] is the segment that belongs at
+  // j; a placed position is marked by order[j] == j.
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    if (order[i] == i) continue;
+    TSegment held = std::move(scene[i]);
+    std::size_t j = i;
+    while (true) {
+      const std::size_t from = order[j];
+      order[j] = static_cast<std::uint32_t>(j);
+      if (from == i) {
+        scene[j] = std::move(held);
+        break;
+      }
+      scene[j] = std::move(scene[from]);
+      j = from;
+    }
+  }
 }
 
 double EyeDistance(const TObject3D& scene, std::int32_t Distance) {
   if (Distance <= 0) return 0;
   double zMax = 0.0;
-  for (const TSegment& segment : scene) ConsiderForEye(segment, zMax);
+  for (const TSegment& segment : scene) {
+    if (!segment.Projected) continue;
+    const double z = std::max(segment.P1.Z, segment.P2.Z);
+    if (z > zMax) zMax = z;
+  }
   return zMax > 0 ? Distance + zMax : Distance;
 }
 
@@ -340,19 +349,13 @@ void DrawObject(TGraphic3D& graphic, Canvas& canvas, TObject3D& scene, std::int3
                 std::int32_t A2, std::int32_t A3, bool Sort, std::int32_t Distance) {
   RotateObject(graphic, scene, A1, A2, A3);
   // Rotation can carry a huge coordinate past the double range; such a segment
-  // has no place in the picture and no defined depth. The painting order is
-  // kept as positions, so that the segments themselves never move.
-  std::vector<std::uint32_t> order = DrawableIndices(scene);
-  if (Sort) ShellSort(scene, order);
-  double D = 0;
-  if (Distance > 0) {
-    double zMax = 0.0;
-    for (const std::uint32_t index : order) ConsiderForEye(scene[index], zMax);
-    D = zMax > 0 ? Distance + zMax : Distance;
-  }
+  // has no place in the picture and no defined depth.
+  RemoveUndrawable(scene);
+  if (Sort) SortObject(scene);
+  const double D = EyeDistance(scene, Distance);
   graphic.EyeDistance = D;
 
   canvas.SetBrushColor(White);
   canvas.FillRect(0, 0, canvas.Width(), canvas.Height());
-  for (const std::uint32_t index : order) PaintSegment(graphic, canvas, scene[index], D);
+  for (const TSegment& segment : scene) PaintSegment(graphic, canvas, segment, D);
 }

@@ -15,12 +15,11 @@ inline constexpr std::int32_t SceneFontSize = 10;
 // sets the scene font on the canvas.
 void InitGraphic3D(TGraphic3D& graphic, Canvas& canvas);
 
-// Rotates the scene in place by A1, A2, A3 and paints it, in depth order when
-// Sort is true (the order SortObject gives), else in array order. The scene
-// keeps its array order: the depth order is used for painting only. Distance
-// is the eye distance in model units; 0 or below paints a parallel
-// projection. Segments with a coordinate or depth that is not a finite number
-// take no part in the sort or the eye distance and are never drawn.
+// Rotates the scene in place by A1, A2, A3, orders it by depth when Sort is
+// true, and paints it. Distance is the eye distance in model units; 0 or below
+// paints a parallel projection. Segments with a coordinate or depth that is not
+// a finite number are removed from the scene before the sort and never drawn;
+// they take no part in the eye distance either.
 void DrawObject(TGraphic3D& graphic, Canvas& canvas, TObject3D& scene, std::int32_t A1,
                 std::int32_t A2, std::int32_t A3, bool Sort, std::int32_t Distance);
 

