@@ -196,10 +196,15 @@ TEST(Render, SortObjectMatchesTheSegmentShellSort) {
     for (double& k : keys) k = static_cast<double>(next() % 7) - 3;
     if (round % 3 == 0) keys[next() % keys.size()] = NaN;
     TObject3D fast = KeyedScene(keys);
+    // Texts long enough to live on the heap travel with their segments.
+    for (auto& segment : fast)
+      segment.Text = std::string(40, 'a') + std::to_string(segment.Color);
     TObject3D slow = fast;
     SortObject(fast);
     reference(slow);
     EXPECT_EQ(Tags(fast), Tags(slow)) << "round " << round;
+    for (const auto& segment : fast)
+      ASSERT_EQ(segment.Text, std::string(40, 'a') + std::to_string(segment.Color));
   }
 }
 
