@@ -1,0 +1,110 @@
+// The plotting driver on the benchmark document: the default display
+// switched to 3D (Alpha 30, Beta 30, perspective 500) with one graph x, y,
+// sin(x)*cos(y) drawn solid at Resolution 300, which gives 90,601 quads.
+// PlotDisplay is the sampling, the clipping and the building of the scene;
+// the parts are measured as well so that a change shows where it went.
+#include <benchmark/benchmark.h>
+
+#include "document/document.h"
+#include "plot/axes.h"
+#include "plot/graph_sampling.h"
+#include "plot/plot_display.h"
+
+namespace {
+
+// The benchmark document asks no questions.
+class SilentPrompts : public Prompts {
+ public:
+  TMessageButton Message(TMessageKind, const std::string&, uint8_t, int) override { return mbOk; }
+  bool InputText(const std::string&, const std::string&, std::string&) override { return false; }
+  bool ChooseColor(int32_t&) override { return false; }
+  bool ChooseOpenFile(const std::string&, std::string&) override { return false; }
+};
+
+TDocument BenchmarkDocument() {
+  TDocument document;
+  CreateDocument(document);
+  TCoordinateSystem& display = document.Displays[0];
+  display.ThreeAxes = true;
+  display.Alpha = 30;
+  display.Beta = 30;
+  display.Perspective = 500;
+  display.Resolution = 300;
+  display.DisplayStyle = DisplayStyleSolid;
+  TGraph graph;
+  graph.Term1 = "x";
+  graph.Term2 = "y";
+  graph.Term3 = "sin(x)*cos(y)";
+  document.Graphs = {graph};
+  display.GraphIndices = {0};
+  return document;
+}
+
+void CountSegments(benchmark::State& state, const TObject3D& scene) {
+  size_t quads = 0;
+  for (const TSegment& s : scene) quads += s.Kind == TSegmentKind::Quad;
+  state.counters["segments"] = static_cast<double>(scene.size());
+  state.counters["quads"] = static_cast<double>(quads);
+}
+
+// A fresh scene each time, as after start-up.
+void BM_PlotDisplay(benchmark::State& state) {
+  TDocument document = BenchmarkDocument();
+  SilentPrompts prompts;
+  TObject3D scene;
+  for (auto _ : state) {
+    TObject3D fresh;
+    PlotDisplay(document, 0, fresh, prompts);
+    benchmark::DoNotOptimize(fresh.data());
+    scene.swap(fresh);
+  }
+  CountSegments(state, scene);
+}
+BENCHMARK(BM_PlotDisplay)->Unit(benchmark::kMillisecond);
+
+// The window replots into the same scene, whose capacity stays.
+void BM_PlotDisplayReusedScene(benchmark::State& state) {
+  TDocument document = BenchmarkDocument();
+  SilentPrompts prompts;
+  TObject3D scene;
+  for (auto _ : state) {
+    PlotDisplay(document, 0, scene, prompts);
+    benchmark::DoNotOptimize(scene.data());
+  }
+  CountSegments(state, scene);
+}
+BENCHMARK(BM_PlotDisplayReusedScene)->Unit(benchmark::kMillisecond);
+
+// The graph alone: sampling, clipping and the quads.
+void BM_AddGraph(benchmark::State& state) {
+  const TDocument document = BenchmarkDocument();
+  TObject3D scene;
+  for (auto _ : state) {
+    ClearObject(scene);
+    AddGraph(document.Graphs[0], document.Displays[0], document.VarTable, scene);
+    benchmark::DoNotOptimize(scene.data());
+  }
+  CountSegments(state, scene);
+}
+BENCHMARK(BM_AddGraph)->Unit(benchmark::kMillisecond);
+
+// The default 3D raster: 3 axes, 11 positions, two lines of 20 pieces each.
+void BM_AddAxes(benchmark::State& state) {
+  TDocument document = BenchmarkDocument();
+  TCoordinateSystem& display = document.Displays[0];
+  display.Origin1 = display.Min1;
+  display.Origin2 = display.Min2;
+  display.Origin3 = display.Min3;
+  TObject3D scene;
+  for (auto _ : state) {
+    ClearObject(scene);
+    AddAxes(display, scene);
+    benchmark::DoNotOptimize(scene.data());
+  }
+  CountSegments(state, scene);
+}
+BENCHMARK(BM_AddAxes)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,58 @@
+#include "plot/picture.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The length of an axis range for the fit. A file may hold a minimum at or
+// above its maximum, or values beyond the double range; the box is then
+// fitted as if it were one unit long (inverted: as long as it is), so that no
+// division by zero or infinity reaches the scene.
+double FitRange(double minimum, double maximum) {
+  const double range = std::fabs(maximum - minimum);
+  return std::isfinite(range) && range > 0 ? range : 1.0;
+}
+
+// A zoom of 0 would collapse the picture into one pixel, one that is not a
+// number would empty it: both draw as zoom 1.
+double UsableZoom(double zoom) { return std::isfinite(zoom) && zoom != 0 ? zoom : 1.0; }
+
+double UsableShift(double shift) { return std::isfinite(shift) ? shift : 0.0; }
+
+}  // namespace
+
+TFitFactors FitFactors(const TCoordinateSystem& display, std::int32_t width, std::int32_t height) {
+  const double w = width;
+  const double h = height;
+  const double range1 = FitRange(display.Min1, display.Max1);
+  const double range2 = FitRange(display.Min2, display.Max2);
+  const double range3 = FitRange(display.Min3, display.Max3);
+  if (display.ForceEqualScale) {
+    const double s = std::min(h / range2, w / range1) * 0.8;
+    return {s, s, s};
+  }
+  return {w * 0.8 / range1, h * 0.8 / range2, (w + h) * 0.8 / 2 / range3};
+}
+
+void ApplyViewTransformation(TObject3D& scene, const TCoordinateSystem& display, std::int32_t width,
+                             std::int32_t height) {
+  MoveObject(scene, UsableShift(display.Shift1), UsableShift(display.Shift2),
+             UsableShift(display.Shift3));
+  const TFitFactors fit = FitFactors(display, width, height);
+  ScaleObject(scene, UsableZoom(display.Zoom1) * fit.X, UsableZoom(display.Zoom2) * fit.Y,
+              UsableZoom(display.Zoom3) * fit.Z);
+}
+
+void DrawPicture(TGraphic3D& graphic, Canvas& canvas, const TCoordinateSystem& display,
+                 const TObject3D& scene, bool Sort, TObject3D& view) {
+  ClearObject(view);
+  CopyObject(scene, view);
+  ApplyViewTransformation(view, display, canvas.Width(), canvas.Height());
+  if (display.ThreeAxes) {
+    DrawObject(graphic, canvas, view, display.Alpha, display.Beta, display.Gamma, Sort,
+               display.Perspective);
+  } else {
+    DrawObject(graphic, canvas, view, display.Alpha, display.Beta, display.Gamma, false, -1);
+  }
+}

@@ -1,0 +1,29 @@
+// The picture of a display: the view transformation (shifts, zooms and the fit
+// of the plotted box to the image) followed by DrawObject. The main window and
+// the command line draw through this one function.
+#pragma once
+
+#include <cstdint>
+
+#include "document/document.h"
+#include "plot/render.h"
+#include "plot/scene.h"
+#include "ports/canvas.h"
+
+// The factors that fit the plotted box into an image of width x height pixels
+// at zoom 1, in pixels per model unit (per exponent on a logarithmic axis).
+struct TFitFactors {
+  double X = 0;
+  double Y = 0;
+  double Z = 0;
+};
+TFitFactors FitFactors(const TCoordinateSystem& display, std::int32_t width, std::int32_t height);
+
+// Moves the scene by the display's shifts and scales it by zoom times fit.
+void ApplyViewTransformation(TObject3D& scene, const TCoordinateSystem& display, std::int32_t width,
+                             std::int32_t height);
+
+// Copies scene into view, transforms view for the canvas's size and draws it.
+// A 2D display is drawn parallel and unsorted whatever Sort asks.
+void DrawPicture(TGraphic3D& graphic, Canvas& canvas, const TCoordinateSystem& display,
+                 const TObject3D& scene, bool Sort, TObject3D& view);

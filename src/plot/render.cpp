@@ -1,0 +1,329 @@
+#include "plot/render.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <limits>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr std::int32_t White = 0xFFFFFF;
+constexpr std::int32_t Black = 0;
+
+// Pixel positions handed to the canvas stay within this many pixels of the
+// image origin. The raster engines work in fixed point and go wrong far
+// beyond it; a zoomed-in picture legitimately reaches a few hundred thousand.
+constexpr double PixelLimit = 4194304.0;  // 2^22
+
+// Rounds to the nearest integer, halves to the even neighbour, as nearbyint
+// does in the default rounding mode, without a library call per vertex:
+// adding 1.5 * 2^52 leaves no bits below the unit, so the addition itself
+// rounds.
+double RoundHalfEven(double v) {
+  constexpr double Shifter = 6755399441055744.0;  // 1.5 * 2^52
+  if (std::fabs(v) < 2251799813685248.0) return (v + Shifter) - Shifter;  // below 2^51
+  return std::nearbyint(v);
+}
+
+bool IsFinite(const TPoint3D& p) {
+  return std::isfinite(p.X) && std::isfinite(p.Y) && std::isfinite(p.Z);
+}
+
+// Whether every vertex the kind uses and the depth key are finite numbers.
+bool IsDrawable(const TSegment& segment) {
+  if (!IsFinite(segment.P1)) return false;
+  if (segment.Kind == TSegmentKind::Line || segment.Kind == TSegmentKind::Quad) {
+    if (!IsFinite(segment.P2)) return false;
+  }
+  if (segment.Kind == TSegmentKind::Quad) {
+    if (!IsFinite(segment.P3) || !IsFinite(segment.P4)) return false;
+  }
+  return std::isfinite(DepthKey(segment));
+}
+
+void RemoveUndrawable(TObject3D& scene) {
+  const auto first = std::find_if_not(scene.begin(), scene.end(), IsDrawable);
+  if (first == scene.end()) return;
+  scene.erase(std::remove_if(first, scene.end(), [](const TSegment& s) { return !IsDrawable(s); }),
+              scene.end());
+}
+
+// The order in which the Shell sort leaves the segments, found on (key, index)
+// pairs so that whole segments move once instead of at every swap. The swaps
+// depend only on the keys, so the order is the one the segments themselves
+// would take.
+std::vector<std::uint32_t> ShellSortOrder(const TObject3D& scene) {
+  struct TItem {
+    double Key;
+    std::uint32_t Index;
+  };
+  const std::size_t n = scene.size();
+  std::vector<TItem> items(n);
+  for (std::size_t i = 0; i < n; ++i)
+    items[i] = {DepthKey(scene[i]), static_cast<std::uint32_t>(i)};
+
+  for (std::size_t gap = n >> 1; gap > 0; gap >>= 1) {
+    for (std::size_t i = 0; i + gap < n; ++i) {
+      std::size_t j = i;
+      // A swap needs key(j) > key(j + gap) strictly; after it the pair is in
+      // order, so the walk back ends, and a NaN never compares greater.
+      while (items[j].Key > items[j + gap].Key) {
+        std::swap(items[j], items[j + gap]);
+        j = gap < j ? j - gap : 0;
+      }
+    }
+  }
+
+  std::vector<std::uint32_t> order(n);
+  for (std::size_t i = 0; i < n; ++i) order[i] = items[i].Index;
+  return order;
+}
+
+bool WithinLimit(const TPixelPosition& p) {
+  return std::fabs(p.X) <= PixelLimit && std::fabs(p.Y) <= PixelLimit;
+}
+
+TCanvasPoint ToCanvas(double x, double y) {
+  return {static_cast<std::int32_t>(RoundHalfEven(x)), static_cast<std::int32_t>(RoundHalfEven(y))};
+}
+
+// Cuts the line a-b to the square of PixelLimit (Liang-Barsky); false when
+// nothing of it lies inside.
+bool ClipToLimit(TPixelPosition& a, TPixelPosition& b) {
+  double t0 = 0;
+  double t1 = 1;
+  const double dx = b.X - a.X;
+  const double dy = b.Y - a.Y;
+  const std::array<std::pair<double, double>, 4> edges{{{-dx, a.X + PixelLimit},
+                                                        {dx, PixelLimit - a.X},
+                                                        {-dy, a.Y + PixelLimit},
+                                                        {dy, PixelLimit - a.Y}}};
+  for (const auto& [p, q] : edges) {
+    if (p == 0) {
+      if (q < 0) return false;
+      continue;
+    }
+    const double r = q / p;
+    if (p < 0) {
+      if (r > t1) return false;
+      t0 = std::max(t0, r);
+    } else {
+      if (r < t0) return false;
+      t1 = std::min(t1, r);
+    }
+  }
+  const TPixelPosition start = a;
+  a = {start.X + t0 * dx, start.Y + t0 * dy};
+  b = {start.X + t1 * dx, start.Y + t1 * dy};
+  return true;
+}
+
+// Cuts a polygon to the square of PixelLimit (Sutherland-Hodgman); the result
+// has at most twice as many corners as the input.
+std::vector<TPixelPosition> ClipPolygonToLimit(const std::vector<TPixelPosition>& polygon) {
+  std::vector<TPixelPosition> current = polygon;
+  for (int side = 0; side < 4; ++side) {
+    const auto inside = [side](const TPixelPosition& p) {
+      switch (side) {
+        case 0: return p.X >= -PixelLimit;
+        case 1: return p.X <= PixelLimit;
+        case 2: return p.Y >= -PixelLimit;
+        default: return p.Y <= PixelLimit;
+      }
+    };
+    const auto cross = [side](const TPixelPosition& p, const TPixelPosition& q) {
+      const double bound = (side == 0 || side == 2) ? -PixelLimit : PixelLimit;
+      if (side < 2) {
+        const double t = (bound - p.X) / (q.X - p.X);
+        return TPixelPosition{bound, p.Y + t * (q.Y - p.Y)};
+      }
+      const double t = (bound - p.Y) / (q.Y - p.Y);
+      return TPixelPosition{p.X + t * (q.X - p.X), bound};
+    };
+    std::vector<TPixelPosition> next;
+    for (std::size_t k = 0; k < current.size(); ++k) {
+      const TPixelPosition& p = current[k];
+      const TPixelPosition& q = current[(k + 1) % current.size()];
+      if (inside(p)) next.push_back(p);
+      if (inside(p) != inside(q)) next.push_back(cross(p, q));
+    }
+    current = std::move(next);
+    if (current.empty()) break;
+  }
+  return current;
+}
+
+// The pixel of a vertex, or false when it has none: behind the eye or beyond
+// the range of numbers.
+bool ToPixel(const TGraphic3D& graphic, const TPoint3D& vertex, bool projected, double D,
+             TPixelPosition& out) {
+  if (projected && D > 0 && !(D - vertex.Z > 0)) return false;
+  out = ProjectVertex(graphic, vertex, projected, D);
+  return std::isfinite(out.X) && std::isfinite(out.Y);
+}
+
+void PaintLine(Canvas& canvas, TPixelPosition a, TPixelPosition b) {
+  if (!WithinLimit(a) || !WithinLimit(b)) {
+    if (!ClipToLimit(a, b)) return;
+  }
+  const TCanvasPoint from = ToCanvas(a.X, a.Y);
+  const TCanvasPoint to = ToCanvas(b.X, b.Y);
+  canvas.MoveTo(from.X, from.Y);
+  canvas.LineTo(to.X, to.Y);
+}
+
+void PaintQuad(Canvas& canvas, const std::array<TPixelPosition, 4>& corners) {
+  if (std::all_of(corners.begin(), corners.end(), WithinLimit)) {
+    std::array<TCanvasPoint, 4> points;
+    for (std::size_t k = 0; k < 4; ++k) points[k] = ToCanvas(corners[k].X, corners[k].Y);
+    canvas.Polygon(points);
+    return;
+  }
+  const auto clipped = ClipPolygonToLimit({corners.begin(), corners.end()});
+  if (clipped.size() < 3) return;
+  std::vector<TCanvasPoint> points;
+  points.reserve(clipped.size());
+  for (const auto& p : clipped) points.push_back(ToCanvas(p.X, p.Y));
+  canvas.Polygon(points);
+}
+
+std::int32_t HorizontalOffset(std::int8_t dirX, std::int32_t width) {
+  switch (dirX) {
+    case 1: return 10;
+    case 0: return -static_cast<std::int32_t>(RoundHalfEven(width / 2.0));
+    case -1: return -width - 10;
+    default: return 0;
+  }
+}
+
+std::int32_t VerticalOffset(std::int8_t dirY, std::int32_t height) {
+  switch (dirY) {
+    case -1: return 10;
+    case 0: return -static_cast<std::int32_t>(RoundHalfEven(height / 2.0));
+    case 1: return -height - 10;
+    default: return 0;
+  }
+}
+
+void PaintSegment(const TGraphic3D& graphic, Canvas& canvas, const TSegment& segment, double D) {
+  const bool projected = segment.Projected;
+  TPixelPosition p1;
+  if (!ToPixel(graphic, segment.P1, projected, D, p1)) return;
+  switch (segment.Kind) {
+    case TSegmentKind::Pixel: {
+      if (!WithinLimit(p1)) return;
+      const TCanvasPoint at = ToCanvas(p1.X, p1.Y);
+      canvas.SetPixel(at.X, at.Y, segment.Color);
+      return;
+    }
+    case TSegmentKind::Line: {
+      TPixelPosition p2;
+      if (!ToPixel(graphic, segment.P2, projected, D, p2)) return;
+      canvas.SetPenColor(segment.Color);
+      PaintLine(canvas, p1, p2);
+      return;
+    }
+    case TSegmentKind::Quad: {
+      std::array<TPixelPosition, 4> corners;
+      corners[0] = p1;
+      if (!ToPixel(graphic, segment.P2, projected, D, corners[1]) ||
+          !ToPixel(graphic, segment.P3, projected, D, corners[2]) ||
+          !ToPixel(graphic, segment.P4, projected, D, corners[3]))
+        return;
+      canvas.SetPenColor(Black);
+      canvas.SetBrushColor(segment.Color);
+      PaintQuad(canvas, corners);
+      return;
+    }
+    case TSegmentKind::Dot: {
+      if (!WithinLimit(p1)) return;
+      const TCanvasPoint centre = ToCanvas(p1.X, p1.Y);
+      // A radius from a file may be anything; beyond the limit the circle
+      // covers the whole image either way.
+      const std::int32_t radius =
+          static_cast<std::int32_t>(std::clamp<double>(segment.Radius, -PixelLimit, PixelLimit));
+      canvas.SetPenColor(segment.Color);
+      canvas.SetBrushColor(segment.Color);
+      canvas.Ellipse(centre.X - radius, centre.Y - radius, centre.X + radius, centre.Y + radius);
+      canvas.SetBrushColor(White);
+      return;
+    }
+    case TSegmentKind::Text: {
+      if (!WithinLimit(p1)) return;
+      canvas.SetFontColor(segment.Color);
+      canvas.SetBrushColor(White);
+      const TCanvasPoint anchor = ToCanvas(p1.X, p1.Y);
+      const std::int32_t width = std::clamp(canvas.TextWidth(segment.Text), 0, 1 << 28);
+      const std::int32_t height = std::clamp(canvas.TextHeight(segment.Text), 0, 1 << 28);
+      canvas.TextOut(anchor.X + HorizontalOffset(segment.DirX, width),
+                     anchor.Y + VerticalOffset(segment.DirY, height), segment.Text);
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+void InitGraphic3D(TGraphic3D& graphic, Canvas& canvas) {
+  InitGraphic3D(graphic, canvas.Width(), canvas.Height());
+  canvas.SetFont(SceneFontName, SceneFontSize);
+}
+
+double DepthKey(const TSegment& segment) {
+  switch (segment.Kind) {
+    case TSegmentKind::Quad:
+      return (segment.P1.Z + segment.P2.Z + segment.P3.Z + segment.P4.Z) / 4;
+    case TSegmentKind::Line:
+      return (segment.P1.Z + segment.P2.Z) / 2;
+    default:
+      return segment.P1.Z;
+  }
+}
+
+void SortObject(TObject3D& scene) {
+  if (scene.size() < 2) return;
+  const std::vector<std::uint32_t> order = ShellSortOrder(scene);
+  TObject3D sorted;
+  sorted.reserve(scene.size());
+  for (const std::uint32_t index : order) sorted.push_back(std::move(scene[index]));
+  scene.swap(sorted);
+}
+
+double EyeDistance(const TObject3D& scene, std::int32_t Distance) {
+  if (Distance <= 0) return 0;
+  double zMax = 0.0;
+  for (const TSegment& segment : scene) {
+    if (!segment.Projected) continue;
+    const double z = std::max(segment.P1.Z, segment.P2.Z);
+    if (z > zMax) zMax = z;
+  }
+  return zMax > 0 ? Distance + zMax : Distance;
+}
+
+TPixelPosition ProjectVertex(const TGraphic3D& graphic, const TPoint3D& vertex, bool projected,
+                             double D) {
+  if (!projected) return {RoundHalfEven(vertex.X), RoundHalfEven(vertex.Y)};
+  if (D > 0) {
+    return {graphic.CenterX + RoundHalfEven(vertex.X * D / (D - vertex.Z)),
+            graphic.CenterY + RoundHalfEven(-vertex.Y * D / (D - vertex.Z))};
+  }
+  return {graphic.CenterX + RoundHalfEven(vertex.X), graphic.CenterY + RoundHalfEven(-vertex.Y)};
+}
+
+void DrawObject(TGraphic3D& graphic, Canvas& canvas, TObject3D& scene, std::int32_t A1,
+                std::int32_t A2, std::int32_t A3, bool Sort, std::int32_t Distance) {
+  RotateObject(graphic, scene, A1, A2, A3);
+  // Rotation can carry a huge coordinate past the double range; such a segment
+  // has no place in the picture and no defined depth.
+  RemoveUndrawable(scene);
+  if (Sort) SortObject(scene);
+  const double D = EyeDistance(scene, Distance);
+  graphic.EyeDistance = D;
+
+  canvas.SetBrushColor(White);
+  canvas.FillRect(0, 0, canvas.Width(), canvas.Height());
+  for (const TSegment& segment : scene) PaintSegment(graphic, canvas, segment, D);
+}

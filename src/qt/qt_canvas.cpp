@@ -1,0 +1,137 @@
+#include "qt/qt_canvas.h"
+
+#include <QFontMetrics>
+#include <QPen>
+#include <QRect>
+#include <QString>
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace {
+
+QString Latin1(const std::string& text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QtCanvas::QtCanvas(std::int32_t width, std::int32_t height) {
+  if (width > 0 && height > 0) {
+    image_ = QImage(width, height, QImage::Format_RGB32);
+    if (!image_.isNull()) {
+      image_.fill(Qt::white);
+      painter_.begin(&image_);
+      painter_.setRenderHint(QPainter::Antialiasing, false);
+      painter_.setRenderHint(QPainter::TextAntialiasing, false);
+    }
+  }
+}
+
+QtCanvas::~QtCanvas() {
+  if (painter_.isActive()) painter_.end();
+}
+
+QColor QtCanvas::ToQColor(std::int32_t color) {
+  return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+}
+
+std::int32_t QtCanvas::Width() const { return image_.width(); }
+std::int32_t QtCanvas::Height() const { return image_.height(); }
+
+void QtCanvas::SetPenColor(std::int32_t color) { penColor_ = color; }
+void QtCanvas::SetBrushColor(std::int32_t color) { brushColor_ = color; }
+void QtCanvas::SetFontColor(std::int32_t color) { fontColor_ = color; }
+
+void QtCanvas::SetFont(const std::string& name, std::int32_t size) {
+  if (!painter_.isActive()) return;
+  QFont font(Latin1(name));
+  font.setPointSize(std::clamp(size, 1, 1000));
+  // "Courier" reaches a metric-compatible monospaced face through fontconfig.
+  font.setStyleHint(QFont::TypeWriter);
+  font.setStyleStrategy(QFont::NoAntialias);
+  // Whole-pixel advances, so that a text is as wide as its letters side by side.
+  font.setHintingPreference(QFont::PreferFullHinting);
+  painter_.setFont(font);
+}
+
+void QtCanvas::UsePen(std::int32_t color) {
+  if (painterPenSet_ && painterPen_ == color) return;
+  painter_.setPen(QPen(ToQColor(color), 1));
+  painterPen_ = color;
+  painterPenSet_ = true;
+}
+
+void QtCanvas::UseBrush(std::int32_t color) {
+  if (painterBrushSet_ && painterBrush_ == color) return;
+  painter_.setBrush(ToQColor(color));
+  painterBrush_ = color;
+  painterBrushSet_ = true;
+}
+
+void QtCanvas::FillRect(std::int32_t left, std::int32_t top, std::int32_t right,
+                        std::int32_t bottom) {
+  if (!painter_.isActive() || right <= left || bottom <= top) return;
+  painter_.fillRect(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), ToQColor(brushColor_));
+}
+
+void QtCanvas::SetPixel(std::int32_t x, std::int32_t y, std::int32_t color) {
+  if (!painter_.isActive() || x < 0 || y < 0 || x >= Width() || y >= Height()) return;
+  painter_.fillRect(QRect(x, y, 1, 1), ToQColor(color));
+}
+
+void QtCanvas::MoveTo(std::int32_t x, std::int32_t y) { current_ = QPoint(x, y); }
+
+void QtCanvas::LineTo(std::int32_t x, std::int32_t y) {
+  const QPoint to(x, y);
+  if (painter_.isActive()) {
+    UsePen(penColor_);
+    painter_.drawLine(current_, to);
+  }
+  current_ = to;
+}
+
+void QtCanvas::Polygon(std::span<const TCanvasPoint> points) {
+  if (!painter_.isActive() || points.empty()) return;
+  UsePen(penColor_);
+  UseBrush(brushColor_);
+  std::array<QPoint, 8> fixed;
+  std::vector<QPoint> many;
+  QPoint* corners = fixed.data();
+  if (points.size() > fixed.size()) {
+    many.resize(points.size());
+    corners = many.data();
+  }
+  for (std::size_t k = 0; k < points.size(); ++k) corners[k] = QPoint(points[k].X, points[k].Y);
+  painter_.drawPolygon(corners, static_cast<int>(points.size()));
+}
+
+void QtCanvas::Ellipse(std::int32_t left, std::int32_t top, std::int32_t right,
+                       std::int32_t bottom) {
+  if (!painter_.isActive()) return;
+  if (right < left) std::swap(left, right);
+  if (bottom < top) std::swap(top, bottom);
+  UsePen(penColor_);
+  UseBrush(brushColor_);
+  // The box's right and bottom edges lie outside the figure.
+  painter_.drawEllipse(QRect(left, top, std::max(right - left - 1, 0), std::max(bottom - top - 1, 0)));
+}
+
+std::int32_t QtCanvas::TextWidth(const std::string& text) {
+  if (!painter_.isActive()) return 0;
+  return painter_.fontMetrics().horizontalAdvance(Latin1(text));
+}
+
+std::int32_t QtCanvas::TextHeight(const std::string&) {
+  if (!painter_.isActive()) return 0;
+  return painter_.fontMetrics().height();
+}
+
+void QtCanvas::TextOut(std::int32_t x, std::int32_t y, const std::string& text) {
+  if (!painter_.isActive()) return;
+  const QString string = Latin1(text);
+  const QFontMetrics metrics = painter_.fontMetrics();
+  painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(string), metrics.height()), ToQColor(brushColor_));
+  UsePen(fontColor_);
+  painter_.drawText(QPoint(x, y + metrics.ascent()), string);
+}

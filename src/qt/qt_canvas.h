@@ -1,0 +1,62 @@
+// The drawing image as a QImage painted with a QPainter: antialiasing off, so
+// that every primitive covers whole pixels as the picture always has.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPoint>
+
+#include "ports/canvas.h"
+
+class QtCanvas : public Canvas {
+ public:
+  // A size of 0 or below gives an empty image on which every call does nothing.
+  QtCanvas(std::int32_t width, std::int32_t height);
+  ~QtCanvas() override;
+  QtCanvas(const QtCanvas&) = delete;
+  QtCanvas& operator=(const QtCanvas&) = delete;
+
+  // The picture so far. The painter stays open on it; take a copy() to keep a
+  // picture beyond the next drawing call.
+  const QImage& Image() const { return image_; }
+
+  std::int32_t Width() const override;
+  std::int32_t Height() const override;
+  void SetPenColor(std::int32_t color) override;
+  void SetBrushColor(std::int32_t color) override;
+  void SetFontColor(std::int32_t color) override;
+  void SetFont(const std::string& name, std::int32_t size) override;
+  void FillRect(std::int32_t left, std::int32_t top, std::int32_t right,
+                std::int32_t bottom) override;
+  void SetPixel(std::int32_t x, std::int32_t y, std::int32_t color) override;
+  void MoveTo(std::int32_t x, std::int32_t y) override;
+  void LineTo(std::int32_t x, std::int32_t y) override;
+  void Polygon(std::span<const TCanvasPoint> points) override;
+  void Ellipse(std::int32_t left, std::int32_t top, std::int32_t right,
+               std::int32_t bottom) override;
+  std::int32_t TextWidth(const std::string& text) override;
+  std::int32_t TextHeight(const std::string& text) override;
+  void TextOut(std::int32_t x, std::int32_t y, const std::string& text) override;
+
+  // Packed red + 256 * green + 65536 * blue to a QColor.
+  static QColor ToQColor(std::int32_t color);
+
+ private:
+  void UsePen(std::int32_t color);
+  void UseBrush(std::int32_t color);
+
+  QImage image_;
+  QPainter painter_;
+  std::int32_t penColor_ = 0;
+  std::int32_t brushColor_ = 0xFFFFFF;
+  std::int32_t fontColor_ = 0;
+  // What the painter holds now; changing the painter's pen or brush is not
+  // free, and a surface repeats the same pen for every cell.
+  std::int32_t painterPen_ = 0;
+  std::int32_t painterBrush_ = 0;
+  bool painterPenSet_ = false;
+  bool painterBrushSet_ = false;
+  QPoint current_;
+};
