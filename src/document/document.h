@@ -133,7 +133,7 @@ void SetDisplayDefaults(TCoordinateSystem& display);
 // table and a 2 by 2 data table of empty cells.
 void CreateDocument(TDocument& document);
 
-// "New document", in this order: index lists, table
+// "New document", step by step: index lists, table
 // cells and size, lists and variables, then the defaults of the one display.
 void ResetDocument(TDocument& document);
 

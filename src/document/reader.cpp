@@ -5,6 +5,7 @@
 #include <cstring>
 #include <fstream>
 #include <istream>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -126,6 +127,20 @@ class TValueReader {
   void SkipLine() {
     source_.TakeUntilCR(nullptr);
     SkipLineEnd();
+  }
+
+  // True when line 1 is the signature. A longer line is refused as soon as
+  // it is longer, so a file without line ends is not read in whole for it.
+  bool ReadSignature() {
+    std::string line;
+    char c;
+    while (source_.Peek(c) && c != CR) {
+      if (line.size() == FileSignature.size()) return false;
+      line += c;
+      source_.Take();
+    }
+    SkipLineEnd();
+    return line == FileSignature && !Failed();
   }
 
   int32_t ReadInteger() {
@@ -340,7 +355,7 @@ bool ReadVariables(TValueReader& in, TVarTable& vars) {
 
 // Steps 3 to 10; false on a failure.
 bool ReadBody(TValueReader& in, TDocument& document) {
-  if (in.ReadString() != FileSignature || in.Failed()) return false;
+  if (!in.ReadSignature()) return false;
   in.SkipLine();
   in.SkipLine();
 

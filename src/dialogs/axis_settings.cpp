@@ -1,0 +1,289 @@
+#include "dialogs/axis_settings.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "dialogs/color_swatch.h"
+
+namespace {
+
+QLineEdit* NamedEdit(const QString& name, QWidget* parent) {
+  auto* edit = new QLineEdit(parent);
+  edit->setObjectName(name);
+  return edit;
+}
+
+// Flat toggle buttons of which exactly one is pressed.
+QToolButton* ToggleButton(const QString& name, const QString& text, QButtonGroup* group, QWidget* parent) {
+  auto* button = new QToolButton(parent);
+  button->setObjectName(name);
+  button->setText(text);
+  button->setCheckable(true);
+  button->setAutoRaise(true);
+  button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  button->setMinimumWidth(80);
+  group->addButton(button);
+  return button;
+}
+
+QRadioButton* NamedRadio(const QString& name, const QString& text, QWidget* parent) {
+  auto* radio = new QRadioButton(text, parent);
+  radio->setObjectName(name);
+  return radio;
+}
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+std::string Text(const QLineEdit* edit) { return edit->text().toStdString(); }
+
+}  // namespace
+
+TfAxisSettings::TfAxisSettings(TDocument& document, Prompts& prompts, TDialogHost& host, QWidget* parent)
+    : QDialog(parent), host_(host), form_(document, prompts) {
+  setWindowTitle(QStringLiteral("Coordinate system settings"));
+  setProperty("helpContext", AxisSettingsHelpContext);
+
+  PageControl = new QTabWidget(this);
+  PageControl->setObjectName(QStringLiteral("PageControl"));
+  PageControl->addTab(BuildAxesPage(), QStringLiteral("Axes"));
+  PageControl->addTab(BuildViewPage(), QStringLiteral("View"));
+
+  bOk = new QPushButton(QStringLiteral("&OK"), this);
+  bOk->setObjectName(QStringLiteral("bOk"));
+  bOk->setDefault(true);
+  bCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+  bCancel->setObjectName(QStringLiteral("bCancel"));
+  connect(bOk, &QPushButton::clicked, this, &TfAxisSettings::bOkClick);
+  connect(bCancel, &QPushButton::clicked, this, &TfAxisSettings::bCancelClick);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(bOk);
+  buttons->addWidget(bCancel);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(PageControl);
+  layout->addLayout(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QWidget* TfAxisSettings::BuildAxesPage() {
+  auto* page = new QWidget;
+  auto* layout = new QVBoxLayout(page);
+  for (int axis = 0; axis < 3; ++axis) layout->addWidget(BuildAxisGroup(axis));
+  return page;
+}
+
+QWidget* TfAxisSettings::BuildAxisGroup(int axis) {
+  static const char* const Titles[] = {"Axis 1 (X) settings", "Axis 2 (Y) settings", "Axis 3 (Z) settings"};
+  const QString n = QString::number(axis + 1);
+  auto* group = new QGroupBox(QString::fromLatin1(Titles[axis]));
+  group->setObjectName(QStringLiteral("gbAxis") + n);
+  TAxisControls& c = axes_[static_cast<size_t>(axis)];
+  c.Min = NamedEdit(QStringLiteral("Min") + n, group);
+  c.Max = NamedEdit(QStringLiteral("Max") + n, group);
+  c.eMajorInterval = NamedEdit(QStringLiteral("eMajorInterval") + n, group);
+  c.eMinorInterval = NamedEdit(QStringLiteral("eMinorInterval") + n, group);
+  c.rbLin = NamedRadio(QStringLiteral("rbAxis%1Lin").arg(n), QStringLiteral("Linear"), group);
+  c.rbLog = NamedRadio(QStringLiteral("rbAxis%1Log").arg(n), QStringLiteral("Logarithmic"), group);
+  c.cbAxisLabel = new QCheckBox(QStringLiteral("Display axis markings"), group);
+  c.cbAxisLabel->setObjectName(QStringLiteral("cbAxisLabel") + n);
+  c.eLabel = NamedEdit(QStringLiteral("eLabel") + n, group);
+  // Only the user's choice converts the bounds; loading sets the choice silently.
+  connect(c.rbLog, &QRadioButton::clicked, this, [this, axis](bool checked) {
+    if (checked) rbAxisLogClick(axis + 1);
+  });
+
+  auto* scaling = new QHBoxLayout;
+  scaling->addWidget(c.rbLin);
+  scaling->addWidget(c.rbLog);
+  scaling->addStretch();
+  auto* grid = new QGridLayout(group);
+  grid->addWidget(new QLabel(QStringLiteral("Minimum:")), 0, 0);
+  grid->addWidget(c.Min, 0, 1);
+  grid->addWidget(new QLabel(QStringLiteral("Maximum:")), 0, 2);
+  grid->addWidget(c.Max, 0, 3);
+  grid->addWidget(new QLabel(QStringLiteral("Major interval:")), 1, 0);
+  grid->addWidget(c.eMajorInterval, 1, 1);
+  grid->addWidget(new QLabel(QStringLiteral("Minor interval:")), 1, 2);
+  grid->addWidget(c.eMinorInterval, 1, 3);
+  grid->addWidget(new QLabel(QStringLiteral("Scaling:")), 2, 0);
+  grid->addLayout(scaling, 2, 1);
+  grid->addWidget(c.cbAxisLabel, 2, 2, 1, 2);
+  grid->addWidget(new QLabel(QStringLiteral("Axis label:")), 3, 0);
+  grid->addWidget(c.eLabel, 3, 1);
+  return group;
+}
+
+QWidget* TfAxisSettings::BuildViewPage() {
+  auto* page = new QWidget;
+
+  auto* styleBox = new QGroupBox(QStringLiteral("3D display style"), page);
+  auto* styles = new QButtonGroup(styleBox);
+  bSolid = ToggleButton(QStringLiteral("bSolid"), QStringLiteral("Solid"), styles, styleBox);
+  bWireframe = ToggleButton(QStringLiteral("bWireframe"), QStringLiteral("Wireframe"), styles, styleBox);
+  bPoint = ToggleButton(QStringLiteral("bPoint"), QStringLiteral("Points"), styles, styleBox);
+  tbPerspective = new QSlider(Qt::Horizontal, styleBox);
+  tbPerspective->setObjectName(QStringLiteral("tbPerspective"));
+  tbPerspective->setRange(1, PerspectiveFar);
+  tbPerspective->setSingleStep(1);
+  tbPerspective->setPageStep(1);
+  tbPerspective->setTickPosition(QSlider::TicksBelow);
+  tbPerspective->setTickInterval(1);
+  auto* styleButtons = new QHBoxLayout;
+  styleButtons->addWidget(bSolid);
+  styleButtons->addWidget(bWireframe);
+  styleButtons->addWidget(bPoint);
+  styleButtons->addStretch();
+  auto* perspective = new QGridLayout;
+  perspective->addWidget(new QLabel(QStringLiteral("Perspective:")), 0, 0);
+  perspective->addWidget(tbPerspective, 0, 1, 1, 2);
+  perspective->addWidget(new QLabel(QStringLiteral("Close")), 1, 1, Qt::AlignLeft);
+  perspective->addWidget(new QLabel(QStringLiteral("Far")), 1, 2, Qt::AlignRight);
+  auto* styleLayout = new QVBoxLayout(styleBox);
+  styleLayout->addLayout(styleButtons);
+  styleLayout->addLayout(perspective);
+
+  auto* axisStyleBox = new QGroupBox(QStringLiteral("Axis display style"), page);
+  auto* axisStyles = new QButtonGroup(axisStyleBox);
+  bNoMarkings = ToggleButton(QStringLiteral("bNoMarkings"), QStringLiteral("Axes only"), axisStyles, axisStyleBox);
+  bShortMarkings = ToggleButton(QStringLiteral("bShortMarkings"), QStringLiteral("Markings"), axisStyles, axisStyleBox);
+  bLongMarkings = ToggleButton(QStringLiteral("bLongMarkings"), QStringLiteral("Raster"), axisStyles, axisStyleBox);
+  pColor = new TColorSwatch(axisStyleBox);
+  pColor->setObjectName(QStringLiteral("pColor"));
+  connect(pColor, &TColorSwatch::Clicked, this, &TfAxisSettings::pColorClick);
+  auto* axisStyleButtons = new QHBoxLayout;
+  axisStyleButtons->addWidget(bNoMarkings);
+  axisStyleButtons->addWidget(bShortMarkings);
+  axisStyleButtons->addWidget(bLongMarkings);
+  axisStyleButtons->addStretch();
+  auto* colorRow = new QHBoxLayout;
+  colorRow->addWidget(new QLabel(QStringLiteral("Axis color:")));
+  colorRow->addWidget(pColor);
+  colorRow->addStretch();
+  auto* axisStyleLayout = new QVBoxLayout(axisStyleBox);
+  axisStyleLayout->addLayout(axisStyleButtons);
+  axisStyleLayout->addLayout(colorRow);
+
+  auto* axesBox = new QGroupBox(QStringLiteral("Number of axes"), page);
+  rbThreeAxes = NamedRadio(QStringLiteral("rbThreeAxes"), QStringLiteral("3 Axes"), axesBox);
+  rbTwoAxes = NamedRadio(QStringLiteral("rbTwoAxes"), QStringLiteral("2 Axes"), axesBox);
+  auto* axesLayout = new QVBoxLayout(axesBox);
+  axesLayout->addWidget(rbThreeAxes);
+  axesLayout->addWidget(rbTwoAxes);
+
+  auto* resolutionBox = new QGroupBox(QStringLiteral("Plot resolution"), page);
+  eResolution = NamedEdit(QStringLiteral("eResolution"), resolutionBox);
+  auto* resolutionLayout = new QVBoxLayout(resolutionBox);
+  resolutionLayout->addWidget(new QLabel(QStringLiteral("Number of points per direction:")));
+  resolutionLayout->addWidget(eResolution);
+
+  auto* scaleBox = new QGroupBox(QStringLiteral("Axes scaling ratio"), page);
+  rbAutoScale = NamedRadio(QStringLiteral("rbAutoScale"), QStringLiteral("Adapt aspect ratio"), scaleBox);
+  rbForceEqualScale = NamedRadio(QStringLiteral("rbForceEqualScale"), QStringLiteral("Force equal scaling"), scaleBox);
+  auto* scaleLayout = new QVBoxLayout(scaleBox);
+  scaleLayout->addWidget(rbAutoScale);
+  scaleLayout->addWidget(rbForceEqualScale);
+
+  auto* layout = new QGridLayout(page);
+  layout->addWidget(styleBox, 0, 0);
+  layout->addWidget(axisStyleBox, 0, 1);
+  layout->addWidget(axesBox, 1, 0);
+  layout->addWidget(scaleBox, 1, 1);
+  layout->addWidget(resolutionBox, 2, 0);
+  layout->setRowStretch(3, 1);
+  return page;
+}
+
+int TfAxisSettings::Execute() {
+  FormShow();
+  return exec();
+}
+
+void TfAxisSettings::FormShow() {
+  form_.Load(host_.CurrentDisplay());
+  FieldsToControls();
+}
+
+void TfAxisSettings::FieldsToControls() {
+  const TAxisSettingsFields& f = form_.Fields;
+  for (size_t axis = 0; axis < 3; ++axis) {
+    const TAxisFields& fields = f.Axes[axis];
+    TAxisControls& c = axes_[axis];
+    c.Min->setText(Text(fields.Minimum));
+    c.Max->setText(Text(fields.Maximum));
+    c.eMajorInterval->setText(Text(fields.MajorInterval));
+    c.eMinorInterval->setText(Text(fields.MinorInterval));
+    (fields.Logarithmic ? c.rbLog : c.rbLin)->setChecked(true);
+    c.cbAxisLabel->setChecked(fields.Markings);
+    c.eLabel->setText(Text(fields.Label));
+  }
+  (f.ThreeAxes ? rbThreeAxes : rbTwoAxes)->setChecked(true);
+  (f.ForceEqualScale ? rbForceEqualScale : rbAutoScale)->setChecked(true);
+  (f.DisplayStyle == DisplayStyleWireframe ? bWireframe : f.DisplayStyle == DisplayStylePoints ? bPoint : bSolid)
+      ->setChecked(true);
+  tbPerspective->setValue(f.PerspectivePosition);
+  (f.AxisStyle == AxisStyleMarkings ? bShortMarkings : f.AxisStyle == AxisStyleAxesOnly ? bNoMarkings : bLongMarkings)
+      ->setChecked(true);
+  pColor->SetColor(f.AxisColor);
+  eResolution->setText(Text(f.Resolution));
+}
+
+void TfAxisSettings::ControlsToFields() {
+  TAxisSettingsFields& f = form_.Fields;
+  for (size_t axis = 0; axis < 3; ++axis) {
+    TAxisFields& fields = f.Axes[axis];
+    const TAxisControls& c = axes_[axis];
+    fields.Minimum = Text(c.Min);
+    fields.Maximum = Text(c.Max);
+    fields.MajorInterval = Text(c.eMajorInterval);
+    fields.MinorInterval = Text(c.eMinorInterval);
+    fields.Logarithmic = c.rbLog->isChecked();
+    fields.Markings = c.cbAxisLabel->isChecked();
+    fields.Label = Text(c.eLabel);
+  }
+  f.ThreeAxes = rbThreeAxes->isChecked();
+  f.ForceEqualScale = rbForceEqualScale->isChecked();
+  f.DisplayStyle = bWireframe->isChecked() ? DisplayStyleWireframe
+                   : bPoint->isChecked()   ? DisplayStylePoints
+                                           : DisplayStyleSolid;
+  f.PerspectivePosition = tbPerspective->value();
+  f.AxisStyle = bShortMarkings->isChecked() ? AxisStyleMarkings
+                : bNoMarkings->isChecked()  ? AxisStyleAxesOnly
+                                            : AxisStyleRaster;
+  f.AxisColor = pColor->Color();
+  f.Resolution = Text(eResolution);
+}
+
+void TfAxisSettings::rbAxisLogClick(int axis) {
+  ControlsToFields();
+  form_.SwitchToLogarithmic(axis);
+  const TAxisFields& fields = form_.Fields.Axes[static_cast<size_t>(axis - 1)];
+  TAxisControls& c = axes_[static_cast<size_t>(axis - 1)];
+  c.Min->setText(Text(fields.Minimum));
+  c.Max->setText(Text(fields.Maximum));
+}
+
+void TfAxisSettings::pColorClick() {
+  form_.Fields.AxisColor = pColor->Color();
+  form_.ChooseAxisColor();
+  pColor->SetColor(form_.Fields.AxisColor);
+}
+
+void TfAxisSettings::bOkClick() {
+  ControlsToFields();
+  if (!form_.Store(host_.CurrentDisplay())) return;
+  host_.Redraw();
+  accept();
+}
+
+void TfAxisSettings::bCancelClick() { reject(); }

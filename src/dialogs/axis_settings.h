@@ -1,0 +1,80 @@
+// The coordinate system settings dialog: the pages "Axes" and "View" bound to
+// TAxisSettingsForm, editing the current display.
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "document/document.h"
+#include "forms/axis_settings_form.h"
+#include "ports/dialog_host.h"
+#include "ports/prompts.h"
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QTabWidget;
+class QToolButton;
+class TColorSwatch;
+
+class TfAxisSettings : public QDialog {
+  Q_OBJECT
+
+ public:
+  TfAxisSettings(TDocument& document, Prompts& prompts, TDialogHost& host, QWidget* parent = nullptr);
+
+  // Loads the current display into the controls and shows the dialog
+  // modally; returns QDialog::Accepted after OK.
+  int Execute();
+
+  // Loads the controls from the current display; with none they keep what
+  // they showed.
+  void FormShow();
+
+ private slots:
+  void bOkClick();
+  void bCancelClick();
+  void pColorClick();
+
+ private:
+  // The controls of one axis group; index 0 is axis 1.
+  struct TAxisControls {
+    QLineEdit* Min = nullptr;
+    QLineEdit* Max = nullptr;
+    QLineEdit* eMajorInterval = nullptr;
+    QLineEdit* eMinorInterval = nullptr;
+    QRadioButton* rbLin = nullptr;
+    QRadioButton* rbLog = nullptr;
+    QCheckBox* cbAxisLabel = nullptr;
+    QLineEdit* eLabel = nullptr;
+  };
+
+  QWidget* BuildAxesPage();
+  QWidget* BuildViewPage();
+  QWidget* BuildAxisGroup(int axis);
+  void rbAxisLogClick(int axis);
+  void ControlsToFields();
+  void FieldsToControls();
+
+  TDialogHost& host_;
+  TAxisSettingsForm form_;
+  QTabWidget* PageControl = nullptr;
+  std::array<TAxisControls, 3> axes_;
+  QToolButton* bSolid = nullptr;
+  QToolButton* bWireframe = nullptr;
+  QToolButton* bPoint = nullptr;
+  QSlider* tbPerspective = nullptr;
+  QToolButton* bNoMarkings = nullptr;
+  QToolButton* bShortMarkings = nullptr;
+  QToolButton* bLongMarkings = nullptr;
+  TColorSwatch* pColor = nullptr;
+  QRadioButton* rbThreeAxes = nullptr;
+  QRadioButton* rbTwoAxes = nullptr;
+  QLineEdit* eResolution = nullptr;
+  QRadioButton* rbAutoScale = nullptr;
+  QRadioButton* rbForceEqualScale = nullptr;
+  QPushButton* bOk = nullptr;
+  QPushButton* bCancel = nullptr;
+};

@@ -1,0 +1,127 @@
+#include "dialogs/qt_prompts.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStringList>
+#include <utility>
+
+#include "dialogs/color_swatch.h"
+
+namespace {
+
+QMessageBox::Icon IconOf(TMessageKind kind) {
+  switch (kind) {
+    case TMessageKind::Error: return QMessageBox::Critical;
+    case TMessageKind::Information: return QMessageBox::Information;
+    case TMessageKind::Warning: return QMessageBox::Warning;
+    case TMessageKind::Confirmation: return QMessageBox::Question;
+  }
+  return QMessageBox::NoIcon;
+}
+
+struct TButtonPair {
+  TMessageButton Flag;
+  QMessageBox::StandardButton Button;
+};
+constexpr TButtonPair ButtonPairs[] = {
+    {mbOk, QMessageBox::Ok},       {mbYes, QMessageBox::Yes},   {mbNo, QMessageBox::No},
+    {mbCancel, QMessageBox::Cancel}, {mbHelp, QMessageBox::Help},
+};
+
+// What the box answers when it is closed without a button.
+TMessageButton ClosedAnswer(uint8_t buttons) {
+  if (buttons & mbCancel) return mbCancel;
+  if (buttons & mbNo) return mbNo;
+  return mbOk;
+}
+
+// Messages join their lines with a line feed and a carriage return, as the
+// old boxes did; a Qt label would show the carriage return as an extra break.
+QString DisplayText(const std::string& text) {
+  QString shown = QString::fromStdString(text);
+  shown.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return shown;
+}
+
+}  // namespace
+
+TQtPrompts::TQtPrompts(QWidget* fallbackParent, QString caption)
+    : fallbackParent_(fallbackParent), caption_(std::move(caption)) {}
+
+void TQtPrompts::SetHelpHandler(std::function<void(int)> handler) {
+  helpHandler_ = std::move(handler);
+}
+
+QWidget* TQtPrompts::Parent() const {
+  QWidget* active = QApplication::activeWindow();
+  return active != nullptr ? active : fallbackParent_;
+}
+
+TMessageButton TQtPrompts::Message(TMessageKind kind, const std::string& text, uint8_t buttons,
+                                   int helpContext) {
+  if ((buttons & (mbOk | mbYes | mbNo | mbCancel | mbHelp)) == 0) buttons = mbOk;
+  QMessageBox box(IconOf(kind), caption_, DisplayText(text), QMessageBox::NoButton, Parent());
+  // Terms typed by the user may hold "<"; the text is never markup.
+  box.setTextFormat(Qt::PlainText);
+  for (const TButtonPair& pair : ButtonPairs)
+    if (buttons & pair.Flag) box.addButton(pair.Button);
+  box.setDefaultButton((buttons & mbYes) ? QMessageBox::Yes : QMessageBox::Ok);
+  const TMessageButton closed = ClosedAnswer(buttons);
+  for (const TButtonPair& pair : ButtonPairs)
+    if (pair.Flag == closed && (buttons & closed)) box.setEscapeButton(pair.Button);
+  box.exec();
+
+  const QMessageBox::StandardButton pressed = box.standardButton(box.clickedButton());
+  for (const TButtonPair& pair : ButtonPairs) {
+    if (pair.Button != pressed || !(buttons & pair.Flag)) continue;
+    if (pair.Flag == mbHelp && helpHandler_) helpHandler_(helpContext);
+    return pair.Flag;
+  }
+  return closed;
+}
+
+bool TQtPrompts::InputText(const std::string& caption, const std::string& question,
+                           std::string& value) {
+  bool ok = false;
+  const QString typed =
+      QInputDialog::getText(Parent(), QString::fromStdString(caption), QString::fromStdString(question),
+                            QLineEdit::Normal, QString::fromStdString(value), &ok);
+  if (!ok) return false;
+  value = typed.toStdString();
+  return true;
+}
+
+bool TQtPrompts::ChooseColor(int32_t& color) {
+  const QColor chosen = QColorDialog::getColor(ColorFromPacked(color), Parent());
+  if (!chosen.isValid()) return false;
+  color = PackedFromColor(chosen);
+  return true;
+}
+
+bool TQtPrompts::ChooseOpenFile(const std::string& filter, std::string& path) {
+  const QString chosen = QFileDialog::getOpenFileName(Parent(), QString(), QString::fromStdString(path),
+                                                      QtFileFilter(filter));
+  if (chosen.isEmpty()) return false;
+  path = chosen.toStdString();
+  return true;
+}
+
+QString QtFileFilter(const std::string& filter) {
+  const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
+  QStringList filters;
+  for (qsizetype i = 0; i < parts.size(); i += 2) {
+    const QString description = parts[i].trimmed();
+    QString patterns = i + 1 < parts.size() ? parts[i + 1] : QStringLiteral("*");
+    patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+    patterns = patterns.simplified();
+    if (patterns.isEmpty()) patterns = QStringLiteral("*");
+    filters << (description.isEmpty() ? patterns : description + QStringLiteral(" (") + patterns + QLatin1Char(')'));
+  }
+  return filters.join(QStringLiteral(";;"));
+}

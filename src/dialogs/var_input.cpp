@@ -1,0 +1,111 @@
+#include "dialogs/var_input.h"
+
+#include <QAbstractItemDelegate>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int ColumnWidth = 151;
+
+// A cell being edited holds its text in the editor until the editor closes;
+// OK pressed with its accelerator keeps the focus in the grid, so the text is
+// taken over explicitly.
+void CommitOpenEditor(QTableWidget* table) {
+  const QModelIndex index = table->currentIndex();
+  if (QWidget* editor = table->indexWidget(index))
+    table->itemDelegateForIndex(index)->setModelData(editor, table->model(), index);
+}
+
+std::string CellText(const QTableWidget* table, int row, int column) {
+  const QTableWidgetItem* item = table->item(row, column);
+  return item != nullptr ? item->text().toStdString() : std::string();
+}
+
+}  // namespace
+
+TfVarInput::TfVarInput(TDocument& document, Prompts& prompts, TDialogHost& host, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
+      host_(host),
+      form_(document.VarTable, prompts) {
+  setWindowTitle(QStringLiteral("Variable Table"));
+  setProperty("helpContext", VarInputHelpContext);
+
+  Table = new QTableWidget(1, 4, this);
+  Table->setObjectName(QStringLiteral("Table"));
+  Table->setHorizontalHeaderLabels(
+      {QStringLiteral("Label"), QStringLiteral("Minimum value"), QStringLiteral("Maximum value"),
+       QStringLiteral("Actual value")});
+  Table->verticalHeader()->hide();
+  Table->horizontalHeader()->setHighlightSections(false);
+  for (int column = 0; column < 4; ++column) Table->setColumnWidth(column, ColumnWidth);
+  Table->setEditTriggers(QAbstractItemView::AllEditTriggers);
+  Table->setSelectionMode(QAbstractItemView::SingleSelection);
+  Table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Table->setFixedWidth(4 * ColumnWidth + 2 * Table->frameWidth() + Table->verticalScrollBar()->sizeHint().width());
+  Table->setMinimumHeight(220);
+
+  bOk = new QPushButton(QStringLiteral("&OK"), this);
+  bOk->setObjectName(QStringLiteral("bOk"));
+  bOk->setDefault(true);
+  bCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+  bCancel->setObjectName(QStringLiteral("bCancel"));
+  connect(bOk, &QPushButton::clicked, this, &TfVarInput::bOkClick);
+  connect(bCancel, &QPushButton::clicked, this, &TfVarInput::bCancelClick);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(bOk);
+  buttons->addWidget(bCancel);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(Table);
+  layout->addLayout(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+int TfVarInput::Execute() {
+  FormShow();
+  adjustSize();
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
+  return exec();
+}
+
+void TfVarInput::FormShow() {
+  form_.Load();
+  Table->clearContents();
+  Table->setRowCount(static_cast<int>(form_.Rows.size()));
+  for (int row = 0; row < Table->rowCount(); ++row) {
+    const TVarInputRow& values = form_.Rows[static_cast<size_t>(row)];
+    const std::string* texts[] = {&values.Name, &values.Minimum, &values.Maximum, &values.Actual};
+    for (int column = 0; column < 4; ++column) {
+      auto* item = new QTableWidgetItem(QString::fromStdString(*texts[column]));
+      // Names are not read back: they come and go with the terms that use them.
+      if (column == 0) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+      Table->setItem(row, column, item);
+    }
+  }
+  Table->setCurrentCell(0, 1);
+}
+
+void TfVarInput::bOkClick() {
+  CommitOpenEditor(Table);
+  for (int row = 0; row < Table->rowCount() && static_cast<size_t>(row) < form_.Rows.size(); ++row) {
+    TVarInputRow& values = form_.Rows[static_cast<size_t>(row)];
+    values.Minimum = CellText(Table, row, 1);
+    values.Maximum = CellText(Table, row, 2);
+    values.Actual = CellText(Table, row, 3);
+  }
+  if (!form_.Store()) return;
+  host_.Redraw();
+  accept();
+}
+
+void TfVarInput::bCancelClick() { reject(); }

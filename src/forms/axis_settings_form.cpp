@@ -1,0 +1,240 @@
+#include "forms/axis_settings_form.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "term/compiler.h"
+#include "term/complex.h"
+
+namespace {
+
+// The fields of one axis of a display, so that every step is written once
+// and applied to axes 1, 2 and 3.
+struct TAxisRef {
+  double* Origin;
+  double* Min;
+  double* Max;
+  double* MajorInterval;
+  double* MinorInterval;
+  bool* Log;
+  bool* Markings;
+  std::string* Label;
+};
+
+TAxisRef AxisOf(TCoordinateSystem& d, int axis) {
+  switch (axis) {
+    case 0: return {&d.Origin1, &d.Min1, &d.Max1, &d.MajorInterval1, &d.MinorInterval1, &d.Log1, &d.Markings1, &d.Label1};
+    case 1: return {&d.Origin2, &d.Min2, &d.Max2, &d.MajorInterval2, &d.MinorInterval2, &d.Log2, &d.Markings2, &d.Label2};
+    default: return {&d.Origin3, &d.Min3, &d.Max3, &d.MajorInterval3, &d.MinorInterval3, &d.Log3, &d.Markings3, &d.Label3};
+  }
+}
+
+// A decimal number that a display can hold.
+bool TextToDouble(const std::string& text, double& value) {
+  Real parsed = 0;
+  if (!TextToReal(text, parsed) || !FitsDouble(parsed)) return false;
+  value = static_cast<double>(parsed);
+  return true;
+}
+
+// base raised to exponent, when that is a double; false where the power is
+// undefined (a negative base with a fraction, 0 raised to a negative number)
+// or leaves the double range, also towards 0.
+bool PowerOf(double base, double exponent, double& value) {
+  const Real power = std::pow(static_cast<Real>(base), static_cast<Real>(exponent));
+  if (!std::isfinite(power) || !FitsDouble(power)) return false;
+  value = static_cast<double>(power);
+  return value != 0 || power == 0;
+}
+
+// A logarithmic axis stores exponents and shows values. A file may bring a
+// base for which the value is undefined or not positive; the dialog then
+// shows the stored exponent rather than a value it cannot form.
+std::string ShownBound(double stored, bool logarithmic, double base) {
+  double value = 0;
+  if (logarithmic && PowerOf(base, stored, value) && value > 0) return RealToStr(value);
+  return RealToStr(stored);
+}
+
+// The parsed numbers of one axis.
+struct TAxisNumbers {
+  double Min = 0;
+  double Max = 0;
+  double MajorInterval = 0;
+  double MinorInterval = 0;
+};
+
+bool ParseAxis(const TAxisFields& fields, TAxisNumbers& numbers) {
+  return TextToDouble(fields.Minimum, numbers.Min) && TextToDouble(fields.Maximum, numbers.Max) &&
+         TextToDouble(fields.MajorInterval, numbers.MajorInterval) &&
+         TextToDouble(fields.MinorInterval, numbers.MinorInterval);
+}
+
+// A value on a logarithmic axis as the exponent to base. Both are checked
+// above 0 and above 1 before; long double keeps ln(1E-10) / ln(10) at -10.
+double ExponentOf(double value, double base) {
+  return static_cast<double>(std::log(static_cast<Real>(value)) / std::log(static_cast<Real>(base)));
+}
+
+// Halves first, so that two large bounds of one sign cannot overflow.
+double CentreShift(double min, double max) { return -(max / 2 + min / 2); }
+
+}  // namespace
+
+TAxisSettingsForm::TAxisSettingsForm(TDocument& document, Prompts& prompts)
+    : document_(document), prompts_(prompts) {}
+
+TCoordinateSystem* TAxisSettingsForm::Display(int display) {
+  if (display < 0 || static_cast<size_t>(display) >= document_.Displays.size()) return nullptr;
+  return &document_.Displays[static_cast<size_t>(display)];
+}
+
+void TAxisSettingsForm::Load(int display) {
+  TCoordinateSystem* d = Display(display);
+  if (d == nullptr) return;
+  for (int axis = 0; axis < 3; ++axis) {
+    const TAxisRef stored = AxisOf(*d, axis);
+    TAxisFields& fields = Fields.Axes[static_cast<size_t>(axis)];
+    fields.Minimum = ShownBound(*stored.Min, *stored.Log, *stored.MajorInterval);
+    fields.Maximum = ShownBound(*stored.Max, *stored.Log, *stored.MajorInterval);
+    fields.MajorInterval = RealToStr(*stored.MajorInterval);
+    fields.MinorInterval = RealToStr(*stored.MinorInterval);
+    fields.Logarithmic = *stored.Log;
+    fields.Markings = *stored.Markings;
+    fields.Label = *stored.Label;
+  }
+  Fields.ThreeAxes = d->ThreeAxes;
+  Fields.ForceEqualScale = d->ForceEqualScale;
+  Fields.DisplayStyle = d->DisplayStyle;
+  // The eye distance is kept in hundreds; 0 or below is parallel projection.
+  const int position = d->Perspective > 0 ? d->Perspective / 100 : PerspectiveFar;
+  Fields.PerspectivePosition = std::clamp(position, 1, PerspectiveFar);
+  Fields.AxisStyle = d->AxisStyle;
+  Fields.AxisColor = d->AxisColor;
+  Fields.Resolution = std::to_string(d->Resolution);
+}
+
+void TAxisSettingsForm::SwitchToLogarithmic(int axis) {
+  if (axis < 1 || axis > 3) return;
+  TAxisFields& fields = Fields.Axes[static_cast<size_t>(axis - 1)];
+  for (std::string* bound : {&fields.Minimum, &fields.Maximum}) {
+    double value = 0;
+    if (!TextToDouble(*bound, value)) return;
+    if (value > 0) continue;
+    double base = 0;
+    double power = 0;
+    if (!TextToDouble(fields.MajorInterval, base) || !PowerOf(base, value, power)) return;
+    *bound = RealToStr(power);
+  }
+}
+
+void TAxisSettingsForm::ChooseAxisColor() {
+  int32_t color = Fields.AxisColor;
+  if (prompts_.ChooseColor(color)) Fields.AxisColor = color;
+}
+
+bool TAxisSettingsForm::Store(int display) {
+  TCoordinateSystem* d = Display(display);
+  if (d == nullptr) return true;
+
+  std::array<TAxisNumbers, 3> numbers;
+  int32_t resolution = 0;
+  bool numeric = TextToWholeNumber(Fields.Resolution, resolution);
+  for (size_t axis = 0; axis < 3; ++axis) numeric = ParseAxis(Fields.Axes[axis], numbers[axis]) && numeric;
+  if (!numeric) {
+    ShowError(prompts_, "Invalid value entered in numerical input field.");
+    return false;
+  }
+  for (const TAxisNumbers& axis : numbers) {
+    if (!(axis.Min < axis.Max)) {
+      ShowError(prompts_, "Axis minimum must be lower than axis maximum.");
+      return false;
+    }
+  }
+  for (size_t axis = 0; axis < 3; ++axis) {
+    const TAxisNumbers& n = numbers[axis];
+    if (Fields.Axes[axis].Logarithmic && !(n.Max > 0 && n.Min > 0 && n.MajorInterval > 1)) {
+      ShowError(prompts_, "Invalid axis values for logarithmic scaling at axis " + std::to_string(axis + 1) + ".");
+      return false;
+    }
+  }
+  for (const TAxisNumbers& axis : numbers) {
+    if (!(axis.MajorInterval > 0 && axis.MinorInterval > 0)) {
+      ShowError(prompts_, "Invalid values for scaling intervals.");
+      return false;
+    }
+  }
+
+  for (int axis = 0; axis < 3; ++axis) {
+    const TAxisRef stored = AxisOf(*d, axis);
+    const TAxisNumbers& n = numbers[static_cast<size_t>(axis)];
+    *stored.Min = n.Min;
+    *stored.Max = n.Max;
+    *stored.MajorInterval = n.MajorInterval;
+    *stored.MinorInterval = n.MinorInterval;
+    *stored.Origin = n.Min;
+    *stored.Log = Fields.Axes[static_cast<size_t>(axis)].Logarithmic;
+  }
+  d->Resolution = std::clamp(resolution, MinResolution, MaxResolution);
+  for (int axis = 0; axis < 3; ++axis) {
+    const TAxisRef stored = AxisOf(*d, axis);
+    *stored.Markings = Fields.Axes[static_cast<size_t>(axis)].Markings;
+    *stored.Label = Fields.Axes[static_cast<size_t>(axis)].Label;
+  }
+  d->DisplayStyle = Fields.DisplayStyle <= DisplayStylePoints ? Fields.DisplayStyle : DisplayStyleSolid;
+  for (int axis = 0; axis < 3; ++axis) {
+    const TAxisRef stored = AxisOf(*d, axis);
+    // Major markings are never closer than minor ones.
+    *stored.MajorInterval = std::max(*stored.MajorInterval, *stored.MinorInterval);
+    *stored.Max = std::max(*stored.Max, *stored.Min);
+    // The base is the major interval just settled, so a raised interval
+    // changes the base as well.
+    if (*stored.Log) {
+      *stored.Max = ExponentOf(*stored.Max, *stored.MajorInterval);
+      *stored.Min = ExponentOf(*stored.Min, *stored.MajorInterval);
+      *stored.Origin = ExponentOf(*stored.Origin, *stored.MajorInterval);
+    }
+    *stored.Origin = std::min(std::max(*stored.Origin, *stored.Min), *stored.Max);
+  }
+  d->ThreeAxes = Fields.ThreeAxes;
+  d->ForceEqualScale = Fields.ForceEqualScale;
+  if (!d->ThreeAxes) {
+    // A flat display is never rotated; going back to 3D starts from angle 0.
+    d->Alpha = 0;
+    d->Beta = 0;
+    d->Gamma = 0;
+    d->Origin3 = 0;
+  }
+  const int position = std::clamp(Fields.PerspectivePosition, 1, PerspectiveFar);
+  d->Perspective = position == PerspectiveFar ? -1 : position * 100;
+  d->AxisStyle = Fields.AxisStyle <= AxisStyleAxesOnly ? Fields.AxisStyle : AxisStyleRaster;
+  d->AxisColor = Fields.AxisColor;
+  d->Shift1 = CentreShift(d->Min1, d->Max1);
+  d->Shift2 = CentreShift(d->Min2, d->Max2);
+  d->Shift3 = 0;
+  return true;
+}
+
+bool TextToWholeNumber(const std::string& text, int32_t& value) {
+  value = 0;
+  size_t k = 0;
+  const size_t n = text.size();
+  while (k < n && text[k] == ' ') ++k;
+  bool negative = false;
+  if (k < n && (text[k] == '+' || text[k] == '-')) negative = text[k++] == '-';
+  const size_t firstDigit = k;
+  int64_t magnitude = 0;
+  constexpr int64_t limit = static_cast<int64_t>(std::numeric_limits<int32_t>::max()) + 1;
+  for (; k < n && text[k] >= '0' && text[k] <= '9'; ++k) {
+    magnitude = magnitude * 10 + (text[k] - '0');
+    if (magnitude > limit) return false;
+  }
+  if (k == firstDigit) return false;
+  while (k < n && text[k] == ' ') ++k;
+  if (k != n) return false;
+  const int64_t signedValue = negative ? -magnitude : magnitude;
+  if (signedValue > std::numeric_limits<int32_t>::max()) return false;
+  value = static_cast<int32_t>(signedValue);
+  return true;
+}

@@ -1,0 +1,80 @@
+// The coordinate system settings dialog without widgets: the current
+// display's fields as the dialog shows them, the switch of an axis to
+// logarithmic scaling, and OK's checks and store.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "document/document.h"
+#include "ports/prompts.h"
+
+inline constexpr int AxisSettingsHelpContext = 50;
+
+// What the dialog shows for one axis. Minimum and maximum are values, also on
+// a logarithmic axis, where the display stores exponents.
+struct TAxisFields {
+  std::string Minimum;
+  std::string Maximum;
+  std::string MajorInterval;
+  std::string MinorInterval;
+  bool Logarithmic = false;
+  bool Markings = true;
+  std::string Label;
+
+  bool operator==(const TAxisFields&) const = default;
+};
+
+// Every control of the dialog; texts exactly as typed.
+struct TAxisSettingsFields {
+  std::array<TAxisFields, 3> Axes;  // axis 1 (X) first
+  uint8_t DisplayStyle = DisplayStyleSolid;
+  int PerspectivePosition = 5;  // the slider, 1 ("Close") to 10 ("Far")
+  uint8_t AxisStyle = AxisStyleRaster;
+  int32_t AxisColor = 0x00FF00;
+  bool ThreeAxes = false;
+  std::string Resolution;
+  bool ForceEqualScale = false;
+
+  bool operator==(const TAxisSettingsFields&) const = default;
+};
+
+inline constexpr int PerspectiveFar = 10;  // the slider position for parallel projection
+inline constexpr int MinResolution = 1;
+inline constexpr int MaxResolution = 2000;
+
+class TAxisSettingsForm {
+ public:
+  TAxisSettingsForm(TDocument& document, Prompts& prompts);
+
+  TAxisSettingsFields Fields;
+
+  // FormShow: loads the display with that index; with no such display the
+  // fields keep what they held.
+  void Load(int display);
+
+  // rbAxisNLogClick for axis 1..3: a minimum or maximum that is not above 0
+  // becomes the major interval raised to it. Stops silently at the first
+  // field that is no number or whose power is undefined.
+  void SwitchToLogarithmic(int axis);
+
+  // pColorClick: the chooser preset with the axis colour.
+  void ChooseAxisColor();
+
+  // bOkClick: checks the fields in order and stores them into the display.
+  // False after a refusal (reported, nothing stored). True when stored, and
+  // also when there is no such display (nothing to store); the caller then
+  // redraws and closes.
+  bool Store(int display);
+
+ private:
+  TCoordinateSystem* Display(int display);
+
+  TDocument& document_;
+  Prompts& prompts_;
+};
+
+// Whole numbers as the resolution field takes them: optional blanks and sign,
+// decimal digits, within the int32 range.
+bool TextToWholeNumber(const std::string& text, int32_t& value);

@@ -1,0 +1,47 @@
+// The variable table dialog without widgets: the grid's texts loaded from the
+// variable table, and OK's row-by-row check and store.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ports/prompts.h"
+#include "term/var_table.h"
+
+inline constexpr int VarInputHelpContext = 40;
+
+// One data row of the grid: the name and the three value texts as shown or typed.
+struct TVarInputRow {
+  std::string Name;
+  std::string Minimum;
+  std::string Maximum;
+  std::string Actual;
+
+  bool operator==(const TVarInputRow&) const = default;
+};
+
+class TVarInputForm {
+ public:
+  TVarInputForm(TVarTable& table, Prompts& prompts);
+
+  // The grid's data rows; row k shows row k of the table. An empty table
+  // still shows one blank row.
+  std::vector<TVarInputRow> Rows;
+
+  // FormShow: fills Rows from the table, values as ComplexToStr shows them.
+  void Load();
+
+  // bOkClick: checks and stores the rows in table order. A row is stored as
+  // soon as its three values are accepted, so on a refusal the rows above it
+  // stay stored; the refusal is reported and false returned. True when every
+  // row was stored (the caller then redraws and closes).
+  bool Store();
+
+ private:
+  TVarTable& table_;
+  Prompts& prompts_;
+};
+
+// A value cell is accepted when it compiles, names no variable at all and
+// evaluates validly; false with value 0 otherwise.
+bool ReadConstantCell(const std::string& text, const TVarTable& table, TComplex& value);

@@ -1,0 +1,39 @@
+// Our help viewer: the help file "morvit.chm" beside the program holds one
+// HTML page whose anchors "topicN" are the topics by context number; a small
+// window shows them. With the debug switch every help call is logged to
+// "HHDebug.txt".
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+#include "ports/help.h"
+
+class QTextBrowser;
+
+class THelpViewer final : public Help {
+ public:
+  // Our viewer is built in, so it is always present and of this version.
+  static constexpr double Version = 5.0;
+
+  THelpViewer(const QString& programDir, const QStringList& arguments);
+  ~THelpViewer() override;
+  THelpViewer(const THelpViewer&) = delete;
+  THelpViewer& operator=(const THelpViewer&) = delete;
+
+  QString HelpFilePath() const;
+  bool HelpFileExists() const;
+  bool DebugLogging() const { return !logPath_.isEmpty(); }
+  QString LogPath() const { return logPath_; }
+
+  void ShowTopic(int context) override;
+  void CloseAll() override;
+
+ private:
+  void Log(const QString& call);
+
+  QString programDir_;
+  QString logPath_;
+  QPointer<QTextBrowser> window_;
+};

@@ -1,0 +1,421 @@
+#include "main/main_form.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFile>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+#include <clocale>
+#include <filesystem>
+
+#include "document/reader.h"
+#include "forms/view_control.h"
+#include "main/about.h"
+#include "main/dialog_set.h"
+#include "main/draw_area.h"
+#include "main/help_viewer.h"
+#include "main/tool_icons.h"
+#include "plot/picture.h"
+#include "plot/plot_display.h"
+#include "ports/event_pump.h"
+#include "ports/help.h"
+#include "ports/prompts.h"
+#include "qt/qt_canvas.h"
+
+namespace {
+
+constexpr int MainHelpContext = 10;
+constexpr int HelpCommandContext = 1;
+constexpr int SupportHelpContext = 999;
+constexpr int WheelNotchPixels = 20;
+constexpr const char* BusyText = "Drawing in Progress... Please wait!";
+constexpr const char* FarewellText =
+    "Thank you for using Morvit!\n\n"
+    "Do you find it useful? Tell us what you think, and find more free software, at "
+    "https://morvit.org";
+
+QString DisplayTabText(int index) { return QString("Display%1").arg(index + 1); }
+
+}  // namespace
+
+TMainForm::TMainForm(Prompts& prompts, Help& help, EventPump& pump, const QStringList& arguments,
+                     QWidget* parent)
+    : QMainWindow(parent), prompts_(prompts), help_(help), pump_(pump), arguments_(arguments) {
+  setObjectName("MainForm");
+  setWindowTitle("Morvit");
+  setProperty("helpContext", MainHelpContext);
+  resize(800, 600);
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    move(area.center() - rect().center());
+  }
+
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  tabControl_ = new QTabBar(central);
+  tabControl_->setObjectName("TabControl");
+  tabControl_->setExpanding(false);
+  iDrawArea_ = new TDrawArea(central);
+  layout->addWidget(tabControl_);
+  layout->addWidget(iDrawArea_, 1);
+  setCentralWidget(central);
+
+  BuildMenusAndToolBar();
+  BuildStatusPanel();
+
+  connect(tabControl_, &QTabBar::currentChanged, this, [this] { TabChanged(); });
+  iDrawArea_->OnResize = [this] { ResizeDrawArea(); };
+  iDrawArea_->OnMouseDown = [this](QMouseEvent* e) {
+    MouseDown(e->button(), e->position().toPoint().x(), e->position().toPoint().y());
+  };
+  iDrawArea_->OnMouseMove = [this](QMouseEvent* e) {
+    MouseMove(e->position().toPoint().x(), e->position().toPoint().y());
+  };
+  iDrawArea_->OnMouseUp = [this](QMouseEvent*) { MouseUp(); };
+  iDrawArea_->OnWheel = [this](QWheelEvent* e) {
+    const int notches = e->angleDelta().y() / 120;
+    if (notches != 0) WheelZoom(notches);
+  };
+
+  CreateStep();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::CreateStep() {
+  if (auto* viewer = dynamic_cast<THelpViewer*>(&help_)) {
+    if (!viewer->HelpFileExists())
+      ShowError(prompts_, "Help file not found \n" + viewer->HelpFilePath().toStdString());
+    if (THelpViewer::Version < 4.73)
+      ShowInformation(prompts_,
+                      "This application requires the installation of MS HTML Help 1.2 or higher.");
+  }
+  CreateDocument(document_);
+  NewDrawingImage();
+  // Numbers are always written and read with "." whatever the desktop's locale.
+  std::setlocale(LC_NUMERIC, "C");
+  QLocale::setDefault(QLocale::c());
+}
+
+void TMainForm::BuildMenusAndToolBar() {
+  QToolBar* tools = addToolBar("Tools");
+  tools->setObjectName("ToolBar");
+  tools->setMovable(false);
+  tools->setIconSize(QSize(18, 18));
+  auto command = [this, tools](QMenu* menu, const QString& text, const QString& hint, TToolIcon icon,
+                        bool onToolBar, auto handler) {
+    QAction* action = menu->addAction(ToolIcon(icon), text);
+    action->setToolTip(hint);
+    action->setStatusTip(hint);
+    connect(action, &QAction::triggered, this, handler);
+    if (onToolBar) {
+      // The tool bar shows the hint, not the menu text with its dots.
+      auto* button = new QAction(ToolIcon(icon), hint, this);
+      button->setToolTip(hint);
+      connect(button, &QAction::triggered, this, handler);
+      tools->addAction(button);
+    }
+    return action;
+  };
+
+  QMenu* file = menuBar()->addMenu("&File");
+  QAction* newDocument = command(file, "New document", "New document", TToolIcon::NewDocument,
+                                 true, [this] { NewDocumentClick(); });
+  newDocument->setShortcut(QKeySequence::New);
+  file->addSeparator();
+  QAction* open = command(file, "Open document...", "Open document", TToolIcon::OpenDocument,
+                          true, [this] { OpenDocumentClick(); });
+  open->setShortcut(QKeySequence::Open);
+  file->addSeparator();
+  QAction* exit = file->addAction("Exit");
+  exit->setShortcut(QKeySequence::Quit);
+  connect(exit, &QAction::triggered, this, &QWidget::close);
+
+  QMenu* edit = menuBar()->addMenu("&Edit");
+  command(edit, "Edit graphs...", "Edit graphs", TToolIcon::EditGraphs, true,
+          [this] { if (dialogs_) dialogs_->EditGraphs(); });
+  command(edit, "Edit diagrams...", "Edit diagram data", TToolIcon::EditDiagrams, true,
+          [this] { if (dialogs_) dialogs_->EditDiagrams(); });
+  edit->addSeparator();
+  command(edit, "Open variable table...", "Variable table", TToolIcon::VariableTable, true,
+          [this] { OpenVariableTable(); });
+  command(edit, "Open calculator...", "Open calculator", TToolIcon::Calculator, true,
+          [this] { if (dialogs_) dialogs_->Calculator(); });
+
+  QMenu* view = menuBar()->addMenu("&View");
+  command(view, "Restore default view", "Restore default view", TToolIcon::RestoreView, true,
+          [this] { RestoreDefaultViewClick(); });
+  command(view, "Edit coordinate system settings...", "Edit coordinate system settings",
+          TToolIcon::Settings, true, [this] { if (dialogs_) dialogs_->AxisSettings(); });
+
+  QMenu* help = menuBar()->addMenu("&Help");
+  command(help, "Show help...", "Show help", TToolIcon::Help, true, [this] { ShowHelpClick(); });
+  help->addSeparator();
+  QAction* web = help->addAction("Morvit on the web...");
+  connect(web, &QAction::triggered, this, [this] { WebClick(); });
+  help->addSeparator();
+  QAction* info = help->addAction("Info...");
+  connect(info, &QAction::triggered, this, [this] { InfoClick(); });
+
+  tools->addSeparator();
+  auto* link = new QLabel(QString("<a href=\"%1\">morvit.org</a>").arg(MorvitWebAddress), tools);
+  link->setObjectName("lWebLink");
+  link->setToolTip("Morvit on the web");
+  link->setContentsMargins(8, 0, 8, 0);
+  connect(link, &QLabel::linkActivated, this, [this] { WebClick(); });
+  tools->addWidget(link);
+
+  auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+  f1->setContext(Qt::ApplicationShortcut);
+  connect(f1, &QShortcut::activated, this, [this] { ShowHelpOfActiveWindow(); });
+}
+
+void TMainForm::BuildStatusPanel() {
+  QStatusBar* panel = statusBar();
+  panel->setSizeGripEnabled(true);
+  auto label = [&](const char* name, int minimumWidth) {
+    auto* l = new QLabel(panel);
+    l->setObjectName(name);
+    l->setMinimumWidth(minimumWidth);
+    l->setAutoFillBackground(true);
+    panel->addWidget(l);
+    return l;
+  };
+  lAlpha_ = label("lAlpha", 80);
+  lBeta_ = label("lBeta", 80);
+  lZoom_ = label("lZoom", 90);
+  lBusy_ = label("lBusy", 230);
+  bSupport_ = new QPushButton("Support free software!", panel);
+  bSupport_->setObjectName("bSupport");
+  bSupport_->setFlat(true);
+  QFont bold = bSupport_->font();
+  bold.setBold(true);
+  bSupport_->setFont(bold);
+  connect(bSupport_, &QPushButton::clicked, this, [this] { SupportClick(); });
+  panel->addPermanentWidget(bSupport_);
+}
+
+TCoordinateSystem* TMainForm::Current() {
+  const int t = CurrentDisplay();
+  return t >= 0 ? &document_.Displays[static_cast<size_t>(t)] : nullptr;
+}
+
+int TMainForm::CurrentDisplay() const {
+  const int t = tabControl_->currentIndex();
+  if (t < 0 || t >= static_cast<int>(document_.Displays.size())) return -1;
+  return t;
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (FirstShow) Refresh();
+}
+
+void TMainForm::Refresh() {
+  if (FirstShow && !arguments_.isEmpty() && !arguments_.front().isEmpty())
+    OpenFile(arguments_.front(), true);
+
+  const int t = tabControl_->currentIndex();
+  rebuildingTabs_ = true;
+  while (tabControl_->count() > 0) tabControl_->removeTab(0);
+  for (int k = 0; k < static_cast<int>(document_.Displays.size()); ++k)
+    tabControl_->addTab(DisplayTabText(k));
+  tabControl_->setCurrentIndex(t >= 0 && t < tabControl_->count() ? t : tabControl_->count() - 1);
+  rebuildingTabs_ = false;
+
+  const bool anyDisplay = tabControl_->count() > 0;
+  tabControl_->setVisible(anyDisplay);
+  iDrawArea_->setVisible(anyDisplay);
+  PlotCurrentDisplay();
+
+  if (FirstShow) {
+    FirstShow = false;
+    // Shown once the window has painted itself, so the splash stands in front
+    // of the finished picture rather than of an empty screen.
+    if (splash_ != nullptr) QTimer::singleShot(0, splash_, [splash = splash_] { splash->exec(); });
+  }
+}
+
+void TMainForm::TabChanged() {
+  if (!rebuildingTabs_) Refresh();
+}
+
+void TMainForm::NewDrawingImage() {
+  canvas_ = std::make_unique<QtCanvas>(std::max(1, iDrawArea_->width()),
+                                       std::max(1, iDrawArea_->height()));
+  canvas_->SetPenColor(0x00FF00);
+  canvas_->SetBrushColor(0);
+  canvas_->FillRect(0, 0, canvas_->Width(), canvas_->Height());
+  iDrawArea_->SetImage(&canvas_->Image());
+  InitGraphic3D(graphic_, *canvas_);
+}
+
+void TMainForm::ResizeDrawArea() {
+  NewDrawingImage();
+  ClearObject(PlotScene);
+  PlotCurrentDisplay();
+}
+
+void TMainForm::PlotCurrentDisplay() {
+  if (PlotDisplay(document_, CurrentDisplay(), PlotScene, prompts_)) ShowScene(PlotScene, true);
+}
+
+void TMainForm::Redraw() { PlotCurrentDisplay(); }
+
+void TMainForm::ShowScene(const TObject3D& scene, bool sort) {
+  const TCoordinateSystem* display = Current();
+  if (display == nullptr) return;
+  lBusy_->setText(BusyText);
+  QPalette busy = lBusy_->palette();
+  busy.setColor(QPalette::Window, Qt::red);
+  lBusy_->setPalette(busy);
+  pump_.Yield();
+  // The yield may have handled events that replaced the document.
+  display = Current();
+  if (display != nullptr) {
+    const TViewStatus status = ViewStatus(*display);
+    lAlpha_->setText(QString::fromStdString(status.Alpha));
+    lBeta_->setText(QString::fromStdString(status.Beta));
+    lZoom_->setText(QString::fromStdString(status.Zoom));
+    // DrawPicture copies the scene into ViewScene before transforming it, so
+    // PlotScene itself never moves.
+    DrawPicture(graphic_, *canvas_, *display, scene, sort, ViewScene);
+    iDrawArea_->update();
+  }
+  lBusy_->setText("");
+  lBusy_->setPalette(statusBar()->palette());
+}
+
+void TMainForm::OpenFile(const QString& path, bool duringStartup) {
+  std::setlocale(LC_NUMERIC, "C");
+  const std::filesystem::path file(QFile::encodeName(path).toStdString());
+  if (!OpenDocument(file, document_, Table)) ShowError(prompts_, std::string(InvalidFileMessage));
+  if (dialogs_) dialogs_->DocumentReplaced();
+  rebuildingTabs_ = true;
+  tabControl_->setCurrentIndex(tabControl_->count() > 0 ? 0 : -1);
+  rebuildingTabs_ = false;
+  if (!duringStartup) Refresh();
+}
+
+void TMainForm::NewDocumentClick() {
+  if (!Confirm(prompts_, "Do you really want to close the current document?")) return;
+  ClearObject(PlotScene);
+  ClearObject(ViewScene);
+  ResetDocument(document_);
+  if (dialogs_) dialogs_->DocumentReplaced();
+  Refresh();
+}
+
+void TMainForm::OpenDocumentClick() {
+  std::string path;
+  if (prompts_.ChooseOpenFile("Morvit data file (.mvf)|*.mvf", path))
+    OpenFile(QString::fromLocal8Bit(path.c_str()));
+}
+
+void TMainForm::RestoreDefaultViewClick() {
+  TCoordinateSystem* display = Current();
+  if (display == nullptr) return;
+  RestoreDefaultView(*display);
+  ShowScene(PlotScene, true);
+}
+
+void TMainForm::OpenVariableTable() {
+  if (dialogs_) dialogs_->VariableTable();
+}
+
+void TMainForm::ShowHelpClick() { help_.ShowTopic(HelpCommandContext); }
+void TMainForm::SupportClick() { help_.ShowTopic(SupportHelpContext); }
+void TMainForm::WebClick() { QDesktopServices::openUrl(QUrl(MorvitWebAddress)); }
+
+void TMainForm::InfoClick() {
+  if (about_ != nullptr) about_->exec();
+}
+
+void TMainForm::ShowHelpOfActiveWindow() {
+  const QWidget* window = QApplication::activeWindow();
+  const QVariant context = window != nullptr ? window->property("helpContext") : QVariant();
+  help_.ShowTopic(context.isValid() ? context.toInt() : MainHelpContext);
+}
+
+void TMainForm::MouseDown(Qt::MouseButtons buttons, int x, int y) {
+  TCoordinateSystem* display = Current();
+  if (display == nullptr) return;
+  if ((buttons & Qt::LeftButton) && display->ThreeAxes) Rotating = true;
+  if (buttons & Qt::RightButton) Zooming = true;
+  if (buttons & Qt::MiddleButton) Panning = true;
+  LastX = x;
+  LastY = y;
+  BuildPreviewScene(*display, PreviewScene);
+}
+
+void TMainForm::MouseMove(int x, int y) {
+  TCoordinateSystem* display = Current();
+  if (display == nullptr) return;
+  const int dx = x - LastX;
+  const int dy = y - LastY;
+  if (Rotating) DragRotate(*display, dx, dy);
+  if (Zooming) DragZoom(*display, dy);
+  if (Panning) DragPan(*display, dx, dy);
+  pump_.Yield();
+  if ((dx != 0 || dy != 0) && (Rotating || Zooming || Panning)) {
+    ShowScene(PreviewScene, false);
+    LastX = x;
+    LastY = y;
+  }
+}
+
+void TMainForm::MouseUp() {
+  Rotating = Zooming = Panning = false;
+  ClearObject(PreviewScene);
+  ShowScene(PlotScene, true);
+}
+
+void TMainForm::WheelZoom(int notches) {
+  TCoordinateSystem* display = Current();
+  if (display == nullptr) return;
+  DragZoom(*display, -notches * WheelNotchPixels);
+  ShowScene(PlotScene, true);
+}
+
+QString TMainForm::StatusText() const {
+  return lAlpha_->text() + " " + lBeta_->text() + " " + lZoom_->text();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  if (closing_ || !Confirm(prompts_, "Do you really want to close the program?")) {
+    event->ignore();
+    return;
+  }
+  closing_ = true;
+  CloseStep();
+  event->accept();
+}
+
+void TMainForm::CloseStep() {
+  ClearObject(PlotScene);
+  ClearObject(ViewScene);
+  ReleaseDocument(document_);
+  rebuildingTabs_ = true;
+  tabControl_->setCurrentIndex(-1);
+  rebuildingTabs_ = false;
+  ClearVarTable(document_.VarTable);
+  ShowInformation(prompts_, FarewellText);
+  help_.CloseAll();
+}

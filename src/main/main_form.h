@@ -1,0 +1,124 @@
+// TMainForm: the program's one top-level window. It owns the document and the
+// three scenes, keeps one tab per display, draws the current display, turns
+// mouse drags into rotation, zoom and panning, and carries the commands of the
+// menu and the tool bar.
+#pragma once
+
+#include <QMainWindow>
+#include <QStringList>
+#include <memory>
+
+#include "document/document.h"
+#include "plot/scene.h"
+#include "ports/dialog_host.h"
+
+class Prompts;
+class Help;
+class EventPump;
+class TDialogSet;
+class TDrawArea;
+class QDialog;
+class QLabel;
+class QPushButton;
+class QTabBar;
+class QtCanvas;
+
+class TMainForm final : public QMainWindow, public TDialogHost {
+  Q_OBJECT
+ public:
+  // arguments are the command-line arguments after the program name.
+  TMainForm(Prompts& prompts, Help& help, EventPump& pump, const QStringList& arguments,
+            QWidget* parent = nullptr);
+  ~TMainForm() override;
+
+  // The dialogs, splash and About box are created after the window; none is owned.
+  void SetDialogs(TDialogSet* dialogs) { dialogs_ = dialogs; }
+  void SetSplash(QDialog* splash) { splash_ = splash; }
+  void SetAbout(QDialog* about) { about_ = about; }
+
+  // TDialogHost
+  int CurrentDisplay() const override;
+  void Redraw() override;
+  void OpenVariableTable() override;
+
+  TDocument& Doc() { return document_; }
+  const TObject3D& PlotSceneData() const { return PlotScene; }
+  bool IsFirstShow() const { return FirstShow; }
+
+  // The refresh: command-line document on the first show, tabs, drawing,
+  // splash on the first show.
+  void Refresh();
+  // Draws a scene from the current viewpoint into the drawing image.
+  void ShowScene(const TObject3D& scene, bool sort);
+  // Reads a document file; duringStartup skips the refresh that the first
+  // show runs itself afterwards.
+  void OpenFile(const QString& path, bool duringStartup = false);
+
+  // Commands of the menu and the tool bar.
+  void NewDocumentClick();
+  void OpenDocumentClick();
+  void RestoreDefaultViewClick();
+  void ShowHelpClick();
+  void WebClick();
+  void InfoClick();
+  void SupportClick();
+
+  // The mouse on the drawing area, in drawing-area pixels.
+  void MouseDown(Qt::MouseButtons buttons, int x, int y);
+  void MouseMove(int x, int y);
+  void MouseUp();
+  // One wheel notch acts as a 20-pixel zoom move (forward zooms in).
+  void WheelZoom(int notches);
+
+  QTabBar* TabControl() const { return tabControl_; }
+  TDrawArea* DrawArea() const { return iDrawArea_; }
+  QString StatusText() const;  // "Alpha=... Beta=... Zoom=..."
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateStep();
+  void BuildMenusAndToolBar();
+  void BuildStatusPanel();
+  void NewDrawingImage();
+  void ResizeDrawArea();
+  void PlotCurrentDisplay();
+  void TabChanged();
+  void CloseStep();
+  void ShowHelpOfActiveWindow();
+  TCoordinateSystem* Current();
+
+  Prompts& prompts_;
+  Help& help_;
+  EventPump& pump_;
+  QStringList arguments_;
+  TDialogSet* dialogs_ = nullptr;
+  QDialog* splash_ = nullptr;
+  QDialog* about_ = nullptr;
+
+  TDocument document_;
+  TStringGrid Table;  // the data table as evaluated when the document was read
+  TObject3D PlotScene;
+  TObject3D ViewScene;
+  TObject3D PreviewScene;
+  TGraphic3D graphic_;
+  std::unique_ptr<QtCanvas> canvas_;  // the drawing image, as large as iDrawArea
+  bool Rotating = false;
+  bool Zooming = false;
+  bool Panning = false;
+  int LastX = 0;
+  int LastY = 0;
+  bool FirstShow = true;
+  bool closing_ = false;
+  bool rebuildingTabs_ = false;
+
+  QTabBar* tabControl_ = nullptr;
+  TDrawArea* iDrawArea_ = nullptr;
+  QLabel* lAlpha_ = nullptr;
+  QLabel* lBeta_ = nullptr;
+  QLabel* lZoom_ = nullptr;
+  QLabel* lBusy_ = nullptr;
+  QPushButton* bSupport_ = nullptr;
+};

@@ -1,0 +1,125 @@
+#include "dialogs/qt_prompts.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <vector>
+
+#include "dialogs/color_swatch.h"
+
+namespace {
+
+void EnsureApplication() {
+  static int argc = 1;
+  static char name[] = "morvit_dialogs_tests";
+  static char* argv[] = {name, nullptr};
+  if (QApplication::instance() == nullptr) new QApplication(argc, argv);
+}
+
+struct TShownBox {
+  QMessageBox::Icon Icon = QMessageBox::NoIcon;
+  QMessageBox::StandardButtons Buttons;
+  QString Text;
+  bool Seen = false;
+};
+
+// Answers the next modal message box by pressing a button, or by Escape when
+// press is NoButton, and records what the box looked like.
+void AnswerNextBox(QMessageBox::StandardButton press, TShownBox& shown) {
+  QTimer::singleShot(0, [press, &shown] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    shown.Seen = true;
+    shown.Icon = box->icon();
+    shown.Buttons = box->standardButtons();
+    shown.Text = box->text();
+    if (press == QMessageBox::NoButton)
+      box->reject();
+    else
+      box->button(press)->click();
+  });
+}
+
+}  // namespace
+
+TEST(QtPrompts, MessageShowsKindAndButtonsAndAnswersThePressedOne) {
+  EnsureApplication();
+  struct TRow {
+    TMessageKind Kind;
+    uint8_t Buttons;
+    QMessageBox::StandardButton Press;
+    QMessageBox::Icon Icon;
+    QMessageBox::StandardButtons Shown;
+    TMessageButton Answer;
+  };
+  const std::vector<TRow> rows = {
+      {TMessageKind::Error, mbOk, QMessageBox::Ok, QMessageBox::Critical, QMessageBox::Ok, mbOk},
+      {TMessageKind::Information, mbOk, QMessageBox::Ok, QMessageBox::Information, QMessageBox::Ok, mbOk},
+      {TMessageKind::Confirmation, mbYesNo, QMessageBox::No, QMessageBox::Question,
+       QMessageBox::Yes | QMessageBox::No, mbNo},
+      {TMessageKind::Warning, mbYes | mbNo | mbHelp, QMessageBox::Yes, QMessageBox::Warning,
+       QMessageBox::Yes | QMessageBox::No | QMessageBox::Help, mbYes},
+      {TMessageKind::Warning, mbYes | mbNo | mbHelp, QMessageBox::Help, QMessageBox::Warning,
+       QMessageBox::Yes | QMessageBox::No | QMessageBox::Help, mbHelp},
+      // Closed without a button: Cancel when offered, otherwise No, otherwise Ok.
+      {TMessageKind::Confirmation, mbYesNo, QMessageBox::NoButton, QMessageBox::Question,
+       QMessageBox::Yes | QMessageBox::No, mbNo},
+      {TMessageKind::Confirmation, mbYesNoCancel, QMessageBox::NoButton, QMessageBox::Question,
+       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, mbCancel},
+      {TMessageKind::Error, mbOk, QMessageBox::NoButton, QMessageBox::Critical, QMessageBox::Ok, mbOk},
+      // No button asked for still gives a box that can be answered.
+      {TMessageKind::Information, 0, QMessageBox::Ok, QMessageBox::Information, QMessageBox::Ok, mbOk},
+  };
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const TRow& row = rows[i];
+    TQtPrompts prompts;
+    std::vector<int> helpAsked;
+    prompts.SetHelpHandler([&helpAsked](int context) { helpAsked.push_back(context); });
+    TShownBox shown;
+    AnswerNextBox(row.Press, shown);
+    const TMessageButton answer = prompts.Message(row.Kind, "First line.\n\rSecond <b>line</b>.", row.Buttons, 11);
+    ASSERT_TRUE(shown.Seen) << "row " << i;
+    EXPECT_EQ(shown.Icon, row.Icon) << "row " << i;
+    EXPECT_EQ(shown.Buttons, row.Shown) << "row " << i;
+    EXPECT_EQ(shown.Text, QStringLiteral("First line.\nSecond <b>line</b>.")) << "row " << i;
+    EXPECT_EQ(answer, row.Answer) << "row " << i;
+    EXPECT_EQ(helpAsked, row.Answer == mbHelp ? std::vector<int>{11} : std::vector<int>{}) << "row " << i;
+  }
+}
+
+TEST(QtPrompts, FileFilterBecomesQtFilter) {
+  const std::vector<std::pair<std::string, QString>> rows = {
+      {"Morvit data file (.mvf)|*.mvf", "Morvit data file (.mvf) (*.mvf)"},
+      {"Pictures|*.png;*.jpg|All files|*.*", "Pictures (*.png *.jpg);;All files (*.*)"},
+      {"Anything", "Anything (*)"},
+      {"|*.mvf", "*.mvf"},
+      {"", "*"},
+  };
+  for (const auto& [filter, expected] : rows) EXPECT_EQ(QtFileFilter(filter), expected) << filter;
+}
+
+TEST(QtPrompts, PackedColoursHoldRedInTheLowByte) {
+  struct TRow {
+    int32_t Packed;
+    int Red, Green, Blue;
+    int32_t Back;
+  };
+  const std::vector<TRow> rows = {
+      {0xFF0000, 0, 0, 255, 0xFF0000},    // pure blue
+      {0x00FF00, 0, 255, 0, 0x00FF00},    // green
+      {0x0000FF, 255, 0, 0, 0x0000FF},    // red
+      {0x123456, 0x56, 0x34, 0x12, 0x123456},
+      {static_cast<int32_t>(0xFF808080u), 128, 128, 128, 0x808080},  // top byte ignored
+      {-1, 255, 255, 255, 0xFFFFFF},
+  };
+  for (const TRow& row : rows) {
+    const QColor color = ColorFromPacked(row.Packed);
+    EXPECT_EQ(color.red(), row.Red) << row.Packed;
+    EXPECT_EQ(color.green(), row.Green) << row.Packed;
+    EXPECT_EQ(color.blue(), row.Blue) << row.Packed;
+    EXPECT_EQ(PackedFromColor(color), row.Back) << row.Packed;
+  }
+}

@@ -1,0 +1,341 @@
+#include "forms/axis_settings_form.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "support/scripted_prompts.h"
+
+namespace {
+
+TDocument DefaultDocument() {
+  TDocument document;
+  CreateDocument(document);
+  return document;
+}
+
+constexpr const char* InvalidNumber = "Invalid value entered in numerical input field.";
+constexpr const char* MinNotBelowMax = "Axis minimum must be lower than axis maximum.";
+constexpr const char* BadIntervals = "Invalid values for scaling intervals.";
+std::string BadLog(int axis) {
+  return "Invalid axis values for logarithmic scaling at axis " + std::to_string(axis) + ".";
+}
+
+}  // namespace
+
+TEST(AxisSettingsForm, LoadShowsValuesAndTheSliderPosition) {
+  struct TRow {
+    std::function<void(TCoordinateSystem&)> Change;
+    std::string Minimum1, Maximum1;
+    int Slider;
+  };
+  const std::vector<TRow> rows = {
+      {[](TCoordinateSystem&) {}, "-10", "10", 5},
+      {[](TCoordinateSystem& d) { d.Perspective = 50; }, "-10", "10", 1},
+      {[](TCoordinateSystem& d) { d.Perspective = 1500; }, "-10", "10", 10},
+      {[](TCoordinateSystem& d) { d.Perspective = -1; }, "-10", "10", 10},
+      {[](TCoordinateSystem& d) { d.Perspective = 0; }, "-10", "10", 10},
+      {[](TCoordinateSystem& d) { d.Perspective = 900; }, "-10", "10", 9},
+      // Exponents to the base 10 are shown as values.
+      {[](TCoordinateSystem& d) { d.Log1 = true; d.Min1 = -10; d.Max1 = 1; }, "1E-10", "10", 5},
+      {[](TCoordinateSystem& d) { d.Log1 = true; d.Min1 = 0.5; d.Max1 = 3; d.MajorInterval1 = 4; }, "2", "64", 5},
+      // A file may bring a base for which no value can be formed: the stored
+      // exponents are shown, never "nan" or "inf".
+      {[](TCoordinateSystem& d) { d.Log1 = true; d.Min1 = -2; d.Max1 = 3; d.MajorInterval1 = 0; }, "-2", "3", 5},
+      {[](TCoordinateSystem& d) { d.Log1 = true; d.Min1 = 0.5; d.Max1 = 1.5; d.MajorInterval1 = -4; }, "0.5", "1.5", 5},
+      {[](TCoordinateSystem& d) { d.Log1 = true; d.Min1 = -1; d.Max1 = 400; d.MajorInterval1 = 10; }, "0.1", "400", 5},
+      {[](TCoordinateSystem& d) { d.Log1 = true; d.Min1 = -400; d.Max1 = 1; d.MajorInterval1 = 10; }, "-400", "10", 5},
+  };
+  for (size_t i = 0; i < rows.size(); ++i) {
+    TDocument document = DefaultDocument();
+    rows[i].Change(document.Displays[0]);
+    ScriptedPrompts prompts;
+    TAxisSettingsForm form(document, prompts);
+    form.Load(0);
+    EXPECT_EQ(form.Fields.Axes[0].Minimum, rows[i].Minimum1) << "row " << i;
+    EXPECT_EQ(form.Fields.Axes[0].Maximum, rows[i].Maximum1) << "row " << i;
+    EXPECT_EQ(form.Fields.PerspectivePosition, rows[i].Slider) << "row " << i;
+  }
+}
+
+TEST(AxisSettingsForm, LoadCopiesEveryControlAndIgnoresAMissingDisplay) {
+  TDocument document = DefaultDocument();
+  TCoordinateSystem& d = document.Displays[0];
+  d.Label2 = " y axis ";
+  d.Markings3 = false;
+  d.Log3 = true;
+  d.MinorInterval2 = 0.25;
+  d.ThreeAxes = true;
+  d.ForceEqualScale = true;
+  d.DisplayStyle = DisplayStylePoints;
+  d.AxisStyle = AxisStyleAxesOnly;
+  d.AxisColor = 0x123456;
+  d.Resolution = 250;
+  ScriptedPrompts prompts;
+  TAxisSettingsForm form(document, prompts);
+  form.Load(0);
+  const TAxisSettingsFields loaded = form.Fields;
+  EXPECT_EQ(loaded.Axes[0], (TAxisFields{"-10", "10", "10", "2", false, true, "x"}));
+  EXPECT_EQ(loaded.Axes[1], (TAxisFields{"-10", "10", "10", "0.25", false, true, " y axis "}));
+  EXPECT_EQ(loaded.Axes[2], (TAxisFields{"1E-10", "10000000000", "10", "2", true, false, "z"}));
+  EXPECT_TRUE(loaded.ThreeAxes);
+  EXPECT_TRUE(loaded.ForceEqualScale);
+  EXPECT_EQ(loaded.DisplayStyle, DisplayStylePoints);
+  EXPECT_EQ(loaded.AxisStyle, AxisStyleAxesOnly);
+  EXPECT_EQ(loaded.AxisColor, 0x123456);
+  EXPECT_EQ(loaded.Resolution, "250");
+  form.Load(-1);
+  form.Load(1);
+  EXPECT_EQ(form.Fields, loaded);
+}
+
+TEST(AxisSettingsForm, SwitchingToLogarithmicReplacesBoundsNotAboveZero) {
+  struct TRow {
+    int Axis;
+    std::string Minimum, Maximum, Major;
+    std::string NewMinimum, NewMaximum;
+  };
+  const std::vector<TRow> rows = {
+      {1, "-10", "10", "10", "1E-10", "10"},
+      {2, "-2", "-1", "2", "0.25", "0.5"},
+      {3, "0", "5", "7", "1", "5"},
+      {1, "5", "10", "10", "5", "10"},
+      {1, "abc", "-1", "10", "abc", "-1"},        // stops at the first field that is no number
+      {1, "-1", "abc", "10", "0.1", "abc"},       // the replacement made stays
+      {1, "-1", "-2", "x", "-1", "-2"},           // a major interval that is no number
+      {1, "-0.5", "-1", "-4", "-0.5", "-1"},      // a root of a negative base is undefined
+      {1, "-10", "-5", "0", "-10", "-5"},         // 0 to a negative power
+      {1, "-1000", "1", "10", "-1000", "1"},      // too small for a double
+      {1, "-1", "-400", "0.1", "10", "-400"},     // 0.1^-400 too large for a double
+      {1, "1E400", "-1", "10", "1E400", "-1"},
+  };
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const TRow& row = rows[i];
+    TDocument document = DefaultDocument();
+    ScriptedPrompts prompts;
+    TAxisSettingsForm form(document, prompts);
+    form.Load(0);
+    TAxisFields& axis = form.Fields.Axes[static_cast<size_t>(row.Axis - 1)];
+    axis.Minimum = row.Minimum;
+    axis.Maximum = row.Maximum;
+    axis.MajorInterval = row.Major;
+    const TAxisSettingsFields before = form.Fields;
+    form.SwitchToLogarithmic(row.Axis);
+    EXPECT_EQ(axis.Minimum, row.NewMinimum) << "row " << i;
+    EXPECT_EQ(axis.Maximum, row.NewMaximum) << "row " << i;
+    for (size_t other = 0; other < 3; ++other)
+      if (other != static_cast<size_t>(row.Axis - 1)) {
+        EXPECT_EQ(form.Fields.Axes[other], before.Axes[other]);
+      }
+    EXPECT_TRUE(prompts.Records.empty());
+  }
+}
+
+TEST(AxisSettingsForm, OkChecksInOrderThenStores) {
+  using TFields = TAxisSettingsFields;
+  using TDisplay = TCoordinateSystem;
+  struct TRow {
+    const char* What;
+    std::function<void(TFields&)> Edit;
+    std::string Message;  // empty when stored
+    std::function<void(const TDisplay&)> Check;
+  };
+  const auto none = [](const TDisplay&) {};
+  const std::vector<TRow> rows = {
+      {"defaults stored again: only the third origin of a flat display moves to 0", [](TFields&) {}, "",
+       [](const TDisplay& d) {
+         TDisplay expected;
+         expected.Origin3 = 0;
+         EXPECT_EQ(d, expected);
+       }},
+      {"logarithmic axis 1 from the defaults",
+       [](TFields& f) { f.Axes[0].Minimum = "1E-10"; f.Axes[0].Logarithmic = true; }, "",
+       [](const TDisplay& d) {
+         EXPECT_TRUE(d.Log1);
+         EXPECT_EQ(d.Min1, -10);
+         EXPECT_EQ(d.Max1, 1);
+         EXPECT_EQ(d.Origin1, -10);
+         EXPECT_EQ(d.Shift1, 4.5);
+         EXPECT_EQ(d.Shift2, 0);
+       }},
+      {"minor above major raises the major, which is then the base",
+       [](TFields& f) {
+         f.Axes[1] = {"1", "625", "2", "5", true, true, "y"};
+       },
+       "",
+       [](const TDisplay& d) {
+         EXPECT_EQ(d.MajorInterval2, 5);
+         EXPECT_EQ(d.MinorInterval2, 5);
+         EXPECT_NEAR(d.Max2, 4, 1E-15);
+         EXPECT_EQ(d.Min2, 0);
+         EXPECT_NEAR(d.Shift2, -2, 1E-15);
+       }},
+      {"minor above major on a linear axis", [](TFields& f) { f.Axes[2].MajorInterval = "2"; f.Axes[2].MinorInterval = "5"; },
+       "", [](const TDisplay& d) { EXPECT_EQ(d.MajorInterval3, 5); }},
+      {"resolution 0", [](TFields& f) { f.Resolution = "0"; }, "", [](const TDisplay& d) { EXPECT_EQ(d.Resolution, 1); }},
+      {"resolution 5000", [](TFields& f) { f.Resolution = "5000"; }, "",
+       [](const TDisplay& d) { EXPECT_EQ(d.Resolution, 2000); }},
+      {"resolution -5", [](TFields& f) { f.Resolution = " -5 "; }, "", [](const TDisplay& d) { EXPECT_EQ(d.Resolution, 1); }},
+      {"resolution 12.5", [](TFields& f) { f.Resolution = "12.5"; }, InvalidNumber, none},
+      {"resolution past int32", [](TFields& f) { f.Resolution = "99999999999"; }, InvalidNumber, none},
+      {"resolution empty", [](TFields& f) { f.Resolution = ""; }, InvalidNumber, none},
+      {"a bound past the double range", [](TFields& f) { f.Axes[1].Maximum = "1E400"; }, InvalidNumber, none},
+      {"nan", [](TFields& f) { f.Axes[2].MinorInterval = "nan"; }, InvalidNumber, none},
+      {"inf", [](TFields& f) { f.Axes[0].Minimum = "-inf"; }, InvalidNumber, none},
+      {"empty interval", [](TFields& f) { f.Axes[0].MajorInterval = ""; }, InvalidNumber, none},
+      {"a term is no number", [](TFields& f) { f.Axes[0].Maximum = "2*pi"; }, InvalidNumber, none},
+      {"numbers before order", [](TFields& f) { f.Axes[0].Minimum = "20"; f.Axes[2].Maximum = "x"; }, InvalidNumber, none},
+      {"minimum equal to maximum", [](TFields& f) { f.Axes[1].Minimum = "10"; }, MinNotBelowMax, none},
+      {"axis 3 also in a 2D display", [](TFields& f) { f.Axes[2].Minimum = "11"; }, MinNotBelowMax, none},
+      {"order before logarithmic",
+       [](TFields& f) { f.Axes[0].Logarithmic = true; f.Axes[2].Minimum = "11"; }, MinNotBelowMax, none},
+      {"logarithmic with major interval 1",
+       [](TFields& f) { f.Axes[0] = {"1", "10", "1", "0.5", true, true, "x"}; }, BadLog(1), none},
+      {"logarithmic with minimum 0", [](TFields& f) { f.Axes[1].Minimum = "0"; f.Axes[1].Logarithmic = true; }, BadLog(2), none},
+      {"logarithmic with negative bounds",
+       [](TFields& f) { f.Axes[2].Minimum = "-5"; f.Axes[2].Maximum = "-1"; f.Axes[2].Logarithmic = true; }, BadLog(3), none},
+      {"logarithmic before intervals",
+       [](TFields& f) { f.Axes[2].Logarithmic = true; f.Axes[0].MinorInterval = "0"; }, BadLog(3), none},
+      {"minor interval 0", [](TFields& f) { f.Axes[0].MinorInterval = "0"; }, BadIntervals, none},
+      {"negative major interval", [](TFields& f) { f.Axes[2].MajorInterval = "-1"; }, BadIntervals, none},
+      {"perspective Far", [](TFields& f) { f.PerspectivePosition = PerspectiveFar; }, "",
+       [](const TDisplay& d) { EXPECT_EQ(d.Perspective, -1); }},
+      {"perspective Close", [](TFields& f) { f.PerspectivePosition = 1; }, "",
+       [](const TDisplay& d) { EXPECT_EQ(d.Perspective, 100); }},
+      {"every other control",
+       [](TFields& f) {
+         f.Axes[0].Label = " time ";
+         f.Axes[1].Markings = false;
+         f.DisplayStyle = DisplayStyleWireframe;
+         f.AxisStyle = AxisStyleMarkings;
+         f.AxisColor = 0x0000FF;
+         f.ForceEqualScale = true;
+         f.Axes[0].Minimum = "-1";
+         f.Axes[0].Maximum = "3";
+       },
+       "",
+       [](const TDisplay& d) {
+         EXPECT_EQ(d.Label1, " time ");
+         EXPECT_FALSE(d.Markings2);
+         EXPECT_TRUE(d.Markings1);
+         EXPECT_EQ(d.DisplayStyle, DisplayStyleWireframe);
+         EXPECT_EQ(d.AxisStyle, AxisStyleMarkings);
+         EXPECT_EQ(d.AxisColor, 0x0000FF);
+         EXPECT_TRUE(d.ForceEqualScale);
+         EXPECT_EQ(d.Origin1, -1);
+         EXPECT_EQ(d.Shift1, -1);
+       }},
+      {"bounds near the double limit shift without overflow",
+       [](TFields& f) { f.Axes[0].Minimum = "1.6E308"; f.Axes[0].Maximum = "1.7E308"; }, "",
+       [](const TDisplay& d) {
+         EXPECT_TRUE(std::isfinite(d.Shift1));
+         EXPECT_DOUBLE_EQ(d.Shift1, -1.65E308);
+       }},
+  };
+  for (const TRow& row : rows) {
+    TDocument document = DefaultDocument();
+    ScriptedPrompts prompts;
+    TAxisSettingsForm form(document, prompts);
+    form.Load(0);
+    row.Edit(form.Fields);
+    const TDocument before = document;
+    const bool stored = form.Store(0);
+    EXPECT_EQ(stored, row.Message.empty()) << row.What;
+    if (row.Message.empty()) {
+      EXPECT_TRUE(prompts.Records.empty()) << row.What;
+    } else {
+      EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{row.Message}) << row.What;
+      EXPECT_EQ(prompts.Records[0].Kind, TMessageKind::Error) << row.What;
+      EXPECT_TRUE(document.Displays == before.Displays) << row.What << ": nothing may be stored";
+    }
+    row.Check(document.Displays[0]);
+  }
+}
+
+TEST(AxisSettingsForm, RoundTripsThroughOpeningAgain) {
+  TDocument document = DefaultDocument();
+  document.Displays[0].ThreeAxes = true;
+  document.Displays[0].Alpha = 30;
+  document.Displays[0].Beta = 200;
+  document.Displays[0].Gamma = 5;
+  document.Displays[0].Zoom2 = 3;
+  ScriptedPrompts prompts;
+  TAxisSettingsForm form(document, prompts);
+
+  // Logarithmic axis 1 from the defaults shows 1E-10 and 10 again.
+  form.Load(0);
+  form.Fields.Axes[0].Logarithmic = true;
+  form.SwitchToLogarithmic(1);
+  ASSERT_TRUE(form.Store(0));
+  form.Load(0);
+  EXPECT_EQ(form.Fields.Axes[0].Minimum, "1E-10");
+  EXPECT_EQ(form.Fields.Axes[0].Maximum, "10");
+  EXPECT_EQ(document.Displays[0].Alpha, 30);  // a 3D display keeps its angles
+  EXPECT_EQ(document.Displays[0].Zoom2, 3);   // zooms are never changed here
+
+  // Perspective: 50 opens at 1 and stores 100; 1500 opens at 10 and stores -1.
+  for (const auto& [stored, again] : std::vector<std::pair<int, int>>{{50, 100}, {1500, -1}, {500, 500}, {-1, -1}}) {
+    document.Displays[0].Perspective = stored;
+    form.Load(0);
+    ASSERT_TRUE(form.Store(0));
+    EXPECT_EQ(document.Displays[0].Perspective, again) << stored;
+  }
+
+  // Two axes reset the rotation and the third origin.
+  form.Load(0);
+  form.Fields.ThreeAxes = false;
+  ASSERT_TRUE(form.Store(0));
+  const TCoordinateSystem& d = document.Displays[0];
+  EXPECT_EQ(d.Alpha, 0);
+  EXPECT_EQ(d.Beta, 0);
+  EXPECT_EQ(d.Gamma, 0);
+  EXPECT_EQ(d.Origin3, 0);
+  EXPECT_FALSE(d.ThreeAxes);
+}
+
+TEST(AxisSettingsForm, WithoutACurrentDisplayOkStoresNothing) {
+  for (int display : {-1, 1, 1000}) {
+    TDocument document = DefaultDocument();
+    ScriptedPrompts prompts;
+    TAxisSettingsForm form(document, prompts);
+    form.Fields.Resolution = "not a number";
+    const TDocument before = document;
+    EXPECT_TRUE(form.Store(display)) << display;
+    EXPECT_TRUE(document.Displays == before.Displays) << display;
+    EXPECT_TRUE(prompts.Records.empty()) << display;
+  }
+}
+
+TEST(AxisSettingsForm, ColourChooserIsPresetAndOnlyAConfirmedChoiceCounts) {
+  TDocument document = DefaultDocument();
+  ScriptedPrompts prompts;
+  prompts.ColorAnswers = {std::nullopt, 0x0000FF};
+  TAxisSettingsForm form(document, prompts);
+  form.Load(0);
+  form.ChooseAxisColor();
+  EXPECT_EQ(form.Fields.AxisColor, 0x00FF00);
+  form.ChooseAxisColor();
+  EXPECT_EQ(form.Fields.AxisColor, 0x0000FF);
+  EXPECT_EQ(document.Displays[0].AxisColor, 0x00FF00);  // stored only by OK
+}
+
+TEST(AxisSettingsForm, WholeNumbers) {
+  const std::vector<std::pair<std::string, std::optional<int32_t>>> rows = {
+      {"0", 0}, {"42", 42}, {" +7 ", 7}, {"-2147483648", INT32_MIN}, {"2147483647", INT32_MAX},
+      {"2147483648", std::nullopt}, {"-2147483649", std::nullopt}, {"12.5", std::nullopt},
+      {"1E3", std::nullopt}, {"", std::nullopt}, {"-", std::nullopt}, {"4 2", std::nullopt},
+      {"$FF", std::nullopt}, {std::string(10000, '9'), std::nullopt}, {"00000000000000000000012", 12},
+  };
+  for (const auto& [text, expected] : rows) {
+    int32_t value = -99;
+    EXPECT_EQ(TextToWholeNumber(text, value), expected.has_value()) << text;
+    if (expected) {
+      EXPECT_EQ(value, *expected) << text;
+    }
+  }
+}

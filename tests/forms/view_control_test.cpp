@@ -1,0 +1,140 @@
+#include "forms/view_control.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+
+namespace {
+
+TEST(ViewControl, RotationStaysWithinOneTurn) {
+  const struct {
+    int alpha, beta, dx, dy, alphaAfter, betaAfter;
+  } cases[] = {
+      {350, 0, 0, 15, 5, 0},
+      {0, 5, -10, 0, 0, 355},
+      {30, 30, 720, -725, 25, 30},
+      {0, 0, 0, -360, 0, 0},
+      // Angles from a file may be anything; the sum must not overflow.
+      {INT_MAX, INT_MIN, 1, -1, static_cast<int>((static_cast<long long>(INT_MAX) - 1) % 360),
+       static_cast<int>(((static_cast<long long>(INT_MIN) + 1) % 360) + 360)},
+  };
+  for (const auto& c : cases) {
+    TCoordinateSystem d;
+    d.Alpha = c.alpha;
+    d.Beta = c.beta;
+    DragRotate(d, c.dx, c.dy);
+    EXPECT_EQ(d.Alpha, c.alphaAfter) << c.alpha << " " << c.dy;
+    EXPECT_EQ(d.Beta, c.betaAfter) << c.beta << " " << c.dx;
+  }
+}
+
+TEST(ViewControl, ZoomSteps) {
+  const struct {
+    double zoom;
+    int dy;
+    double after;
+  } cases[] = {
+      {1, -20, 2},      // 20 pixels up doubles
+      {1, 20, 0.5},     // 20 down halves
+      {1, 10, 1 / 1.5}, // 10 down divides by 1.5
+      {1, 0, 1},
+      {1000, -20, 2000},       // the limit is tested before multiplying
+      {1000.5, -20, 1000.5},   // past it no zoom-in step
+      {0.005, 20, 0.0025},
+      {0.004, 20, 0.004},
+      {0.004, -20, 0.008},     // zooming in is always allowed below the limit
+  };
+  for (const auto& c : cases) {
+    TCoordinateSystem d;
+    d.Zoom1 = d.Zoom2 = d.Zoom3 = c.zoom;
+    DragZoom(d, c.dy);
+    EXPECT_DOUBLE_EQ(d.Zoom1, c.after) << c.zoom << " " << c.dy;
+    EXPECT_DOUBLE_EQ(d.Zoom2, c.after);
+    EXPECT_DOUBLE_EQ(d.Zoom3, c.after);
+  }
+  // The zoom depends on how the motion is split into events.
+  TCoordinateSystem d;
+  for (int k = 0; k < 20; ++k) DragZoom(d, -1);
+  EXPECT_NEAR(d.Zoom1, std::pow(1.05, 20), 1E-12);
+}
+
+TEST(ViewControl, PanningFollowsTheMouse) {
+  TCoordinateSystem d;
+  DragPan(d, 10, 0);
+  EXPECT_DOUBLE_EQ(d.Shift1, -2);
+  DragPan(d, 0, 10);
+  EXPECT_DOUBLE_EQ(d.Shift2, 2);
+  // A zoom of 0 from a file pans nothing instead of shifting to infinity.
+  d.Zoom1 = 0;
+  d.Zoom2 = NAN;
+  DragPan(d, 10, 10);
+  EXPECT_DOUBLE_EQ(d.Shift1, -2);
+  EXPECT_DOUBLE_EQ(d.Shift2, 2);
+}
+
+TEST(ViewControl, RestoreDefaultViewCentresTheRanges) {
+  TCoordinateSystem d;
+  d.Min1 = 0;
+  d.Max1 = 4;
+  d.Min2 = -1;
+  d.Max2 = 3;
+  d.Alpha = 30;
+  d.Beta = 40;
+  d.Gamma = 50;
+  d.Zoom1 = d.Zoom2 = d.Zoom3 = 7;
+  d.Shift3 = 9;
+  d.Resolution = 42;
+  RestoreDefaultView(d);
+  EXPECT_EQ(d.Alpha + d.Beta + d.Gamma, 0);
+  EXPECT_EQ(d.Zoom1 * d.Zoom2 * d.Zoom3, 1);
+  EXPECT_EQ(d.Shift1, -2);
+  EXPECT_EQ(d.Shift2, -1);
+  EXPECT_EQ(d.Shift3, 0);
+  EXPECT_EQ(d.Resolution, 42);
+}
+
+TEST(ViewControl, PreviewIsTheBoxAndTheAxes) {
+  TCoordinateSystem d;
+  d.Origin1 = 1;
+  d.AxisColor = 0x123456;
+  TObject3D scene;
+  BuildPreviewScene(d, scene);
+  ASSERT_EQ(scene.size(), 15u);
+  for (size_t k = 0; k < 12; ++k) {
+    EXPECT_EQ(scene[k].Color, 0x808080);
+    EXPECT_EQ(scene[k].Kind, TSegmentKind::Line);
+    // Every box edge runs along exactly one axis, over its whole range.
+    const int changed = (scene[k].P1.X != scene[k].P2.X) + (scene[k].P1.Y != scene[k].P2.Y) +
+                        (scene[k].P1.Z != scene[k].P2.Z);
+    EXPECT_EQ(changed, 1);
+  }
+  EXPECT_EQ(scene[12].Color, 0x123456);
+  EXPECT_EQ(scene[13].P1.X, 1);  // the axis 2 line stands at Origin1
+  EXPECT_EQ(scene[14].P1.Z, d.Min3);
+}
+
+TEST(ViewControl, StatusTexts) {
+  const struct {
+    int alpha, beta;
+    double zoom;
+    const char *a, *b, *z;
+  } cases[] = {
+      {30, 0, 1, "Alpha=30\u00B0", "Beta=0\u00B0", "Zoom=100%"},
+      {0, 359, 0.125, "Alpha=0\u00B0", "Beta=359\u00B0", "Zoom=12%"},  // 12.5 to even
+      {0, 0, 0.135, "Alpha=0\u00B0", "Beta=0\u00B0", "Zoom=14%"},
+      {0, 0, INFINITY, "Alpha=0\u00B0", "Beta=0\u00B0", "Zoom=?%"},
+  };
+  for (const auto& c : cases) {
+    TCoordinateSystem d;
+    d.Alpha = c.alpha;
+    d.Beta = c.beta;
+    d.Zoom1 = c.zoom;
+    const TViewStatus s = ViewStatus(d);
+    EXPECT_EQ(s.Alpha, c.a);
+    EXPECT_EQ(s.Beta, c.b);
+    EXPECT_EQ(s.Zoom, c.z);
+  }
+}
+
+}  // namespace
