@@ -171,11 +171,16 @@ void TGraphInputForm::AssignToLastDisplay() {
 }
 
 void TGraphInputForm::OfferThreeDimensions() {
+  std::unordered_set<uint16_t> asked;
   for (size_t n = 0; n < document_.Displays.size(); ++n) {
     TCoordinateSystem& display = document_.Displays[n];
+    asked.clear();
     for (const uint16_t g : display.GraphIndices) {
       if (g >= document_.Graphs.size()) continue;
       if (document_.Graphs[g].Term3.empty() || display.ThreeAxes) continue;
+      // A file may list one graph many thousand times in a display; the
+      // question is about graphs, so each is asked about once.
+      if (!asked.insert(g).second) continue;
       const std::string question = "Display" + std::to_string(n + 1) +
                                    " contains threedimensional plots.\n\r"
                                    "Do you want to switch the display into 3D mode?\n\r"

@@ -253,7 +253,7 @@ TEST(GraphInputForm, ThreeDimensionalGraphsOfferTheSwitchPerGraphUntilYes) {
     TSetup s;
     s.Document.Displays.resize(3);
     s.Document.Displays[0].GraphIndices = {0, 1, 2, 7};  // 7 names no graph
-    s.Document.Displays[1].GraphIndices = {1};
+    s.Document.Displays[1].GraphIndices = {1, 1, 1, 1};  // one graph listed again and again
     s.Document.Displays[2].GraphIndices = {0};
     s.Document.Displays[2].ThreeAxes = true;
     s.Document.Displays[0].Alpha = 0;
