@@ -38,6 +38,11 @@ std::string ColumnHeader(int col) { return col < 1 ? std::string() : "Col" + std
 std::string RowHeader(int row) { return row < 1 ? std::string() : "Row" + std::to_string(row); }
 
 void EvaluateTable(const TStringGrid& source, TStringGrid& table) {
+  if (&source == &table) {
+    // Evaluating a grid into itself would empty its cells before reading them.
+    table = EvaluateTable(TStringGrid(source));
+    return;
+  }
   const int cols = source.ColCount();
   const int rows = source.RowCount();
   table = TStringGrid(cols, rows);

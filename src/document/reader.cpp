@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <fstream>
 #include <istream>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -35,6 +37,27 @@ class TByteSource {
   }
   void Take() { ++next_; }
   bool TooLarge() const { return tooLarge_; }
+
+  // Takes blanks, control characters and line ends up to the next other byte.
+  void TakeSeparators() {
+    while (next_ != end_ || Refill()) {
+      while (next_ != end_ && IsSeparator(*next_)) ++next_;
+      if (next_ != end_) return;
+    }
+  }
+
+  // Takes the bytes up to the next CR (or the end), leaving the CR; appends
+  // them to text unless it is null. A window at a time, as lines may be long.
+  void TakeUntilCR(std::string* text) {
+    while (next_ != end_ || Refill()) {
+      const auto* cr = static_cast<const char*>(
+          std::memchr(next_, CR, static_cast<size_t>(end_ - next_)));
+      const char* stop = cr != nullptr ? cr : end_;
+      if (text != nullptr) text->append(next_, stop);
+      next_ = stop;
+      if (cr != nullptr) return;
+    }
+  }
 
  private:
   // Called only when the window is used up.
@@ -96,19 +119,28 @@ class TValueReader {
   // The rest of the line up to the CR, bytes as they are.
   std::string ReadString() {
     std::string text;
-    char c;
-    while (source_.Peek(c) && c != CR) {
-      text += c;
-      source_.Take();
-    }
+    source_.TakeUntilCR(&text);
     SkipLineEnd();
     return text;
   }
 
   void SkipLine() {
-    char c;
-    while (source_.Peek(c) && c != CR) source_.Take();
+    source_.TakeUntilCR(nullptr);
     SkipLineEnd();
+  }
+
+  // True when line 1 is the signature. A longer line is refused as soon as
+  // it is longer, so a file without line ends is not read in whole for it.
+  bool ReadSignature() {
+    std::string line;
+    char c;
+    while (source_.Peek(c) && c != CR) {
+      if (line.size() == FileSignature.size()) return false;
+      line += c;
+      source_.Take();
+    }
+    SkipLineEnd();
+    return line == FileSignature && !Failed();
   }
 
   int32_t ReadInteger() {
@@ -170,8 +202,8 @@ class TValueReader {
   // blank or control character and skips the rest of its line. False at the
   // end of the file (the value is then 0) or on a failure.
   bool ReadToken(std::string& token) {
+    source_.TakeSeparators();
     char c;
-    while (source_.Peek(c) && IsSeparator(c)) source_.Take();
     while (source_.Peek(c) && !IsSeparator(c)) {
       if (token.size() == MaxNumberLength) {
         Fail();
@@ -323,7 +355,7 @@ bool ReadVariables(TValueReader& in, TVarTable& vars) {
 
 // Steps 3 to 10; false on a failure.
 bool ReadBody(TValueReader& in, TDocument& document) {
-  if (in.ReadString() != FileSignature || in.Failed()) return false;
+  if (!in.ReadSignature()) return false;
   in.SkipLine();
   in.SkipLine();
 

@@ -81,6 +81,14 @@ TEST(DataTable, ColumnNamesAreTheHeaderTextsOfTheSource) {
   EXPECT_EQ(EvaluateTable(source).Cells(2, 1), "16");
 }
 
+TEST(DataTable, EvaluateIntoItself) {
+  TStringGrid grid = MakeTable({{"2", "Col1*3"}}, 2);
+  const TStringGrid want = EvaluateTable(grid);
+  EvaluateTable(grid, grid);
+  EXPECT_EQ(grid, want);
+  EXPECT_EQ(grid.Cells(2, 1), "6");
+}
+
 TEST(DataTable, EvaluationDoesNotLeakBetweenRows) {
   const TStringGrid source = MakeTable({{"7", ""}, {"", "Col1"}}, 2);
   const TStringGrid table = EvaluateTable(source);

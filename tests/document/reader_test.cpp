@@ -431,6 +431,8 @@ TEST(Reader, HostileFiles) {
        [](const TDocument& d) { EXPECT_EQ(d.Displays.size(), 1u); }},
       {"NUL bytes everywhere", "Morvit V1\r" + std::string(1000, '\0'), true, nullptr},
       {"a megabyte first line", std::string(1 << 20, 'M'), false, nullptr},
+      {"the signature and more on line 1", "Morvit V1x\r\n", false, nullptr},
+      {"the signature cut short", "Morvit V", false, nullptr},
       {"binary noise", std::string("Morvit V1\r\n\r\n\r\n\xFF\xFE\x80\r\n"), false, nullptr},
       {"endless empty lines", "Morvit V1\r\n" + std::string(1 << 20, '\r'), true, nullptr},
       {"trailing bytes after the last value are never read",
