@@ -5,8 +5,11 @@
 // the parts are measured as well so that a change shows where it went.
 #include <benchmark/benchmark.h>
 
+#include <string>
+
 #include "document/document.h"
 #include "plot/axes.h"
+#include "plot/diagram_plot.h"
 #include "plot/graph_sampling.h"
 #include "plot/plot_display.h"
 
@@ -104,6 +107,34 @@ void BM_AddAxes(benchmark::State& state) {
   CountSegments(state, scene);
 }
 BENCHMARK(BM_AddAxes)->Unit(benchmark::kMicrosecond);
+
+// A long data table drawn as error bars alone (no dots): twelve lines per
+// row, the case in which a scene grown one line at a time would be copied
+// again at every row.
+void BM_DiagramErrorBars(benchmark::State& state) {
+  const int rows = static_cast<int>(state.range(0));
+  TCoordinateSystem display;
+  display.ThreeAxes = true;
+  TStringGrid table(3, rows + 1);
+  for (int r = 1; r <= rows; ++r) {
+    table.SetCells(1, r, std::to_string(r % 20 - 10));
+    table.SetCells(2, r, "0.5");
+  }
+  TDiagram diagram;
+  diagram.UseColumn1 = diagram.UseColumn2 = diagram.UseColumn3 = true;
+  diagram.ShowPoints = false;
+  diagram.ErrorHigh1 = diagram.ErrorHigh2 = diagram.ErrorHigh3 = 2;
+  diagram.ErrorLow1 = diagram.ErrorLow2 = diagram.ErrorLow3 = 2;
+  TObject3D scene;
+  for (auto _ : state) {
+    TObject3D fresh;
+    AddDiagram(diagram, display, table, fresh);
+    benchmark::DoNotOptimize(fresh.data());
+    scene.swap(fresh);
+  }
+  CountSegments(state, scene);
+}
+BENCHMARK(BM_DiagramErrorBars)->Arg(20000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

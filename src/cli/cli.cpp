@@ -16,6 +16,9 @@ const TCliCommand Commands[] = {
      "Numerical integral of TERM over VAR from LOW to HIGH, as the calculator computes it.",
      CliIntegrate},
     {"dump", "FILE", "Reads the document FILE and prints it as one JSON object.", CliDump},
+    {"scene", "FILE [--display N]", "Plots display N of FILE and prints its scene, one segment per line.", CliScene},
+    {"render", "FILE -o OUT.png [--display N] [--size WxH]",
+     "Draws display N of FILE as the drawing area of W x H pixels shows it, into a PNG file.", CliRender},
 };
 
 const TCliCommand* FindCommand(const std::string& name) {

@@ -20,6 +20,8 @@ int CliEval(const TCliArgs& args, std::ostream& out, std::ostream& err);
 int CliDiff(const TCliArgs& args, std::ostream& out, std::ostream& err);
 int CliIntegrate(const TCliArgs& args, std::ostream& out, std::ostream& err);
 int CliDump(const TCliArgs& args, std::ostream& out, std::ostream& err);
+int CliScene(const TCliArgs& args, std::ostream& out, std::ostream& err);
+int CliRender(const TCliArgs& args, std::ostream& out, std::ostream& err);
 
 struct TDocument;
 class TStringGrid;

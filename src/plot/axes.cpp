@@ -124,9 +124,11 @@ void AddAxisMarkings(const TCoordinateSystem& display, int axis, TObject3D& scen
   const double majorHalf = alongLength / 70;
   const uint8_t majorPieces = (axis == 2 && !log[axis]) ? 2 : 1;
   const int rasterLines = (axis == 2 || display.ThreeAxes) ? 2 : 1;
-  ReserveMore(scene, marks.size() * (display.AxisStyle == AxisStyleRaster
-                                         ? static_cast<std::size_t>(LinePieces * rasterLines)
-                                         : 1));
+  // Segments per mark at most: raster pieces, or a mark of up to two pieces.
+  const std::size_t perMark = display.AxisStyle == AxisStyleRaster
+                                  ? static_cast<std::size_t>(LinePieces * rasterLines)
+                                  : 2;
+  ReserveMore(scene, marks.size() * perMark);
 
   for (const TAxisMark& mark : marks) {
     TPoint3D at = origin;
@@ -177,6 +179,7 @@ bool AxisMarks(double min, double max, bool logarithmic, double majorInterval,
 
 void AddAxes(const TCoordinateSystem& display, TObject3D& scene) {
   const std::size_t first = scene.size();
+  ReserveMore(scene, 3 * LinePieces + 3);
   const int color = display.AxisColor;
   const double o1 = display.Origin1, o2 = display.Origin2, o3 = display.Origin3;
   AddLine(scene, LinePieces, color, display.Min1, o2, o3, display.Max1, o2, o3);

@@ -69,6 +69,10 @@ void AddDiagram(const TDiagram& diagram, const TCoordinateSystem& display,
   bool previousValid = false;
   TPoint3D previous;
   for (int row = 1; row < table.RowCount(); ++row) {
+    // A row adds at most a line, a dot and three bars of four lines. AddLine
+    // grows the scene only by what it appends, so without this a table of
+    // bars alone would move the whole scene at every row.
+    ReserveMore(scene, 14);
     std::array<double, 3> value{};
     bool valid = true;
     for (std::size_t k = 0; k < 3 && valid; ++k) {

@@ -10,6 +10,12 @@
 
 namespace {
 
+// Steps a sampling loop may take beyond its step count: the sums of a sound
+// range can stay just below the maximum, so one more step reaches it. No more
+// are allowed, so a step of 0, not finite or pointing away from the maximum
+// still ends the loop.
+constexpr int32_t RoundingSlackSteps = 1;
+
 // A sampled point in plotted coordinates (exponents on logarithmic axes).
 // An invalid point sits at the origin.
 struct TGridPoint {
@@ -110,17 +116,15 @@ TStepping SteppingOf(const TSampleTable& table, int position, int32_t steps) {
 }
 
 // The values a surface variable takes, in order: from start, step by step,
-// until the first at or past the maximum; with checkFirst the start itself
-// may end the sequence. A step of 0, not finite or pointing away from the
-// maximum would never reach it: the sequence is cut after one step more than
-// the rounding of a sound range may need.
+// until the first at or past the maximum, at most steps + RoundingSlackSteps
+// steps; with checkFirst the start itself may end the sequence.
 void SurfaceValues(const TStepping& s, double start, bool checkFirst, int32_t steps,
                    std::vector<double>& values) {
   values.clear();
   double e = start;
   values.push_back(s.ValueOf(e));
   if (checkFirst && e >= s.Max) return;
-  for (int32_t taken = 0; taken <= steps; ++taken) {
+  for (int32_t taken = 0; taken < steps + RoundingSlackSteps; ++taken) {
     e += s.Step;
     values.push_back(s.ValueOf(e));
     if (e >= s.Max) return;
@@ -138,9 +142,7 @@ void AddCurve(const TPointEvaluator& evaluator, TSampleTable& table, int positio
   TGridPoint current;
   evaluator.Evaluate(current);
   ReserveMore(scene, static_cast<std::size_t>(steps) + 1);
-  // A sound range ends after steps steps, or one more when rounding leaves
-  // the sum just below the maximum; nothing else may prolong the loop.
-  for (int32_t taken = 0; taken <= steps; ++taken) {
+  for (int32_t taken = 0; taken < steps + RoundingSlackSteps; ++taken) {
     const TGridPoint previous = current;
     if (s.Log) {
       actual = std::pow(s.Base, std::log(actual) / lnBase + s.Step);

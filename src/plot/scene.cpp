@@ -52,7 +52,6 @@ void CopyObject(const TObject3D& source, TObject3D& destination) {
 
 void AddLine(TObject3D& scene, std::uint8_t Pieces, std::int32_t Color, double X1, double Y1,
              double Z1, double X2, double Y2, double Z2, bool Fixed) {
-  scene.reserve(scene.size() + Pieces);
   for (int i = 0; i < Pieces; ++i) {
     TSegment segment = MakeSegment(TSegmentKind::Line, Color, Fixed);
     segment.P1 = {X1 + (X2 - X1) * i / Pieces, Y1 + (Y2 - Y1) * i / Pieces,

@@ -39,9 +39,9 @@ QColor QtCanvas::ToQColor(std::int32_t color) {
 std::int32_t QtCanvas::Width() const { return image_.width(); }
 std::int32_t QtCanvas::Height() const { return image_.height(); }
 
-void QtCanvas::SetPenColor(std::int32_t color) { penColor_ = ToQColor(color); }
-void QtCanvas::SetBrushColor(std::int32_t color) { brushColor_ = ToQColor(color); }
-void QtCanvas::SetFontColor(std::int32_t color) { fontColor_ = ToQColor(color); }
+void QtCanvas::SetPenColor(std::int32_t color) { penColor_ = color; }
+void QtCanvas::SetBrushColor(std::int32_t color) { brushColor_ = color; }
+void QtCanvas::SetFontColor(std::int32_t color) { fontColor_ = color; }
 
 void QtCanvas::SetFont(const std::string& name, std::int32_t size) {
   if (!painter_.isActive()) return;
@@ -55,16 +55,16 @@ void QtCanvas::SetFont(const std::string& name, std::int32_t size) {
   painter_.setFont(font);
 }
 
-void QtCanvas::UsePen(const QColor& color) {
+void QtCanvas::UsePen(std::int32_t color) {
   if (painterPenSet_ && painterPen_ == color) return;
-  painter_.setPen(QPen(color, 1));
+  painter_.setPen(QPen(ToQColor(color), 1));
   painterPen_ = color;
   painterPenSet_ = true;
 }
 
-void QtCanvas::UseBrush(const QColor& color) {
+void QtCanvas::UseBrush(std::int32_t color) {
   if (painterBrushSet_ && painterBrush_ == color) return;
-  painter_.setBrush(color);
+  painter_.setBrush(ToQColor(color));
   painterBrush_ = color;
   painterBrushSet_ = true;
 }
@@ -72,7 +72,7 @@ void QtCanvas::UseBrush(const QColor& color) {
 void QtCanvas::FillRect(std::int32_t left, std::int32_t top, std::int32_t right,
                         std::int32_t bottom) {
   if (!painter_.isActive() || right <= left || bottom <= top) return;
-  painter_.fillRect(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), brushColor_);
+  painter_.fillRect(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), ToQColor(brushColor_));
 }
 
 void QtCanvas::SetPixel(std::int32_t x, std::int32_t y, std::int32_t color) {
@@ -131,7 +131,7 @@ void QtCanvas::TextOut(std::int32_t x, std::int32_t y, const std::string& text) 
   if (!painter_.isActive()) return;
   const QString string = Latin1(text);
   const QFontMetrics metrics = painter_.fontMetrics();
-  painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(string), metrics.height()), brushColor_);
+  painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(string), metrics.height()), ToQColor(brushColor_));
   UsePen(fontColor_);
   painter_.drawText(QPoint(x, y + metrics.ascent()), string);
 }

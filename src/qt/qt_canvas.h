@@ -44,18 +44,18 @@ class QtCanvas : public Canvas {
   static QColor ToQColor(std::int32_t color);
 
  private:
-  void UsePen(const QColor& color);
-  void UseBrush(const QColor& color);
+  void UsePen(std::int32_t color);
+  void UseBrush(std::int32_t color);
 
   QImage image_;
   QPainter painter_;
-  QColor penColor_{Qt::black};
-  QColor brushColor_{Qt::white};
-  QColor fontColor_{Qt::black};
+  std::int32_t penColor_ = 0;
+  std::int32_t brushColor_ = 0xFFFFFF;
+  std::int32_t fontColor_ = 0;
   // What the painter holds now; changing the painter's pen or brush is not
   // free, and a surface repeats the same pen for every cell.
-  QColor painterPen_;
-  QColor painterBrush_;
+  std::int32_t painterPen_ = 0;
+  std::int32_t painterBrush_ = 0;
   bool painterPenSet_ = false;
   bool painterBrushSet_ = false;
   QPoint current_;

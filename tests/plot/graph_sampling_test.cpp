@@ -203,21 +203,6 @@ TEST(AddGraph, GraphsWithoutFreeVariablesAddNothing) {
   for (const TGraph& graph : rows) EXPECT_TRUE(Sample(graph, TCoordinateSystem{}, vars).empty());
 }
 
-TEST(AddGraph, FixedComplexVariableKeepsItsMinimum) {
-  TVarTable vars;
-  SetVariable(vars, "c", {2, 3}, {2, 5}, {2, 4});
-  const auto scene = Sample(Graph("x", "im(c)"), TCoordinateSystem{});
-  const auto withVars = Sample(Graph("x", "im(c)"), TCoordinateSystem{}, vars);
-  // -10 + 0.2 + ... stays just below 10, so a 101st piece ends on the box.
-  ASSERT_EQ(withVars.size(), 101u);
-  for (const TSegment& s : withVars) {
-    EXPECT_EQ(s.P1.Y, 3);
-    EXPECT_EQ(s.P2.Y, 3);
-  }
-  EXPECT_EQ(scene.size(), 101u);  // without the table c is 0
-  EXPECT_EQ(scene.front().P1.Y, 0);
-}
-
 TEST(AddGraph, UnboundVariableRunsOverItsTableRange) {
   TVarTable vars;
   SetVariable(vars, "t", {0, 0}, {6, 0}, {0, 0});

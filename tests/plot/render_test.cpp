@@ -186,6 +186,31 @@ TEST(Render, SortObjectMatchesTheSegmentShellSort) {
   }
 }
 
+TEST(Render, SortObjectEndsOnKeysArrangedAgainstItsGaps) {
+  // Large keys at even, small at odd positions of a power-of-two length: the
+  // halving gaps never compare the two halves until the last pass, which then
+  // needs n^2 / 8 swaps (half a billion here; it once took seconds per frame).
+  const std::size_t n = 1 << 16;
+  std::vector<double> keys(n);
+  for (std::size_t i = 0; i < n; ++i) keys[i] = static_cast<double>(i % 2 ? i : n + i);
+  keys[5] = NaN;
+  TObject3D scene = KeyedScene(keys);
+  SortObject(scene);
+  ASSERT_EQ(scene.size(), n);
+  EXPECT_TRUE(std::isnan(scene.back().P1.Z));
+  for (std::size_t i = 1; i + 1 < n; ++i)
+    ASSERT_LE(scene[i - 1].P1.Z, scene[i].P1.Z) << i;
+  // Equal keys keep their order on this path too.
+  TObject3D ties = KeyedScene(std::vector<double>(n, 1.0));
+  for (std::size_t i = 0; i < n; i += 2) ties[i].P1.Z = 2.0;
+  SortObject(ties);
+  for (std::size_t i = 1; i < n; ++i) {
+    if (ties[i - 1].P1.Z == ties[i].P1.Z) {
+      ASSERT_LT(ties[i - 1].Color, ties[i].Color) << i;
+    }
+  }
+}
+
 TEST(Render, DepthKeyByKind) {
   TObject3D scene;
   AddQuad(scene, {0, 0, 1}, {0, 0, 2}, {0, 0, 3}, {0, 0, 10}, 0);
@@ -237,6 +262,9 @@ TEST(Render, ProjectVertex) {
       {{100, 100, 250}, true, 500, 300, -150},
       {{100, 100, -500}, true, 500, 150, 0},
       {{-0.5, 0.5, 0}, false, 0, 0, 0},
+      {{-1.5, 4.5, 0}, false, 0, -2, 4},
+      // Beyond 2^51 halves are still rounded to even, beyond 2^52 all are whole.
+      {{-2251799813685248.5, 4503599627370497, 0}, false, 0, -2251799813685248, 4503599627370497},
   };
   Fixture f;
   for (const Row& row : rows) {
