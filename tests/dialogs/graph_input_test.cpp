@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
+#include <QLineEdit>
 #include <QTabBar>
+#include <QTest>
 #include <QToolButton>
 
 #include "dialogs/color_swatch.h"
@@ -112,9 +114,10 @@ TEST(GraphInputDialog, TabsBindTheFieldsAndARefusedChangeKeepsTheTab) {
   EXPECT_EQ(host.VariableTables, 1);
   EXPECT_EQ(document.VarTable.Names, (TStringArray{"x", "t", "T"}));
 
+  // Enter in a term field is OK, the default button.
   cbZ->setEditText(QStringLiteral("x*t"));
   prompts.MessageAnswers = {mbNo};
-  bOk->click();
+  QTest::keyClick(cbZ->lineEdit(), Qt::Key_Return);
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_EQ(document.Graphs[0].Term2, "cos(x)");
   EXPECT_EQ(document.Graphs[1].Term3, "x*t");

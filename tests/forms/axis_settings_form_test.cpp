@@ -2,13 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "document/reader.h"
 #include "support/scripted_prompts.h"
 
 namespace {
@@ -338,4 +342,40 @@ TEST(AxisSettingsForm, WholeNumbers) {
       EXPECT_EQ(value, *expected) << text;
     }
   }
+}
+
+// Opening the settings of every display of the example documents and pressing
+// OK without a change keeps its ranges, intervals and scaling: the values
+// shown on a logarithmic axis turn back into the stored exponents.
+TEST(AxisSettingsForm, ExampleDisplaysSurviveOpeningAndOk) {
+  const std::filesystem::path examples = std::filesystem::path(MORVIT_SOURCE_DIR) / "examples";
+  int displaysSeen = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(examples)) {
+    if (entry.path().extension() != ".mvf") continue;
+    std::ifstream in(entry.path());
+    TDocument document;
+    CreateDocument(document);
+    ASSERT_TRUE(ReadDocument(in, document)) << entry.path();
+    for (size_t i = 0; i < document.Displays.size(); ++i) {
+      const TCoordinateSystem before = document.Displays[i];
+      ScriptedPrompts prompts;
+      TAxisSettingsForm form(document, prompts);
+      form.Load(static_cast<int>(i));
+      ASSERT_TRUE(form.Store(static_cast<int>(i))) << entry.path() << " display " << i + 1;
+      const TCoordinateSystem& after = document.Displays[i];
+      const std::string where = entry.path().filename().string() + " display " + std::to_string(i + 1);
+      for (const auto& [was, is] : {std::pair{before.Min1, after.Min1}, {before.Max1, after.Max1},
+                                    {before.Min2, after.Min2}, {before.Max2, after.Max2},
+                                    {before.Min3, after.Min3}, {before.Max3, after.Max3}})
+        EXPECT_NEAR(is, was, 1E-12 * std::max(1.0, std::abs(was))) << where;
+      EXPECT_EQ(after.MajorInterval1, before.MajorInterval1) << where;
+      EXPECT_EQ(after.MinorInterval2, before.MinorInterval2) << where;
+      EXPECT_EQ(after.Log1, before.Log1) << where;
+      EXPECT_EQ(after.Log2, before.Log2) << where;
+      EXPECT_EQ(after.Resolution, before.Resolution) << where;
+      EXPECT_EQ(after.GraphIndices, before.GraphIndices) << where;
+      ++displaysSeen;
+    }
+  }
+  EXPECT_GE(displaysSeen, 7);
 }
