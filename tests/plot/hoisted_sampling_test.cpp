@@ -1,6 +1,7 @@
 // The sampler, which computes each subtree only as often as its variables
-// change, against the plain sampler, which evaluates all three terms by name
-// at every point: the same scene, segment by segment and bit for bit.
+// change and passes cells inside the box without cutting them, against the
+// plain sampler, which evaluates all three terms by name at every point and
+// cuts every cell: the same scene, segment by segment and bit for bit.
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -50,6 +51,12 @@ const TGraphCase Graphs[] = {
     {"t", "sin(t)*c", ""},
     {"x", "sqrt(x)", "c"},
     {"x", "1/x", "y"},
+    // Corners that coincide along a row or along a column: the cut merges
+    // them into triangles.
+    {"v", "v^2", "u*0"},
+    {"u*0+v", "v", "v*c"},
+    {"x", "y", "0*x"},
+    {"x", "y", "h(x*y)*20-10"},
 };
 
 TVarTable Variables() {

@@ -1,5 +1,5 @@
 // The graph sampler as it was before hoisting: three full evaluations of the
-// term trees by name at every point. The hoisted sampler must build the same
+// term trees by name at every point, and every cell cut to the box. The hoisted sampler must build the same
 // scene, segment by segment and bit for bit.
 #pragma once
 
