@@ -145,6 +145,7 @@ void TGraphInputForm::RemoveUnusedVariables() {
   // One pass that keeps the used rows in order; removing rows one at a time
   // would cost a shift of the whole table per removed variable.
   TVarTable& table = document_.VarTable;
+  EvenOutVarTable(table);
   size_t kept = 0;
   for (size_t k = 0; k < table.Names.size(); ++k) {
     if (usedNames.count(table.Names[k]) == 0) continue;

@@ -9,8 +9,8 @@ void TVarInputForm::Load() {
   Rows.clear();
   Rows.reserve(table_.Names.size() + 1);
   for (size_t k = 0; k < table_.Names.size(); ++k) {
-    Rows.push_back({table_.Names[k], ComplexToStr(table_.Minimum[k]), ComplexToStr(table_.Maximum[k]),
-                    ComplexToStr(table_.Actual[k])});
+    Rows.push_back({table_.Names[k], ComplexToStr(ValueAt(table_.Minimum, k)),
+                    ComplexToStr(ValueAt(table_.Maximum, k)), ComplexToStr(ValueAt(table_.Actual, k))});
   }
   if (Rows.empty()) Rows.emplace_back();
 }

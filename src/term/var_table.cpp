@@ -81,5 +81,16 @@ void ClearVarTable(TVarTable& table) {
 
 void CopyVarTable(const TVarTable& source, TVarTable& destination) { destination = source; }
 
+TComplex ValueAt(const std::vector<TComplex>& values, size_t k) {
+  return k < values.size() ? values[k] : TComplex{};
+}
+
+void EvenOutVarTable(TVarTable& table) {
+  const size_t rows = table.Names.size();
+  table.Minimum.resize(rows);
+  table.Maximum.resize(rows);
+  table.Actual.resize(rows);
+}
+
 double MinReal(double a, double b) { return a < b ? a : b; }
 double MaxReal(double a, double b) { return a > b ? a : b; }

@@ -45,5 +45,13 @@ void CopyVarTable(const TVarTable& source, TVarTable& destination);
 // match), or -1.
 int FindVariable(const TVarTable& table, std::string_view name);
 
+// The value of row k in one of the three value lists, or 0 where a table read
+// from a file has a shorter list than its names.
+TComplex ValueAt(const std::vector<TComplex>& values, size_t k);
+
+// Makes the three value lists as long as the names, padding with zeros, so a
+// table read from a file can be edited row by row.
+void EvenOutVarTable(TVarTable& table);
+
 double MinReal(double a, double b);
 double MaxReal(double a, double b);

@@ -117,3 +117,22 @@ TEST(VarInputForm, RefusalKeepsTheRowsAboveStoredAndReportsTheFirstFaultyRow) {
   form.Load();
   EXPECT_EQ(form.Rows[0].Maximum, "1.5707963267949");
 }
+
+// A file may bring value lists shorter than the names; the form once read
+// past their end.
+TEST(VarInputForm, UnevenListsFromAFileLoadAndStoreInBounds) {
+  TVarTable table;
+  table.Names = {"a", "b", "c"};
+  table.Minimum = {{1, 0}};
+  table.Actual = {{2, 0}, {3, 0}};
+  ScriptedPrompts prompts;
+  TVarInputForm form(table, prompts);
+  form.Load();
+  const std::vector<TVarInputRow> expected = {
+      {"a", "1", "0", "2"}, {"b", "0", "0", "3"}, {"c", "0", "0", "0"}};
+  EXPECT_EQ(form.Rows, expected);
+  EXPECT_TRUE(form.Store());
+  EXPECT_EQ(table.Minimum.size(), 3u);
+  EXPECT_EQ(table.Maximum.size(), 3u);
+  EXPECT_TRUE(Same(table.Actual[1], {3, 0}));
+}

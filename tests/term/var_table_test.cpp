@@ -109,3 +109,20 @@ TEST(VarTable, MinMaxReal) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(VarTable, UnevenListsAreReadAsZerosAndEvenedOut) {
+  TVarTable table;
+  table.Names = {"a", "b"};
+  table.Actual = {{5, 0}, {6, 0}, {7, 0}};
+  EXPECT_EQ(ValueAt(table.Minimum, 1).Re, 0);
+  EXPECT_EQ(ValueAt(table.Actual, 1).Re, 6);
+  EvenOutVarTable(table);
+  EXPECT_EQ(table.Minimum.size(), 2u);
+  EXPECT_EQ(table.Maximum.size(), 2u);
+  EXPECT_EQ(table.Actual.size(), 2u);
+  EXPECT_EQ(table.Actual[1].Re, 6);
+}
+
+}  // namespace
