@@ -111,7 +111,9 @@ class TPointEvaluator {
       point.X = point.Y = point.Z = 0;
     }
     point.Valid = valid;
-    point.Color = GradientColor(color1_, color2_, (point.Y - min2_) / (max2_ - min2_));
+    // An empty axis-2 range (from a file) has no gradient: the first colour.
+    const double range2 = max2_ - min2_;
+    point.Color = GradientColor(color1_, color2_, range2 != 0 ? (point.Y - min2_) / range2 : 0);
   }
 
   std::array<TBoundTerm, 3> bound_;
