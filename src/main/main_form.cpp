@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
@@ -24,6 +25,7 @@
 #include <filesystem>
 
 #include "document/reader.h"
+#include "document/writer.h"
 #include "forms/view_control.h"
 #include "main/about.h"
 #include "main/dialog_set.h"
@@ -50,6 +52,9 @@ constexpr const char* FarewellText =
     "https://morvit.org";
 
 QString DisplayTabText(int index) { return QString("Display%1").arg(index + 1); }
+
+constexpr const char* DocumentFilter = "Morvit data file (.mvf)|*.mvf";
+constexpr const char* SaveQuestion = "The document has changed. Do you want to save the changes?";
 
 }  // namespace
 
@@ -108,6 +113,7 @@ void TMainForm::CreateStep() {
                       "This application requires the installation of MS HTML Help 1.2 or higher.");
   }
   CreateDocument(document_);
+  DocumentStored(QString());
   NewDrawingImage();
   // Numbers are always written and read with "." whatever the desktop's locale.
   std::setlocale(LC_NUMERIC, "C");
@@ -143,6 +149,14 @@ void TMainForm::BuildMenusAndToolBar() {
   QAction* open = command(file, "Open document...", "Open document", TToolIcon::OpenDocument,
                           true, [this] { OpenDocumentClick(); });
   open->setShortcut(QKeySequence::Open);
+  QAction* save = file->addAction("Save document");
+  save->setObjectName("SaveDocument");
+  save->setShortcut(QKeySequence::Save);
+  connect(save, &QAction::triggered, this, [this] { SaveDocumentClick(); });
+  QAction* saveAs = file->addAction("Save document as...");
+  saveAs->setObjectName("SaveDocumentAs");
+  saveAs->setShortcut(QKeySequence::SaveAs);
+  connect(saveAs, &QAction::triggered, this, [this] { SaveDocumentAsClick(); });
   file->addSeparator();
   QAction* exit = file->addAction("Exit");
   exit->setShortcut(QKeySequence::Quit);
@@ -306,7 +320,11 @@ void TMainForm::ShowScene(const TObject3D& scene, bool sort) {
 void TMainForm::OpenFile(const QString& path, bool duringStartup) {
   std::setlocale(LC_NUMERIC, "C");
   const std::filesystem::path file(QFile::encodeName(path).toStdString());
-  if (!OpenDocument(file, document_, Table)) ShowError(prompts_, std::string(InvalidFileMessage));
+  const bool ok = OpenDocument(file, document_, Table);
+  // A document read only in part is not what the file holds: saving it must
+  // not replace that file without the user choosing it again.
+  DocumentStored(ok ? path : QString());
+  if (!ok) ShowError(prompts_, std::string(InvalidFileMessage));
   if (dialogs_) dialogs_->DocumentReplaced();
   rebuildingTabs_ = true;
   tabControl_->setCurrentIndex(tabControl_->count() > 0 ? 0 : -1);
@@ -315,18 +333,62 @@ void TMainForm::OpenFile(const QString& path, bool duringStartup) {
 }
 
 void TMainForm::NewDocumentClick() {
+  if (!MaySetDocumentAside()) return;
   if (!Confirm(prompts_, "Do you really want to close the current document?")) return;
   ClearObject(PlotScene);
   ClearObject(ViewScene);
   ResetDocument(document_);
+  DocumentStored(QString());
   if (dialogs_) dialogs_->DocumentReplaced();
   Refresh();
 }
 
 void TMainForm::OpenDocumentClick() {
+  if (!MaySetDocumentAside()) return;
   std::string path;
-  if (prompts_.ChooseOpenFile("Morvit data file (.mvf)|*.mvf", path))
+  if (prompts_.ChooseOpenFile(DocumentFilter, path))
     OpenFile(QString::fromLocal8Bit(path.c_str()));
+}
+
+bool TMainForm::SaveDocumentClick() {
+  return filePath_.isEmpty() ? SaveDocumentAsClick() : SaveTo(filePath_);
+}
+
+bool TMainForm::SaveDocumentAsClick() {
+  std::string path = QFile::encodeName(filePath_).toStdString();
+  if (!prompts_.ChooseSaveFile(DocumentFilter, path) || path.empty()) return false;
+  // A name typed without an extension gets the document extension, so that
+  // the file can be found again by the open dialog's filter.
+  if (std::filesystem::path(path).extension().empty()) path += ".mvf";
+  return SaveTo(QFile::decodeName(QByteArray::fromStdString(path)));
+}
+
+bool TMainForm::SaveTo(const QString& path) {
+  std::string error;
+  if (!SaveDocument(std::filesystem::path(QFile::encodeName(path).toStdString()), document_, error)) {
+    ShowError(prompts_, error);
+    return false;
+  }
+  DocumentStored(path);
+  return true;
+}
+
+void TMainForm::DocumentStored(const QString& path) {
+  stored_ = document_;
+  filePath_ = path;
+  setWindowTitle(path.isEmpty() ? QString("Morvit")
+                                : QFileInfo(path).fileName() + QString(" - Morvit"));
+}
+
+bool TMainForm::IsModified() const { return !SameWork(document_, stored_); }
+
+bool TMainForm::MaySetDocumentAside() {
+  if (!IsModified()) return true;
+  switch (prompts_.Message(TMessageKind::Confirmation, SaveQuestion, mbYesNoCancel, 0)) {
+    case mbYes: return SaveDocumentClick();
+    case mbNo: return true;
+    default: return false;
+  }
 }
 
 void TMainForm::RestoreDefaultViewClick() {
@@ -399,7 +461,7 @@ QString TMainForm::StatusText() const {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-  if (closing_ || !Confirm(prompts_, "Do you really want to close the program?")) {
+  if (closing_ || !MaySetDocumentAside() || !Confirm(prompts_, "Do you really want to close the program?")) {
     event->ignore();
     return;
   }

@@ -57,6 +57,10 @@ class TMainForm final : public QMainWindow, public TDialogHost {
   // Commands of the menu and the tool bar.
   void NewDocumentClick();
   void OpenDocumentClick();
+  // Save writes to the document's file, or asks for one like Save as. Both
+  // return true once the document is on disk.
+  bool SaveDocumentClick();
+  bool SaveDocumentAsClick();
   void RestoreDefaultViewClick();
   void ShowHelpClick();
   void WebClick();
@@ -74,6 +78,11 @@ class TMainForm final : public QMainWindow, public TDialogHost {
   TDrawArea* DrawArea() const { return iDrawArea_; }
   QString StatusText() const;  // "Alpha=... Beta=... Zoom=..."
 
+  // The file the document was read from or last saved to; empty for none.
+  const QString& FilePath() const { return filePath_; }
+  // True when the document holds work that was never saved.
+  bool IsModified() const;
+
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -89,6 +98,13 @@ class TMainForm final : public QMainWindow, public TDialogHost {
   void CloseStep();
   void ShowHelpOfActiveWindow();
   TCoordinateSystem* Current();
+  // Before the document is replaced or the window closes: asks whether to
+  // save unsaved work. False when the user cancelled (or the save failed), so
+  // the caller stops.
+  bool MaySetDocumentAside();
+  // The document as it now stands is the one in path (empty: in no file).
+  void DocumentStored(const QString& path);
+  bool SaveTo(const QString& path);
 
   Prompts& prompts_;
   Help& help_;
@@ -99,6 +115,8 @@ class TMainForm final : public QMainWindow, public TDialogHost {
   QDialog* about_ = nullptr;
 
   TDocument document_;
+  TDocument stored_;  // the document as last read or saved, to tell unsaved work
+  QString filePath_;
   TStringGrid Table;  // the data table as evaluated when the document was read
   TObject3D PlotScene;
   TObject3D ViewScene;

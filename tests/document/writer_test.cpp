@@ -377,3 +377,34 @@ TEST(Writer, SavingThroughALinkReplacesTheFileItNames) {
   EXPECT_TRUE(fs::is_symlink(link));
   EXPECT_EQ(FileBytes(file), Write(doc));
 }
+
+TEST(SameWork, OriginsAloneAreNoChange) {
+  TDocument stored;
+  CreateDocument(stored);
+  SetVariable(stored.VarTable, "a", {0.0, 0}, {1, 0}, {0.5, 0});
+  const struct {
+    const char* What;
+    std::function<void(TDocument&)> Change;
+    bool Same;
+  } cases[] = {
+      {"nothing", [](TDocument&) {}, true},
+      {"origins, as every drawing sets them", [](TDocument& d) { d.Displays[0].Origin1 = 3; d.Displays[0].Origin3 = -1; }, true},
+      {"a minimum", [](TDocument& d) { d.Displays[0].Min1 = -9; }, false},
+      {"an angle", [](TDocument& d) { d.Displays[0].Alpha = 10; }, false},
+      {"a graph", [](TDocument& d) { d.Graphs.emplace_back(); }, false},
+      {"a cell", [](TDocument& d) { d.HiddenTable.SetCells(1, 1, "2"); }, false},
+      {"a variable value", [](TDocument& d) { d.VarTable.Actual[0].Re = 0.75; }, false},
+      {"the sign of a zero", [](TDocument& d) { d.VarTable.Minimum[0].Re = -0.0; }, false},
+      {"a second display", [](TDocument& d) { d.Displays.emplace_back(); }, false},
+  };
+  for (const auto& c : cases) {
+    TDocument changed = stored;
+    c.Change(changed);
+    EXPECT_EQ(SameWork(stored, changed), c.Same) << c.What;
+    EXPECT_EQ(SameWork(changed, stored), c.Same) << c.What;
+  }
+  // An undefined value stays the same work as itself.
+  TDocument undefined = stored;
+  undefined.VarTable.Actual[0].Im = std::numeric_limits<double>::quiet_NaN();
+  EXPECT_TRUE(SameWork(undefined, TDocument(undefined)));
+}
