@@ -37,6 +37,7 @@
 #include "ports/event_pump.h"
 #include "ports/help.h"
 #include "ports/prompts.h"
+#include "qt/picture_export.h"
 #include "qt/qt_canvas.h"
 
 namespace {
@@ -54,6 +55,9 @@ constexpr const char* FarewellText =
 QString DisplayTabText(int index) { return QString("Display%1").arg(index + 1); }
 
 constexpr const char* DocumentFilter = "Morvit data file (.mvf)|*.mvf";
+constexpr const char* PictureFilter =
+    "PNG picture (.png)|*.png|JPEG picture (.jpg)|*.jpg;*.jpeg|PDF document (.pdf)|*.pdf|"
+    "SVG drawing (.svg)|*.svg";
 constexpr const char* SaveQuestion = "The document has changed. Do you want to save the changes?";
 
 }  // namespace
@@ -157,6 +161,10 @@ void TMainForm::BuildMenusAndToolBar() {
   saveAs->setObjectName("SaveDocumentAs");
   saveAs->setShortcut(QKeySequence::SaveAs);
   connect(saveAs, &QAction::triggered, this, [this] { SaveDocumentAsClick(); });
+  file->addSeparator();
+  QAction* exportPicture = file->addAction("Export picture...");
+  exportPicture->setObjectName("ExportPicture");
+  connect(exportPicture, &QAction::triggered, this, [this] { ExportPictureClick(); });
   file->addSeparator();
   QAction* exit = file->addAction("Exit");
   exit->setShortcut(QKeySequence::Quit);
@@ -371,6 +379,34 @@ bool TMainForm::SaveTo(const QString& path) {
   }
   DocumentStored(path);
   return true;
+}
+
+void TMainForm::ExportPictureClick() {
+  const TCoordinateSystem* display = Current();
+  if (display == nullptr) return;
+  std::string path = filePath_.isEmpty()
+                         ? std::string()
+                         : QFile::encodeName(QFileInfo(filePath_).completeBaseName()).toStdString() +
+                               ".png";
+  if (!prompts_.ChooseSaveFile(PictureFilter, path) || path.empty()) return;
+  if (std::filesystem::path(path).extension().empty()) path += ".png";
+  TPictureFormat format = TPictureFormat::Png;
+  if (!PictureFormatOf(path, format)) {
+    ShowError(prompts_, "Pictures are written as PNG, JPEG, PDF or SVG files; the file name "
+                        "ends in .png, .jpg, .pdf or .svg.");
+    return;
+  }
+  std::string size = std::to_string(canvas_->Width()) + "x" + std::to_string(canvas_->Height());
+  std::int32_t width = 0;
+  std::int32_t height = 0;
+  for (;;) {
+    if (!prompts_.InputText("Export picture", "Size in pixels (width x height):", size)) return;
+    if (ParsePictureSize(size, width, height)) break;
+    ShowError(prompts_, "Type the size as width x height, for example 800x600, each from 1 to " +
+                            std::to_string(MaxPictureSide) + ".");
+  }
+  std::string error;
+  if (!ExportPicture(display, PlotScene, width, height, format, path, error)) ShowError(prompts_, error);
 }
 
 void TMainForm::DocumentStored(const QString& path) {

@@ -61,6 +61,8 @@ class TMainForm final : public QMainWindow, public TDialogHost {
   // return true once the document is on disk.
   bool SaveDocumentClick();
   bool SaveDocumentAsClick();
+  // Asks for a file and a size, and writes the current display's picture.
+  void ExportPictureClick();
   void RestoreDefaultViewClick();
   void ShowHelpClick();
   void WebClick();

@@ -156,6 +156,27 @@ bool PictureFormatOf(const std::filesystem::path& path, TPictureFormat& format) 
   return true;
 }
 
+bool ParsePictureSize(const std::string& text, std::int32_t& width, std::int32_t& height) {
+  const auto cross = text.find_first_of("xX");
+  if (cross == std::string::npos) return false;
+  const auto number = [](std::string part, std::int32_t& value) {
+    const auto first = part.find_first_not_of(' ');
+    const auto last = part.find_last_not_of(' ');
+    if (first == std::string::npos) return false;
+    part = part.substr(first, last - first + 1);
+    if (part.empty() || part.size() > 5 ||
+        !std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; }))
+      return false;
+    value = std::stoi(part);
+    return value >= 1 && value <= MaxPictureSide;
+  };
+  std::int32_t w = 0, h = 0;
+  if (!number(text.substr(0, cross), w) || !number(text.substr(cross + 1), h)) return false;
+  width = w;
+  height = h;
+  return true;
+}
+
 bool ExportPicture(const TCoordinateSystem* display, const TObject3D& scene, std::int32_t width,
                    std::int32_t height, TPictureFormat format, const std::filesystem::path& path,
                    std::string& error) {

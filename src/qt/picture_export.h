@@ -19,6 +19,11 @@ inline constexpr std::int32_t MaxPictureSide = 8192;
 // .pdf, .svg; any case). False for any other name.
 bool PictureFormatOf(const std::filesystem::path& path, TPictureFormat& format);
 
+// Reads a picture size typed as "800x600" or "800 x 600" (blanks around the
+// numbers and an upper-case X allowed); false unless both sides are from 1 to
+// MaxPictureSide.
+bool ParsePictureSize(const std::string& text, std::int32_t& width, std::int32_t& height);
+
 // Draws scene as display shows it on a width x height drawing area (display
 // may be null: the area stays black, as the window's does without a display)
 // and writes it to path in format. The file is replaced only once the whole

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTabBar>
 #include <QTemporaryDir>
 
@@ -312,6 +313,37 @@ TEST_F(MainFormTest, AFileReadInPartIsNotOverwrittenUnasked) {
   ASSERT_EQ(prompts.Records.size(), 1u);
   EXPECT_EQ(prompts.Records[0].Type, TPromptRecord::TType::ChooseSaveFile);
   EXPECT_EQ(FileBytes(path), "Morvit V1\r\n\r\n\r\n0\r\n1,5\r\n");
+}
+
+TEST_F(MainFormTest, ExportPictureAsksForFileAndSize) {
+  QTemporaryDir dir;
+  form->OpenFile(QString(MORVIT_SOURCE_DIR) + "/examples/surface-solid.mvf");
+  prompts.Records.clear();
+  // A name without extension becomes a PNG; the preset size is the area's,
+  // a malformed size is asked again.
+  prompts.SaveFileAnswers = {dir.filePath("pic").toStdString()};
+  prompts.TextAnswers = {std::string("12 by 9"), std::string("120x90")};
+  prompts.MessageAnswers = {mbOk};
+  form->ExportPictureClick();
+  QImage picture(dir.filePath("pic.png"));
+  ASSERT_FALSE(picture.isNull());
+  EXPECT_EQ(picture.size(), QSize(120, 90));
+  ASSERT_GE(prompts.Records.size(), 2u);
+  EXPECT_EQ(prompts.Records[0].Type, TPromptRecord::TType::ChooseSaveFile);
+  EXPECT_NE(prompts.Records[0].Text.find("*.svg"), std::string::npos);
+  EXPECT_EQ(prompts.Records[0].Caption, "surface-solid.png");
+  EXPECT_EQ(prompts.MessageTexts().size(), 1u);  // the malformed size
+  EXPECT_EQ(prompts.Unanswered, 0);
+
+  // An unknown extension is refused before any size is asked.
+  prompts.Records.clear();
+  prompts.SaveFileAnswers = {dir.filePath("pic.bmp").toStdString()};
+  prompts.MessageAnswers = {mbOk};
+  form->ExportPictureClick();
+  EXPECT_FALSE(QFile::exists(dir.filePath("pic.bmp")));
+  EXPECT_EQ(prompts.Records.size(), 2u);  // the chooser and the error
+  // Exporting changes nothing in the document.
+  EXPECT_FALSE(form->IsModified());
 }
 
 TEST(MainFormStartup, UnreadableCommandLineDocumentIsReportedOnce) {

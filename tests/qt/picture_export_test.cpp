@@ -191,3 +191,23 @@ TEST(PictureExport, AFailedExportLeavesTheOldFile) {
   ASSERT_TRUE(ExportPicture(nullptr, scene, 8, 6, TPictureFormat::Png, path.toStdString(), error));
   EXPECT_EQ(QImage(path).pixel(4, 3) & 0xFFFFFF, 0u);
 }
+
+TEST(PictureExport, TypedSizes) {
+  const struct {
+    const char* Text;
+    bool Ok;
+    int Width, Height;
+  } rows[] = {
+      {"800x600", true, 800, 600},   {" 640 X 480 ", true, 640, 480}, {"1x1", true, 1, 1},
+      {"8192x8192", true, 8192, 8192}, {"8193x10", false, 0, 0},     {"0x10", false, 0, 0},
+      {"-5x10", false, 0, 0},        {"800", false, 0, 0},            {"x600", false, 0, 0},
+      {"800x", false, 0, 0},         {"8e2x600", false, 0, 0},        {"99999999999x1", false, 0, 0},
+      {"", false, 0, 0},
+  };
+  for (const auto& row : rows) {
+    std::int32_t width = 7, height = 7;
+    EXPECT_EQ(ParsePictureSize(row.Text, width, height), row.Ok) << row.Text;
+    EXPECT_EQ(width, row.Ok ? row.Width : 7) << row.Text;
+    EXPECT_EQ(height, row.Ok ? row.Height : 7) << row.Text;
+  }
+}
