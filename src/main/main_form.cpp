@@ -5,11 +5,16 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
+#include <QDir>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -31,6 +36,7 @@
 #include "main/dialog_set.h"
 #include "main/draw_area.h"
 #include "main/help_viewer.h"
+#include "main/recent_documents.h"
 #include "main/tool_icons.h"
 #include "plot/picture.h"
 #include "plot/plot_display.h"
@@ -67,6 +73,7 @@ TMainForm::TMainForm(Prompts& prompts, Help& help, EventPump& pump, const QStrin
     : QMainWindow(parent), prompts_(prompts), help_(help), pump_(pump), arguments_(arguments) {
   setObjectName("MainForm");
   setWindowTitle("Morvit");
+  setAcceptDrops(true);
   setProperty("helpContext", MainHelpContext);
   resize(800, 600);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -161,6 +168,10 @@ void TMainForm::BuildMenusAndToolBar() {
   saveAs->setObjectName("SaveDocumentAs");
   saveAs->setShortcut(QKeySequence::SaveAs);
   connect(saveAs, &QAction::triggered, this, [this] { SaveDocumentAsClick(); });
+  recentMenu_ = file->addMenu("Recent documents");
+  recentMenu_->setObjectName("RecentDocuments");
+  // Built when opened, so that it shows what other windows stored meanwhile.
+  connect(recentMenu_, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
   file->addSeparator();
   QAction* exportPicture = file->addAction("Export picture...");
   exportPicture->setObjectName("ExportPicture");
@@ -329,6 +340,7 @@ void TMainForm::OpenFile(const QString& path, bool duringStartup) {
   std::setlocale(LC_NUMERIC, "C");
   const std::filesystem::path file(QFile::encodeName(path).toStdString());
   const bool ok = OpenDocument(file, document_, Table);
+  if (ok) RememberDocument(path);
   // A document read only in part is not what the file holds: saving it must
   // not replace that file without the user choosing it again.
   DocumentStored(ok ? path : QString());
@@ -378,16 +390,70 @@ bool TMainForm::SaveTo(const QString& path) {
     return false;
   }
   DocumentStored(path);
+  RememberDocument(path);
   return true;
+}
+
+QStringList TMainForm::RecentDocuments() const { return LoadRecentDocuments(settingsFile_); }
+
+void TMainForm::RememberDocument(const QString& path) {
+  StoreRecentDocuments(settingsFile_, WithRecentDocument(RecentDocuments(), path));
+}
+
+void TMainForm::FillRecentMenu() {
+  recentMenu_->clear();
+  const QStringList recent = RecentDocuments();
+  for (int k = 0; k < recent.size(); ++k) {
+    const QString path = recent[k];
+    QAction* action = recentMenu_->addAction(
+        QString("&%1 %2").arg(k + 1).arg(QFileInfo(path).fileName().replace("&", "&&")));
+    action->setToolTip(path);
+    action->setStatusTip(path);
+    connect(action, &QAction::triggered, this, [this, path] { OpenDocumentFrom(path); });
+  }
+  if (recent.isEmpty()) recentMenu_->addAction("(none)")->setEnabled(false);
+}
+
+void TMainForm::OpenDocumentFrom(const QString& path) {
+  if (MaySetDocumentAside()) OpenFile(path);
+}
+
+namespace {
+
+// The one document file a drag carries, or an empty text.
+QString DraggedDocument(const QMimeData* data) {
+  if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) return QString();
+  const QUrl url = data->urls().front();
+  if (!url.isLocalFile()) return QString();
+  const QString path = url.toLocalFile();
+  return path.endsWith(".mvf", Qt::CaseInsensitive) ? path : QString();
+}
+
+}  // namespace
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DraggedDocument(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* event) {
+  const QString path = DraggedDocument(event->mimeData());
+  if (path.isEmpty()) return;
+  event->acceptProposedAction();
+  // Asked after the drop has ended, so that the source is not kept waiting
+  // while the questions are open.
+  QTimer::singleShot(0, this, [this, path] { OpenDocumentFrom(path); });
 }
 
 void TMainForm::ExportPictureClick() {
   const TCoordinateSystem* display = Current();
   if (display == nullptr) return;
-  std::string path = filePath_.isEmpty()
-                         ? std::string()
-                         : QFile::encodeName(QFileInfo(filePath_).completeBaseName()).toStdString() +
-                               ".png";
+  // Proposed: the document's name beside it, as a PNG.
+  std::string path;
+  if (!filePath_.isEmpty()) {
+    const QFileInfo document(filePath_);
+    path = QFile::encodeName(document.dir().filePath(document.completeBaseName() + ".png"))
+               .toStdString();
+  }
   if (!prompts_.ChooseSaveFile(PictureFilter, path) || path.empty()) return;
   if (std::filesystem::path(path).extension().empty()) path += ".png";
   TPictureFormat format = TPictureFormat::Png;

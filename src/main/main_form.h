@@ -19,6 +19,9 @@ class TDialogSet;
 class TDrawArea;
 class QDialog;
 class QLabel;
+class QMenu;
+class QDragEnterEvent;
+class QDropEvent;
 class QPushButton;
 class QTabBar;
 class QtCanvas;
@@ -85,8 +88,18 @@ class TMainForm final : public QMainWindow, public TDialogHost {
   // True when the document holds work that was never saved.
   bool IsModified() const;
 
+  // Where "Recent documents" is kept: an INI file, or the user's settings
+  // when empty (tests keep theirs apart).
+  void SetSettingsFile(const QString& file) { settingsFile_ = file; }
+  QStringList RecentDocuments() const;
+  // Opening a document named by a drop or by "Recent documents": unsaved work
+  // is offered for saving first.
+  void OpenDocumentFrom(const QString& path);
+
  protected:
   void showEvent(QShowEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -107,6 +120,8 @@ class TMainForm final : public QMainWindow, public TDialogHost {
   // The document as it now stands is the one in path (empty: in no file).
   void DocumentStored(const QString& path);
   bool SaveTo(const QString& path);
+  void RememberDocument(const QString& path);
+  void FillRecentMenu();
 
   Prompts& prompts_;
   Help& help_;
@@ -119,6 +134,8 @@ class TMainForm final : public QMainWindow, public TDialogHost {
   TDocument document_;
   TDocument stored_;  // the document as last read or saved, to tell unsaved work
   QString filePath_;
+  QString settingsFile_;
+  QMenu* recentMenu_ = nullptr;
   TStringGrid Table;  // the data table as evaluated when the document was read
   TObject3D PlotScene;
   TObject3D ViewScene;

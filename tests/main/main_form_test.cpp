@@ -6,6 +6,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QSettings>
+#include <QUrl>
 #include <QFile>
 #include <QImage>
 #include <QTabBar>
@@ -15,6 +20,7 @@
 #include "main/dialog_set.h"
 #include "main/draw_area.h"
 #include "main/help_viewer.h"
+#include "main/recent_documents.h"
 #include "ports/event_pump.h"
 #include "support/scripted_prompts.h"
 
@@ -41,6 +47,7 @@ class MainFormTest : public ::testing::Test {
   void SetUp() override {
     App();
     form = std::make_unique<TMainForm>(prompts, help, pump, QStringList());
+    form->SetSettingsFile(settings.filePath("settings.ini"));
     form->resize(640, 480);
     form->DrawArea()->resize(600, 400);
     form->Refresh();
@@ -48,6 +55,7 @@ class MainFormTest : public ::testing::Test {
   }
   TCoordinateSystem& Display() { return form->Doc().Displays[static_cast<size_t>(form->CurrentDisplay())]; }
 
+  QTemporaryDir settings;
   ScriptedPrompts prompts;
   RecordingHelp help;
   NoEventPump pump;
@@ -331,7 +339,7 @@ TEST_F(MainFormTest, ExportPictureAsksForFileAndSize) {
   ASSERT_GE(prompts.Records.size(), 2u);
   EXPECT_EQ(prompts.Records[0].Type, TPromptRecord::TType::ChooseSaveFile);
   EXPECT_NE(prompts.Records[0].Text.find("*.svg"), std::string::npos);
-  EXPECT_EQ(prompts.Records[0].Caption, "surface-solid.png");
+  EXPECT_EQ(prompts.Records[0].Caption, MORVIT_SOURCE_DIR "/examples/surface-solid.png");
   EXPECT_EQ(prompts.MessageTexts().size(), 1u);  // the malformed size
   EXPECT_EQ(prompts.Unanswered, 0);
 
@@ -344,6 +352,78 @@ TEST_F(MainFormTest, ExportPictureAsksForFileAndSize) {
   EXPECT_EQ(prompts.Records.size(), 2u);  // the chooser and the error
   // Exporting changes nothing in the document.
   EXPECT_FALSE(form->IsModified());
+}
+
+TEST(RecentDocuments, NewestFirstWithoutRepeatsAtMostEight) {
+  const QString a = QDir::root().filePath("d/a.mvf"), b = QDir::root().filePath("d/b.mvf");
+  const struct {
+    const char* What;
+    QStringList Before;
+    QString Added;
+    QStringList After;
+  } rows[] = {
+      {"first", {}, a, {a}},
+      {"newest in front", {a}, b, {b, a}},
+      {"a repeat moves up", {b, a}, a, {a, b}},
+      {"the same file by another spelling", {b, a}, QDir::root().filePath("d/x/../a.mvf"), {a, b}},
+  };
+  for (const auto& row : rows) EXPECT_EQ(WithRecentDocument(row.Before, row.Added), row.After) << row.What;
+  QStringList many;
+  for (int k = 0; k < 12; ++k) many = WithRecentDocument(many, QDir::root().filePath(QString("f%1.mvf").arg(k)));
+  ASSERT_EQ(many.size(), MaxRecentDocuments);
+  EXPECT_EQ(many.front(), QDir::root().filePath("f11.mvf"));
+  EXPECT_EQ(many.back(), QDir::root().filePath("f4.mvf"));
+}
+
+TEST_F(MainFormTest, OpenedAndSavedDocumentsBecomeRecent) {
+  QTemporaryDir dir;
+  const QString example = QString(MORVIT_SOURCE_DIR) + "/examples/log-axes.mvf";
+  form->OpenFile(example);
+  form->OpenFile(QDir::temp().filePath("no-such-morvit-file.mvf"));  // fails: not listed
+  prompts.SaveFileAnswers = {dir.filePath("saved.mvf").toStdString()};
+  ASSERT_TRUE(form->SaveDocumentAsClick());
+  EXPECT_EQ(form->RecentDocuments(), (QStringList{dir.filePath("saved.mvf"), QDir::cleanPath(example)}));
+
+  // A hostile settings file: too many entries and non-texts.
+  {
+    QSettings stored(settings.filePath("settings.ini"), QSettings::IniFormat);
+    QVariantList list;
+    for (int k = 0; k < 20; ++k) list << QString("/f%1.mvf").arg(k);
+    list << QVariant(QVariantMap{{"x", 1}});
+    stored.setValue("RecentDocuments", list);
+  }
+  EXPECT_EQ(form->RecentDocuments().size(), MaxRecentDocuments);
+}
+
+TEST_F(MainFormTest, DroppingADocumentOpensItAfterTheSaveQuestion) {
+  const QString example = QString(MORVIT_SOURCE_DIR) + "/examples/several-displays.mvf";
+  const struct {
+    const char* What;
+    QList<QUrl> Urls;
+    bool Accepted;
+  } rows[] = {
+      {"a document", {QUrl::fromLocalFile(example)}, true},
+      {"another file", {QUrl::fromLocalFile(QString(MORVIT_SOURCE_DIR) + "/examples/README.md")}, false},
+      {"two documents", {QUrl::fromLocalFile(example), QUrl::fromLocalFile(example)}, false},
+      {"a remote document", {QUrl("https://example.org/a.mvf")}, false},
+  };
+  for (const auto& row : rows) {
+    QMimeData data;
+    data.setUrls(row.Urls);
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form.get(), &enter);
+    EXPECT_EQ(enter.isAccepted(), row.Accepted) << row.What;
+  }
+  form->Doc().Graphs.resize(1);  // unsaved work
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(example)});
+  QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  prompts.MessageAnswers = {mbNo};
+  QApplication::sendEvent(form.get(), &drop);
+  QApplication::processEvents();
+  EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{SaveQuestion});
+  EXPECT_GT(form->TabControl()->count(), 1);
+  EXPECT_EQ(form->FilePath(), example);
 }
 
 TEST(MainFormStartup, UnreadableCommandLineDocumentIsReportedOnce) {
