@@ -149,8 +149,16 @@ void TfGraphInput::FieldsToControls() {
     // Tabs replaced or selected from here run neither the store step nor
     // the change handler.
     const QSignalBlocker blocker(TabControl);
-    while (TabControl->count() > 0) TabControl->removeTab(TabControl->count() - 1);
-    for (const std::string& caption : form_.TabCaptions()) TabControl->addTab(QString::fromStdString(caption));
+    const std::vector<std::string> captions = form_.TabCaptions();
+    if (static_cast<size_t>(TabControl->count()) != captions.size()) {
+      // A visible tab bar lays out all its tabs after every insertion; a
+      // document may hold many thousand graphs, so it is hidden meanwhile.
+      const bool shown = TabControl->isVisibleTo(TabArea);
+      TabControl->hide();
+      while (TabControl->count() > 0) TabControl->removeTab(TabControl->count() - 1);
+      for (const std::string& caption : captions) TabControl->addTab(QString::fromStdString(caption));
+      TabControl->setVisible(shown);
+    }
     TabControl->setCurrentIndex(form_.SelectedTab);
   }
   TabArea->setVisible(form_.TabsVisible);

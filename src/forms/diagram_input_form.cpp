@@ -273,8 +273,11 @@ bool TDiagramInputForm::AskCount(const char* caption, const char* question, uint
   return true;
 }
 
+// The table may grow no further than a document file may bring it: beyond
+// that it would take seconds to evaluate at every change and drawing, and
+// more memory than a desktop has.
 bool TDiagramInputForm::CountFits(long long cols, long long rows) {
-  if (cols * rows <= MaxDataTableCells) return true;
+  if (cols * rows <= MaxTableCells) return true;
   RefuseCount();
   return false;
 }

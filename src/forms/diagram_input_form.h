@@ -11,16 +11,12 @@
 
 #include "document/data_table.h"
 #include "document/document.h"
+#include "document/reader.h"
 #include "document/string_grid.h"
 #include "ports/dialog_host.h"
 #include "ports/prompts.h"
 
 inline constexpr int DiagramInputHelpContext = 20;
-
-// A table larger than this many cells would take seconds to evaluate at
-// every keystroke and drawing, or more memory than a desktop has; the count
-// prompts refuse to grow past it.
-inline constexpr long long MaxDataTableCells = 1'000'000;
 
 // The two items of each axis choice.
 inline constexpr int AxisDataColumn = 0;

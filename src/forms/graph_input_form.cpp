@@ -30,10 +30,12 @@ bool Lists(const std::vector<uint16_t>& indices, size_t graph) {
 TGraphInputForm::TGraphInputForm(TDocument& document, Prompts& prompts, TDialogHost& host)
     : document_(document), prompts_(prompts), host_(host) {}
 
+size_t TGraphInputForm::TabCount() const { return std::min(WorkGraphs.size(), MaxGraphTabs); }
+
 std::vector<std::string> TGraphInputForm::TabCaptions() const {
   std::vector<std::string> captions;
-  captions.reserve(WorkGraphs.size());
-  for (size_t i = 1; i <= WorkGraphs.size(); ++i) captions.push_back("Graph" + std::to_string(i));
+  captions.reserve(TabCount());
+  for (size_t i = 1; i <= TabCount(); ++i) captions.push_back("Graph" + std::to_string(i));
   return captions;
 }
 
@@ -45,11 +47,16 @@ void TGraphInputForm::FormShow() {
   for (const TCoordinateSystem& display : document_.Displays) WorkGraphIndices.push_back(display.GraphIndices);
   // The dialog has no command to add graphs: the first one comes from here.
   if (WorkGraphs.empty()) WorkGraphs.emplace_back();
+  if (WorkGraphs.size() > MaxGraphTabs) {
+    ShowInformation(prompts_, "Only the first " + std::to_string(MaxGraphTabs) + " of the " +
+                                  std::to_string(WorkGraphs.size()) +
+                                  " graphs can be edited here; the others are kept as they are.");
+  }
   RefreshGraphTabs();
 }
 
 void TGraphInputForm::RefreshGraphTabs() {
-  const int count = static_cast<int>(std::min<size_t>(WorkGraphs.size(), std::numeric_limits<int>::max()));
+  const int count = static_cast<int>(TabCount());
   if (SelectedTab < 0 || SelectedTab > count - 1) SelectedTab = count > 0 ? 0 : -1;
   TabsVisible = SelectedTab >= 0;
   if (!TabsVisible) return;
@@ -58,7 +65,7 @@ void TGraphInputForm::RefreshGraphTabs() {
 
 bool TGraphInputForm::TabControlChanging() {
   const int t = SelectedTab;
-  if (t < 0 || static_cast<size_t>(t) >= WorkGraphs.size()) return true;
+  if (t < 0 || static_cast<size_t>(t) >= TabCount()) return true;
   if (Fields.Term1.empty() || Fields.Term2.empty()) {
     if (prompts_.Message(TMessageKind::Warning, TwoDimensionsQuestion, mbYes | mbNo | mbHelp,
                          GraphInputHelpContext) != mbYes)
@@ -88,7 +95,7 @@ bool TGraphInputForm::TabControlChanging() {
 
 bool TGraphInputForm::ChangeTab(int tab) {
   if (tab == SelectedTab) return true;
-  if (tab < 0 || static_cast<size_t>(tab) >= WorkGraphs.size()) return false;
+  if (tab < 0 || static_cast<size_t>(tab) >= TabCount()) return false;
   if (!TabControlChanging()) return false;
   SelectedTab = tab;
   RefreshGraphTabs();
@@ -115,9 +122,14 @@ void TGraphInputForm::AddMissingVariables() {
     CollectTermVariables(graph.Term2, names);
     CollectTermVariables(graph.Term3, names);
     // Names of earlier graphs are in the table already, so only the new ones
-    // are looked up.
+    // are looked up. A name known to be missing is appended directly, as
+    // SetVariable would after searching the whole table for it.
     for (; checked < names.size(); ++checked) {
-      if (known.insert(names[checked]).second) SetVariable(table, names[checked], {}, {}, {});
+      if (!known.insert(names[checked]).second) continue;
+      table.Names.push_back(names[checked]);
+      table.Minimum.push_back({});
+      table.Maximum.push_back({});
+      table.Actual.push_back({});
     }
   }
 }
@@ -159,11 +171,16 @@ void TGraphInputForm::AssignToLastDisplay() {
 }
 
 void TGraphInputForm::OfferThreeDimensions() {
+  std::unordered_set<uint16_t> asked;
   for (size_t n = 0; n < document_.Displays.size(); ++n) {
     TCoordinateSystem& display = document_.Displays[n];
+    asked.clear();
     for (const uint16_t g : display.GraphIndices) {
       if (g >= document_.Graphs.size()) continue;
       if (document_.Graphs[g].Term3.empty() || display.ThreeAxes) continue;
+      // A file may list one graph many thousand times in a display; the
+      // question is about graphs, so each is asked about once.
+      if (!asked.insert(g).second) continue;
       const std::string question = "Display" + std::to_string(n + 1) +
                                    " contains threedimensional plots.\n\r"
                                    "Do you want to switch the display into 3D mode?\n\r"

@@ -3,6 +3,7 @@
 // the variable table kept in line with the terms, and OK's write-back.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -13,6 +14,11 @@
 #include "term/var_table.h"
 
 inline constexpr int GraphInputHelpContext = 11;
+
+// One tab per graph is offered up to this many graphs. A document file may
+// bring a hundred thousand; a strip of so many tabs could be neither laid out
+// in reasonable time nor used, so the graphs past it are kept as they are.
+inline constexpr size_t MaxGraphTabs = 1000;
 
 class TGraphInputForm {
  public:
@@ -30,11 +36,12 @@ class TGraphInputForm {
   TStringArray TermList;
   bool TabsVisible = false;
 
-  // "Graph1", "Graph2", ... one per working graph.
+  // "Graph1", "Graph2", ... one per working graph, at most MaxGraphTabs.
   std::vector<std::string> TabCaptions() const;
 
   // Opening: copies the graphs and graph lists, adds a graph when the
-  // document has none, and shows the selected tab.
+  // document has none, and shows the selected tab. With more graphs than
+  // tabs it says that only the first ones can be edited.
   void FormShow();
 
   // Shows the tabs again with the selected one kept where it still exists.
@@ -69,6 +76,7 @@ class TGraphInputForm {
   bool IsOpen() const { return open_; }
 
  private:
+  size_t TabCount() const;
   void AddMissingVariables();
   void RemoveUnusedVariables();
   void AssignToLastDisplay();

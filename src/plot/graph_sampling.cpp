@@ -6,6 +6,7 @@
 
 #include "plot/clip.h"
 #include "plot/scene_guard.h"
+#include "term/bound_term.h"
 #include "term/evaluator.h"
 
 namespace {
@@ -39,13 +40,17 @@ TPoint3D At(const TGridPoint& p) { return {p.X, p.Y, p.Z}; }
 
 // Turns the values of the three terms into a point. Holds everything that
 // stays fixed while one graph is sampled, so the loops only set the actual
-// values of the stepped variables (by position) and call Evaluate.
+// values of the stepped variables (by position) and call Evaluate. The terms
+// are bound to the sample table once, and on a grid each subtree is computed
+// only as often as the variables it uses change.
 class TPointEvaluator {
  public:
   TPointEvaluator(const std::array<const TTermElement*, 3>& terms, const TVarTable& vars,
                   const TCoordinateSystem& display, const TGraph& graph)
-      : terms_(terms), vars_(vars), min2_(display.Min2), max2_(display.Max2),
-        color1_(graph.Color1), color2_(graph.Color2) {
+      : bound_{TBoundTerm(terms[0], vars), TBoundTerm(terms[1], vars),
+               TBoundTerm(terms[2], vars)},
+        min2_(display.Min2), max2_(display.Max2), color1_(graph.Color1),
+        color2_(graph.Color2) {
     // The third coordinate of a 2D display is the constant 0, which has no
     // logarithm: there axis 3 is never logarithmic for points.
     const std::array<bool, 3> log{display.Log1, display.Log2, display.Log3 && display.ThreeAxes};
@@ -57,10 +62,36 @@ class TPointEvaluator {
     }
   }
 
-  void Evaluate(TGridPoint& point) const {
+  // The stepped variables' positions in the sample table; outer is -1 for a
+  // curve. The other variables keep their values from now on.
+  void Hoist(int inner, int outer) {
+    for (TBoundTerm& term : bound_) term.Hoist(inner, outer);
+  }
+  void TabulateColumn(std::size_t column) {
+    for (TBoundTerm& term : bound_) term.TabulateColumn(column);
+  }
+  void PinRow() {
+    for (TBoundTerm& term : bound_) term.PinRow();
+  }
+
+  // The point the sample table holds now.
+  void Evaluate(TGridPoint& point) {
     std::array<TComplex, 3> v;
     bool valid = true;
-    for (std::size_t k = 0; k < 3 && valid; ++k) valid = EvaluateTerm(terms_[k], vars_, v[k]);
+    for (std::size_t k = 0; k < 3 && valid; ++k) valid = bound_[k].Evaluate(v[k]);
+    Finish(v, valid, point);
+  }
+
+  // The point of this column in the current row of a grid.
+  void EvaluateAt(std::size_t column, TGridPoint& point) {
+    std::array<TComplex, 3> v;
+    bool valid = true;
+    for (std::size_t k = 0; k < 3 && valid; ++k) valid = bound_[k].EvaluateAt(column, v[k]);
+    Finish(v, valid, point);
+  }
+
+ private:
+  void Finish(const std::array<TComplex, 3>& v, bool valid, TGridPoint& point) const {
     std::array<double, 3> c{v[0].Re, v[1].Re, v[2].Re};
     for (std::size_t k = 0; k < 3 && valid; ++k) {
       if (v[k].Im < 0 || v[k].Im > 0) valid = false;
@@ -83,9 +114,7 @@ class TPointEvaluator {
     point.Color = GradientColor(color1_, color2_, (point.Y - min2_) / (max2_ - min2_));
   }
 
- private:
-  std::array<const TTermElement*, 3> terms_;
-  const TVarTable& vars_;
+  std::array<TBoundTerm, 3> bound_;
   std::array<bool, 3> log_{};
   std::array<double, 3> lnBase_{};
   double min2_, max2_;
@@ -131,7 +160,7 @@ void SurfaceValues(const TStepping& s, double start, bool checkFirst, int32_t st
   }
 }
 
-void AddCurve(const TPointEvaluator& evaluator, TSampleTable& table, int position, int32_t steps,
+void AddCurve(TPointEvaluator& evaluator, TSampleTable& table, int position, int32_t steps,
               const TBox& box, TObject3D& scene) {
   const TStepping s = SteppingOf(table, position, steps);
   double& actual = table.SampleVars.Actual[static_cast<std::size_t>(position)].Re;
@@ -139,6 +168,7 @@ void AddCurve(const TPointEvaluator& evaluator, TSampleTable& table, int positio
   const double end = s.ValueOf(s.Max);
   const double lnBase = s.Log ? std::log(s.Base) : 0;
 
+  evaluator.Hoist(position, -1);
   TGridPoint current;
   evaluator.Evaluate(current);
   ReserveMore(scene, static_cast<std::size_t>(steps) + 1);
@@ -163,7 +193,7 @@ bool AnyNonZero(const TPoint3D& a, const TPoint3D& b, const TPoint3D& c) {
          c.Y != 0 || c.Z != 0;
 }
 
-void AddSurface(const TPointEvaluator& evaluator, TSampleTable& table, int first, int second,
+void AddSurface(TPointEvaluator& evaluator, TSampleTable& table, int first, int second,
                 int32_t resolution, uint8_t style, const TBox& box, TObject3D& scene) {
   const int32_t steps = std::min(resolution, MaxSurfaceSteps);
   const TStepping sm = SteppingOf(table, first, steps);
@@ -181,11 +211,17 @@ void AddSurface(const TPointEvaluator& evaluator, TSampleTable& table, int first
   const std::size_t width = columns.size();
   const std::size_t height = rows.size();
   std::vector<TGridPoint> grid(width * height);
+  evaluator.Hoist(first, second);
+  for (std::size_t c = 0; c < width; ++c) {
+    actualM = columns[c];
+    evaluator.TabulateColumn(c);
+  }
   for (std::size_t r = 0; r < height; ++r) {
     actualN = rows[r];
+    evaluator.PinRow();
     for (std::size_t c = 0; c < width; ++c) {
       actualM = columns[c];
-      evaluator.Evaluate(grid[r * width + c]);
+      evaluator.EvaluateAt(c, grid[r * width + c]);
     }
   }
   if (width == 0 || height == 0) return;
@@ -218,8 +254,13 @@ void AddSurface(const TPointEvaluator& evaluator, TSampleTable& table, int first
       if (!q1.Valid || !q2.Valid || !q3.Valid || !q4.Valid) continue;
       TPoint3D p1 = At(q1), p2 = At(q2), p3 = At(q3), p4 = At(q4);
       TPoint3D e1, e2, e3;
-      if (!ClipQuad(p1, p2, p3, p4, box.Xmin, box.Xmax, box.Ymin, box.Ymax, box.Zmin, box.Zmax,
-                    e1, e2, e3))
+      // A cell wholly inside the box comes out of the cut unchanged unless
+      // neighbouring corners coincide, which the cut merges into a triangle;
+      // most cells of a surface are such cells, so they skip the cut.
+      const bool whole = box.Contains(q1) && box.Contains(q2) && box.Contains(q3) &&
+                         box.Contains(q4) && !(p2 == p3) && !(p3 == p4);
+      if (!whole && !ClipQuad(p1, p2, p3, p4, box.Xmin, box.Xmax, box.Ymin, box.Ymax, box.Zmin,
+                              box.Zmax, e1, e2, e3))
         continue;
       if (style == DisplayStyleSolid) {
         AddQuad(scene, p1, p2, p3, p4, q1.Color);
@@ -338,7 +379,7 @@ TGraphOutcome AddGraph(const TGraph& graph, const TCoordinateSystem& display,
     box.Zmin = MinReal(box.Zmin, 0);
     box.Zmax = MaxReal(box.Zmax, 0);
   }
-  const TPointEvaluator evaluator(terms, table.SampleVars, display, graph);
+  TPointEvaluator evaluator(terms, table.SampleVars, display, graph);
   const int32_t resolution = ClampResolution(display.Resolution);
   const std::size_t first = scene.size();
   if (table.Free.size() == 1) {

@@ -5,10 +5,8 @@
 
 namespace {
 
-// The length of an axis range for the fit. A file may hold a minimum at or
-// above its maximum, or values beyond the double range; the box is then
-// fitted as if it were one unit long (inverted: as long as it is), so that no
-// division by zero or infinity reaches the scene.
+// The length of an axis range for the fit: an inverted range is as long as it
+// is, an empty or endless one counts as one unit.
 double FitRange(double minimum, double maximum) {
   const double range = std::fabs(maximum - minimum);
   return std::isfinite(range) && range > 0 ? range : 1.0;
@@ -46,7 +44,8 @@ void ApplyViewTransformation(TObject3D& scene, const TCoordinateSystem& display,
 
 void DrawPicture(TGraphic3D& graphic, Canvas& canvas, const TCoordinateSystem& display,
                  const TObject3D& scene, bool Sort, TObject3D& view) {
-  ClearObject(view);
+  // CopyObject replaces the whole content; assigning over the previous
+  // picture's segments reuses their storage instead of emptying it first.
   CopyObject(scene, view);
   ApplyViewTransformation(view, display, canvas.Width(), canvas.Height());
   if (display.ThreeAxes) {

@@ -24,6 +24,13 @@ void ApplyViewTransformation(TObject3D& scene, const TCoordinateSystem& display,
                              std::int32_t height);
 
 // Copies scene into view, transforms view for the canvas's size and draws it.
-// A 2D display is drawn parallel and unsorted whatever Sort asks.
+// A 2D display is drawn parallel and unsorted whatever Sort asks. graphic must
+// have been set up by InitGraphic3D for this canvas (after every resize).
+//
+// Displays from files may hold what the settings dialog never stores: a range
+// whose minimum is not below its maximum is fitted by its length, or as one
+// unit long when that is 0 or not finite; a zoom of 0 or not finite counts as
+// 1 and a shift that is not finite as 0. So no division by zero and no
+// infinity enters the scene from the view.
 void DrawPicture(TGraphic3D& graphic, Canvas& canvas, const TCoordinateSystem& display,
                  const TObject3D& scene, bool Sort, TObject3D& view);

@@ -302,11 +302,26 @@ double DepthKey(const TSegment& segment) {
 
 void SortObject(TObject3D& scene) {
   if (scene.size() < 2) return;
-  const std::vector<std::uint32_t> order = ShellSortOrder(scene);
-  TObject3D sorted;
-  sorted.reserve(scene.size());
-  for (const std::uint32_t index : order) sorted.push_back(std::move(scene[index]));
-  scene.swap(sorted);
+  std::vector<std::uint32_t> order = ShellSortOrder(scene);
+  // Each segment moves once, along the cycles of the permutation, inside the
+  // scene: a second scene of the same size would cost a fresh allocation and
+  // its page faults at every redraw. order[j] is the segment that belongs at
+  // j; a placed position is marked by order[j] == j.
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    if (order[i] == i) continue;
+    TSegment held = std::move(scene[i]);
+    std::size_t j = i;
+    while (true) {
+      const std::size_t from = order[j];
+      order[j] = static_cast<std::uint32_t>(j);
+      if (from == i) {
+        scene[j] = std::move(held);
+        break;
+      }
+      scene[j] = std::move(scene[from]);
+      j = from;
+    }
+  }
 }
 
 double EyeDistance(const TObject3D& scene, std::int32_t Distance) {

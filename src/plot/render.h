@@ -18,7 +18,8 @@ void InitGraphic3D(TGraphic3D& graphic, Canvas& canvas);
 // Rotates the scene in place by A1, A2, A3, orders it by depth when Sort is
 // true, and paints it. Distance is the eye distance in model units; 0 or below
 // paints a parallel projection. Segments with a coordinate or depth that is not
-// a finite number are removed from the scene before the sort and never drawn.
+// a finite number are removed from the scene before the sort and never drawn;
+// they take no part in the eye distance either.
 void DrawObject(TGraphic3D& graphic, Canvas& canvas, TObject3D& scene, std::int32_t A1,
                 std::int32_t A2, std::int32_t A3, bool Sort, std::int32_t Distance);
 

@@ -23,7 +23,21 @@ bool Fail(TComplex& out) {
   return false;
 }
 
+// A nonzero finite real result needs no tidying: its imaginary part is a sum
+// of zeros, which tidying turns into +0 against a positive modulus, and the
+// real part is its whole modulus. Zero and non-finite results take the full
+// path, which keeps the signs of zeros and the NaNs exactly.
+bool ExactlyReal(double re, TComplex& out) {
+  if (re == 0 || !std::isfinite(re)) return false;
+  out = {re, 0};
+  return true;
+}
+
 bool Mul(TComplex a, TComplex b, TComplex& out) {
+  // Two reals: the imaginary products are zeros, which leave the negligible-
+  // operand rules and the real product untouched.
+  if (a.Im == 0 && b.Im == 0 && ExactlyReal(static_cast<double>(Real(a.Re) * b.Re), out))
+    return true;
   out = Make(SubTidy(Real(a.Re) * b.Re, Real(a.Im) * b.Im),
              AddTidy(Real(a.Re) * b.Im, Real(a.Im) * b.Re));
   Tidy(out);
@@ -31,6 +45,11 @@ bool Mul(TComplex a, TComplex b, TComplex& out) {
 }
 
 bool Div(TComplex a, TComplex b, TComplex& out) {
+  // A real by a nonzero real: the same quotient of the product by the square,
+  // with the zero products left out.
+  if (a.Im == 0 && b.Im == 0 && b.Re != 0 &&
+      ExactlyReal(static_cast<double>(Real(a.Re) * b.Re / (Real(b.Re) * b.Re)), out))
+    return true;
   if (CAbs(b) == 0) return Fail(out);
   const Real n = AddTidy(Real(b.Re) * b.Re, Real(b.Im) * b.Im);
   out = Make(AddTidy(Real(a.Re) * b.Re, Real(a.Im) * b.Im) / n,
@@ -41,6 +60,8 @@ bool Div(TComplex a, TComplex b, TComplex& out) {
 
 bool Exp(TComplex z, TComplex& out) {
   const Real e = std::exp(Real(z.Re));
+  // cos 0 is exactly 1, and the sine's zero is tidied away.
+  if (z.Im == 0 && ExactlyReal(static_cast<double>(e), out)) return true;
   out = Make(e * std::cos(Real(z.Im)), e * std::sin(Real(z.Im)));
   Tidy(out);
   return true;
@@ -78,13 +99,14 @@ void ExpOfImaginaryMultiples(TComplex z, TComplex& plus, TComplex& minus) {
 
 bool Sin(TComplex z, TComplex& out) {
   if (z.Im == 0) {
+    // Tidying a component beside +0 changes nothing.
     out = Make(std::sin(Real(z.Re)), 0);
-  } else {
-    TComplex p, m;
-    ExpOfImaginaryMultiples(z, p, m);
-    const TComplex d = Make(SubTidy(p.Re, m.Re), SubTidy(p.Im, m.Im));
-    Mul(d, TComplex{0, -0.5}, out);
+    return true;
   }
+  TComplex p, m;
+  ExpOfImaginaryMultiples(z, p, m);
+  const TComplex d = Make(SubTidy(p.Re, m.Re), SubTidy(p.Im, m.Im));
+  Mul(d, TComplex{0, -0.5}, out);
   Tidy(out);
   return true;
 }
@@ -92,12 +114,12 @@ bool Sin(TComplex z, TComplex& out) {
 bool Cos(TComplex z, TComplex& out) {
   if (z.Im == 0) {
     out = Make(std::cos(Real(z.Re)), 0);
-  } else {
-    TComplex p, m;
-    ExpOfImaginaryMultiples(z, p, m);
-    const TComplex s = Make(Real(p.Re) + m.Re, Real(p.Im) + m.Im);
-    Mul(s, OneHalf, out);
+    return true;
   }
+  TComplex p, m;
+  ExpOfImaginaryMultiples(z, p, m);
+  const TComplex s = Make(Real(p.Re) + m.Re, Real(p.Im) + m.Im);
+  Mul(s, OneHalf, out);
   Tidy(out);
   return true;
 }

@@ -17,6 +17,8 @@ bool Result(bool ok, TComplex& v) {
   return Invalid(v);
 }
 
+}  // namespace
+
 bool ApplyFunction(uint8_t operation, TComplex a, TComplex& v) {
   switch (operation) {
     case opSqrt: return CPower(a, TComplex{0.5, 0}, v);
@@ -47,8 +49,6 @@ bool ApplyFunction(uint8_t operation, TComplex a, TComplex& v) {
     default: return Invalid(v);
   }
 }
-
-}  // namespace
 
 bool EvaluateTerm(const TTermElement* node, const TVarTable& table, TComplex& v) {
   if (node == nullptr) return Invalid(v);

@@ -16,6 +16,11 @@ inline bool EvaluateTerm(const TTerm& tree, const TVarTable& table, TComplex& va
   return EvaluateTerm(tree.get(), table, value);
 }
 
+// One function of a valid argument (sqrt, exp, ln, log, the trigonometric,
+// hyperbolic and inverse functions, h): the operation's value and flag.
+// Invalid for any other operation code.
+bool ApplyFunction(uint8_t operation, TComplex a, TComplex& v);
+
 // Releases the whole tree and leaves the reference null; null is accepted.
 void FreeTerm(TTerm& tree);
 

@@ -10,7 +10,10 @@
 
 #include "cli/cli.h"
 #include "document/document.h"
+#include "document/reader.h"
+#include "plot/plot_display.h"
 #include "support/json_check.h"
+#include "support/scripted_prompts.h"
 
 namespace {
 
@@ -145,6 +148,37 @@ TEST_F(CliPlot, ScenePrintsOneJsonSegmentPerLine) {
       found = found || line.starts_with(std::string("{\"Kind\": \"") + row.MustHaveKind + "\"");
     }
     EXPECT_TRUE(found) << row.File << " has no " << row.MustHaveKind;
+  }
+}
+
+TEST_F(CliPlot, ScenePrintsWhatThePlottingDriverBuilds) {
+  const std::string examples = std::string(MORVIT_SOURCE_DIR) + "/examples/";
+  struct Row {
+    const char* File;
+    int Display;
+  };
+  const Row rows[] = {{"several-displays.mvf", 0}, {"several-displays.mvf", 3}, {"log-axes.mvf", 0}};
+  for (const Row& row : rows) {
+    const Result r =
+        RunArgs({"scene", examples + row.File, "--display", std::to_string(row.Display)});
+    ASSERT_EQ(r.Status, 0) << row.File << r.Err;
+    TDocument document;
+    CreateDocument(document);
+    TStringGrid table;
+    ASSERT_TRUE(OpenDocument(examples + row.File, document, table));
+    ScriptedPrompts prompts;
+    TObject3D scene;
+    ASSERT_TRUE(PlotDisplay(document, row.Display, scene, prompts));
+    const Lines lines = SplitLines(r.Out);
+    ASSERT_EQ(lines.size(), scene.size()) << row.File;
+    const char* const kinds[] = {"Pixel", "Line", "Text", "Dot", "Quad"};
+    for (std::size_t i = 0; i < scene.size(); ++i) {
+      const std::string kind = kinds[static_cast<int>(scene[i].Kind)];
+      ASSERT_TRUE(lines[i].starts_with("{\"Kind\": \"" + kind + "\"")) << i << " " << lines[i];
+      ASSERT_NE(lines[i].find("\"Color\": " + std::to_string(scene[i].Color) + ","),
+                std::string::npos)
+          << i << " " << lines[i];
+    }
   }
 }
 

@@ -253,7 +253,7 @@ TEST(GraphInputForm, ThreeDimensionalGraphsOfferTheSwitchPerGraphUntilYes) {
     TSetup s;
     s.Document.Displays.resize(3);
     s.Document.Displays[0].GraphIndices = {0, 1, 2, 7};  // 7 names no graph
-    s.Document.Displays[1].GraphIndices = {1};
+    s.Document.Displays[1].GraphIndices = {1, 1, 1, 1};  // one graph listed again and again
     s.Document.Displays[2].GraphIndices = {0};
     s.Document.Displays[2].ThreeAxes = true;
     s.Document.Displays[0].Alpha = 0;
@@ -345,4 +345,42 @@ TEST(GraphInputForm, AReplacedDocumentIsNeverWrittenOverWithOldCopies) {
   ASSERT_TRUE(u.Form.bOkClick());
   EXPECT_EQ(u.Document.Displays.size(), 1u);
   EXPECT_EQ(u.Document.Displays[0].GraphIndices, std::vector<uint16_t>{0});
+}
+
+TEST(GraphInputForm, ManyGraphsOfferTheFirstTabsAndKeepTheRest) {
+  struct TRow {
+    size_t Graphs;
+    size_t Tabs;
+    std::vector<std::string> Messages;
+  };
+  const std::vector<TRow> rows = {
+      {999, 999, {}},
+      {1000, 1000, {}},
+      {1001, 1000, {"Only the first 1000 of the 1001 graphs can be edited here; the others are kept as they are."}},
+      {20000, 1000, {"Only the first 1000 of the 20000 graphs can be edited here; the others are kept as they are."}},
+  };
+  for (const TRow& row : rows) {
+    TSetup s;
+    // Every graph names a variable of its own, so that adding and removing
+    // variables must stay linear in their number.
+    for (size_t g = 0; g < row.Graphs; ++g) s.Document.Graphs.push_back(Graph("v" + std::to_string(g), "1"));
+    SetVariable(s.Document.VarTable, "gone", {}, {}, {});
+    s.Form.FormShow();
+    EXPECT_EQ(s.Prompts.MessageTexts(), row.Messages) << row.Graphs;
+    const std::vector<std::string> captions = s.Form.TabCaptions();
+    ASSERT_EQ(captions.size(), row.Tabs) << row.Graphs;
+    EXPECT_EQ(captions.back(), "Graph" + std::to_string(row.Tabs));
+    EXPECT_FALSE(s.Form.ChangeTab(static_cast<int>(row.Tabs))) << row.Graphs;
+    ASSERT_TRUE(s.Form.ChangeTab(static_cast<int>(row.Tabs) - 1)) << row.Graphs;
+    s.Form.Fields.Term2 = "2";
+    ASSERT_TRUE(s.Form.bOkClick()) << row.Graphs;
+    ASSERT_EQ(s.Document.Graphs.size(), row.Graphs);
+    EXPECT_EQ(s.Document.Graphs[row.Tabs - 1].Term2, "2");
+    EXPECT_EQ(s.Document.Graphs.back().Term1, "v" + std::to_string(row.Graphs - 1));
+    const TVarTable& table = s.Document.VarTable;
+    ASSERT_EQ(table.Count(), static_cast<int>(row.Graphs)) << row.Graphs;
+    EXPECT_EQ(table.Names.front(), "v0");
+    EXPECT_EQ(table.Names.back(), "v" + std::to_string(row.Graphs - 1));
+    EXPECT_EQ(table.Actual.size(), row.Graphs);
+  }
 }

@@ -196,10 +196,15 @@ TEST(Render, SortObjectMatchesTheSegmentShellSort) {
     for (double& k : keys) k = static_cast<double>(next() % 7) - 3;
     if (round % 3 == 0) keys[next() % keys.size()] = NaN;
     TObject3D fast = KeyedScene(keys);
+    // Texts long enough to live on the heap travel with their segments.
+    for (auto& segment : fast)
+      segment.Text = std::string(40, 'a') + std::to_string(segment.Color);
     TObject3D slow = fast;
     SortObject(fast);
     reference(slow);
     EXPECT_EQ(Tags(fast), Tags(slow)) << "round " << round;
+    for (const auto& segment : fast)
+      ASSERT_EQ(segment.Text, std::string(40, 'a') + std::to_string(segment.Color));
   }
 }
 
@@ -297,16 +302,19 @@ TEST(Render, SortPutsFarSegmentsFirst) {
   AddQuad(scene, {0, 0, -20}, {1, 0, -20}, {1, 1, -20}, {0, 1, -20}, 2);
   AddDot(scene, 2, 3, 0, 0, -15);
   const Calls calls = f.Draw(scene, true);
+  Calls pens;
+  for (const auto& call : calls)
+    if (call.starts_with("pen ")) pens.push_back(call);
+  // Quad (depth -20, black outline), dot (-15), line (-10).
+  EXPECT_EQ(pens, (Calls{"pen 0", "pen 3", "pen 1"}));
   EXPECT_EQ(Tags(scene), (std::vector<int>{2, 3, 1}));
-  EXPECT_EQ(calls[2], "pen 0");
-  EXPECT_EQ(calls[3], "brush 2");
 }
 
 TEST(Render, NothingNonFiniteReachesTheCanvas) {
   struct Row {
     const char* Name;
     TObject3D Scene;
-    std::size_t Left;
+    double D;     // the eye distance for a perspective argument of 500
     Calls Drawn;  // after the white fill
   };
   const auto line = [](double x) {
@@ -319,30 +327,33 @@ TEST(Render, NothingNonFiniteReachesTheCanvas) {
     AddQuad(s, {0, 0, 0}, {1, 0, 0}, {1, 1, z}, {0, 1, z}, 9);
     return s;
   };
-  const auto dot = [](double x, double y, std::int32_t radius) {
+  const auto dot = [](double x, double y, std::int32_t radius, double z = 0) {
     TObject3D s;
-    AddDot(s, radius, 9, x, y, 0);
+    AddDot(s, radius, 9, x, y, z);
     return s;
   };
   const Row rows[] = {
-      {"nan end", line(NaN), 0, {}},
-      {"infinite end", line(Inf), 0, {}},
-      {"quad corner", quad(NaN), 0, {}},
+      {"nan end", line(NaN), 500, {}},
+      {"infinite end", line(Inf), 500, {}},
+      {"quad corner", quad(NaN), 500, {}},
       // Finite corners whose sum overflows have no depth.
-      {"depth overflow", quad(std::numeric_limits<double>::max()), 0, {}},
+      {"depth overflow", quad(std::numeric_limits<double>::max()), 500, {}},
+      // An infinitely near point would put the eye at infinity.
+      {"infinite depth", dot(0, 0, 1, Inf), 500, {}},
+      {"near point", dot(0, 0, 1, 20), 520, {"pen 9", "brush 9", "ellipse 99 49 101 51", "brush 16777215"}},
       // Far beyond the image the line is cut, keeping its direction.
-      {"huge line", line(1e12), 1, {"pen 9", "moveto 100 50", "lineto 4194304 50"}},
-      {"huge dot", dot(1e12, 0, 5), 1, {}},
+      {"huge line", line(1e12), 500, {"pen 9", "moveto 100 50", "lineto 4194304 50"}},
+      {"huge dot", dot(1e12, 0, 5), 500, {}},
       {"huge radius",
        dot(0, 0, INT32_MAX),
-       1,
+       500,
        {"pen 9", "brush 9", "ellipse -4194204 -4194254 4194404 4194354", "brush 16777215"}},
   };
   for (const Row& row : rows) {
     Fixture f;
     TObject3D scene = row.Scene;
     Calls calls = f.Draw(scene, true, 500);
-    EXPECT_EQ(scene.size(), row.Left) << row.Name;
+    EXPECT_EQ(f.Graphic.EyeDistance, row.D) << row.Name;
     calls.erase(calls.begin(), calls.begin() + 2);
     EXPECT_EQ(Joined(calls), Joined(row.Drawn)) << row.Name;
   }

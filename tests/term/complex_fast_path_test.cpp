@@ -1,0 +1,162 @@
+// The fast paths of the complex operations against the plain algorithms, bit
+// for bit, on millions of operands: reals (with +0 and -0 imaginary parts),
+// zeros of both signs, denormals, operands near the double range's ends and
+// ordinary complex numbers.
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <random>
+
+#include "term/complex.h"
+#include "term/plain_complex.h"
+
+namespace {
+
+class OperandSource {
+ public:
+  explicit OperandSource(uint64_t seed) : random_(seed) {}
+
+  double Component() {
+    const double sign = Uniform(0, 1) < 0.5 ? -1.0 : 1.0;
+    const double pick = Uniform(0, 1);
+    if (pick < 0.2) return sign * 0.0;
+    if (pick < 0.35) return static_cast<double>(static_cast<int>(Uniform(-6, 6)));
+    if (pick < 0.45) {
+      constexpr double special[] = {
+          1E-15, 1E-16, 0.5, 3.141592653589793, 1.5707963267948966, 1E154, 1E200, 1E300,
+          std::numeric_limits<double>::max(), std::numeric_limits<double>::min(),
+          std::numeric_limits<double>::denorm_min(), 4.9E-320, 709.78, 710, 1E-160};
+      return sign * special[static_cast<size_t>(Uniform(0, std::size(special) - 0.001))];
+    }
+    if (pick < 0.75) return sign * Uniform(0, 10);
+    return sign * Uniform(1, 10) * std::pow(10.0, std::floor(Uniform(-320, 308)));
+  }
+
+  TComplex Operand() {
+    const double re = Component();
+    // Half of all operands are real, as every grid point of a plotted surface is.
+    if (Uniform(0, 1) < 0.5) return {re, Uniform(0, 1) < 0.5 ? 0.0 : -0.0};
+    return {re, Component()};
+  }
+
+ private:
+  double Uniform(double from, double to) {
+    return std::uniform_real_distribution<double>(from, to)(random_);
+  }
+  std::mt19937_64 random_;
+};
+
+bool SameBits(TComplex a, TComplex b) {
+  return std::bit_cast<uint64_t>(a.Re) == std::bit_cast<uint64_t>(b.Re) &&
+         std::bit_cast<uint64_t>(a.Im) == std::bit_cast<uint64_t>(b.Im);
+}
+
+using Unary = bool (*)(TComplex, TComplex&);
+using Binary = bool (*)(TComplex, TComplex, TComplex&);
+
+struct UnaryPair {
+  const char* name;
+  Unary fast;
+  Unary reference;
+  int operands;
+};
+
+struct BinaryPair {
+  const char* name;
+  Binary fast;
+  Binary reference;
+  int operands;
+};
+
+TEST(ComplexFastPath, UnaryOperationsGiveThePlainBits) {
+  // Every operation that uses a product, a quotient, an exponential, a sine or
+  // a cosine inside.
+  const UnaryPair pairs[] = {
+      {"exp", CExp, plain::CExp, 400000},        {"sin", CSin, plain::CSin, 400000},
+      {"cos", CCos, plain::CCos, 400000},        {"tan", CTan, plain::CTan, 200000},
+      {"cot", CCot, plain::CCot, 200000},        {"sinh", CSinh, plain::CSinh, 100000},
+      {"cosh", CCosh, plain::CCosh, 100000},     {"tanh", CTanh, plain::CTanh, 100000},
+      {"coth", CCoth, plain::CCoth, 100000},     {"arcsin", CArcSin, plain::CArcSin, 100000},
+      {"arccos", CArcCos, plain::CArcCos, 100000}, {"arctan", CArcTan, plain::CArcTan, 100000},
+      {"arccot", CArcCot, plain::CArcCot, 100000}, {"arsinh", CArSinh, plain::CArSinh, 100000},
+      {"arcosh", CArCosh, plain::CArCosh, 100000}, {"artanh", CArTanh, plain::CArTanh, 100000},
+      {"arcoth", CArCoth, plain::CArCoth, 100000}, {"ln", CLn, plain::CLn, 100000},
+  };
+  OperandSource source(20261207);
+  for (const UnaryPair& pair : pairs) {
+    int differ = 0;
+    for (int k = 0; k < pair.operands; ++k) {
+      const TComplex z = source.Operand();
+      TComplex fast{7, 7}, reference{7, 7};
+      const bool fastOk = pair.fast(z, fast);
+      const bool referenceOk = pair.reference(z, reference);
+      if (fastOk != referenceOk || !SameBits(fast, reference)) {
+        if (++differ <= 3)
+          ADD_FAILURE() << pair.name << "(" << z.Re << ", " << z.Im << "): " << fast.Re << ", "
+                        << fast.Im << " against " << reference.Re << ", " << reference.Im;
+      }
+    }
+    EXPECT_EQ(differ, 0) << pair.name;
+  }
+}
+
+TEST(ComplexFastPath, BinaryOperationsGiveThePlainBits) {
+  const BinaryPair pairs[] = {
+      {"mul", CMul, plain::CMul, 2000000},
+      {"div", CDiv, plain::CDiv, 2000000},
+      {"power", CPower, plain::CPower, 200000},
+  };
+  OperandSource source(7);
+  for (const BinaryPair& pair : pairs) {
+    int differ = 0;
+    for (int k = 0; k < pair.operands; ++k) {
+      const TComplex a = source.Operand();
+      const TComplex b = source.Operand();
+      TComplex fast{7, 7}, reference{7, 7};
+      const bool fastOk = pair.fast(a, b, fast);
+      const bool referenceOk = pair.reference(a, b, reference);
+      if (fastOk != referenceOk || !SameBits(fast, reference)) {
+        if (++differ <= 3)
+          ADD_FAILURE() << pair.name << "(" << a.Re << ", " << a.Im << "; " << b.Re << ", "
+                        << b.Im << "): " << fast.Re << ", " << fast.Im << " against "
+                        << reference.Re << ", " << reference.Im;
+      }
+    }
+    EXPECT_EQ(differ, 0) << pair.name;
+  }
+}
+
+// The cases the fast paths hand back to the full path: signed zeros, results
+// that underflow to zero or overflow, and zero divisors.
+TEST(ComplexFastPath, BorderOperandsGiveThePlainBits) {
+  const double tiny = std::numeric_limits<double>::denorm_min();
+  const double huge = std::numeric_limits<double>::max();
+  const struct {
+    TComplex a, b;
+  } rows[] = {
+      {{-0.0, 0}, {3, -0.0}},  {{0, -0.0}, {-0.0, -0.0}}, {{tiny, 0}, {tiny, 0}},
+      {{huge, 0}, {2, 0}},     {{huge, -0.0}, {0.5, 0}},  {{1, 0}, {0, 0}},
+      {{1, 0}, {-0.0, 0}},     {{tiny, 0}, {huge, 0}},    {{1E-300, 0}, {1E300, -0.0}},
+      {{-5, -0.0}, {-0.0, 0}}, {{2, 0}, {tiny, 0}},       {{710, 0}, {1, 0}},
+  };
+  for (const auto& row : rows) {
+    for (const BinaryPair& pair :
+         {BinaryPair{"mul", CMul, plain::CMul, 1}, BinaryPair{"div", CDiv, plain::CDiv, 1}}) {
+      TComplex f, r;
+      EXPECT_EQ(pair.fast(row.a, row.b, f), pair.reference(row.a, row.b, r)) << pair.name;
+      EXPECT_TRUE(SameBits(f, r)) << pair.name << " " << row.a.Re << " " << row.b.Re;
+    }
+    for (const UnaryPair& pair :
+         {UnaryPair{"exp", CExp, plain::CExp, 1}, UnaryPair{"sin", CSin, plain::CSin, 1},
+          UnaryPair{"cos", CCos, plain::CCos, 1}}) {
+      TComplex f, r;
+      EXPECT_EQ(pair.fast(row.a, f), pair.reference(row.a, r)) << pair.name;
+      EXPECT_TRUE(SameBits(f, r)) << pair.name << " " << row.a.Re;
+    }
+  }
+}
+
+}  // namespace
