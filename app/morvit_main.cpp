@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include "dialogs/qt_prompts.h"
 #include "main/main_form.h"
@@ -13,8 +14,16 @@ int main(int argc, char** argv) {
   QStringList arguments = QApplication::arguments();
   arguments.removeFirst();
 
+  // A build keeps the help file beside the program; an installed program
+  // finds it among the shared data, as a desktop expects it.
+  QString helpDir = QApplication::applicationDirPath();
+  const QString installedHelp = QDir(helpDir).filePath("../share/morvit");
+  if (!QFileInfo::exists(QDir(helpDir).filePath("morvit.chm")) &&
+      QFileInfo::exists(QDir(installedHelp).filePath("morvit.chm")))
+    helpDir = QDir::cleanPath(installedHelp);
+
   TQtPrompts prompts;
-  THelpViewer help(QApplication::applicationDirPath(), arguments);
+  THelpViewer help(helpDir, arguments);
   prompts.SetHelpHandler([&help](int context) { help.ShowTopic(context); });
   TQtEventPump pump;
   TWindowSet windows(prompts, help, pump, arguments);

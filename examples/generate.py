@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Writes the example documents of this folder.
 
-Morvit reads documents but has no writer, so the examples are generated here,
-field by field in the order of the .mvf format: 8-bit text (ISO 8859-1) with
+The examples are generated here rather than saved from the window, so that
+every field is stated and reviewed, in the order of the .mvf format: 8-bit text (ISO 8859-1) with
 CR LF line ends, lists stored as their highest index. Run it from anywhere:
 
     python3 examples/generate.py          # writes the files

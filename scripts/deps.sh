@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fontconfig fonts-liberation
   xvfb xauth
+  dpkg-dev file
 )
 
 missing=()

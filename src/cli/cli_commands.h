@@ -22,6 +22,7 @@ int CliIntegrate(const TCliArgs& args, std::ostream& out, std::ostream& err);
 int CliDump(const TCliArgs& args, std::ostream& out, std::ostream& err);
 int CliScene(const TCliArgs& args, std::ostream& out, std::ostream& err);
 int CliRender(const TCliArgs& args, std::ostream& out, std::ostream& err);
+int CliWrite(const TCliArgs& args, std::ostream& out, std::ostream& err);
 
 struct TDocument;
 class TStringGrid;

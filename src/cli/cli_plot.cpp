@@ -20,6 +20,7 @@
 #include "plot/plot_display.h"
 #include "plot/render.h"
 #include "ports/prompts.h"
+#include "qt/picture_export.h"
 #include "qt/qt_canvas.h"
 
 namespace {
@@ -245,21 +246,17 @@ int CliRender(const TCliArgs& args, std::ostream& out, std::ostream& err) {
   const int status = Plot(loaded, plotScene, err);
   if (status == ExitPlotStopped) return status;
 
-  const auto app = EnsureGuiApplication();
-  QtCanvas canvas(parsed.Width, parsed.Height);
-  // A resize leaves the drawing image black; without a display nothing
-  // covers it.
-  canvas.SetBrushColor(0);
-  canvas.FillRect(0, 0, parsed.Width, parsed.Height);
-  TGraphic3D graphic;
-  InitGraphic3D(graphic, canvas);
-  if (loaded.Current >= 0) {
-    TObject3D viewScene;
-    DrawPicture(graphic, canvas, loaded.Document.Displays[static_cast<std::size_t>(loaded.Current)],
-                plotScene, true, viewScene);
+  TPictureFormat format = TPictureFormat::Png;
+  if (!PictureFormatOf(parsed.Output, format)) {
+    err << "morvit-cli render: OUT ends in .png, .jpg, .jpeg, .pdf or .svg\n";
+    return ExitUsage;
   }
-  if (!canvas.Image().save(QString::fromLocal8Bit(parsed.Output.c_str()), "PNG")) {
-    err << "morvit-cli render: cannot write " << parsed.Output << "\n";
+  const auto app = EnsureGuiApplication();
+  const TCoordinateSystem* display =
+      loaded.Current >= 0 ? &loaded.Document.Displays[static_cast<std::size_t>(loaded.Current)] : nullptr;
+  std::string error;
+  if (!ExportPicture(display, plotScene, parsed.Width, parsed.Height, format, parsed.Output, error)) {
+    err << "morvit-cli render: cannot write " << parsed.Output << ": " << error << "\n";
     return ExitFailed;
   }
   return status;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -109,6 +110,14 @@ bool TQtPrompts::ChooseOpenFile(const std::string& filter, std::string& path) {
                                                       QtFileFilter(filter));
   if (chosen.isEmpty()) return false;
   path = chosen.toStdString();
+  return true;
+}
+
+bool TQtPrompts::ChooseSaveFile(const std::string& filter, std::string& path) {
+  const QString chosen = QFileDialog::getSaveFileName(
+      Parent(), QString(), QString::fromLocal8Bit(path.c_str()), QtFileFilter(filter));
+  if (chosen.isEmpty()) return false;
+  path = QFile::encodeName(chosen).toStdString();
   return true;
 }
 

@@ -26,6 +26,7 @@ class TQtPrompts : public Prompts {
                  std::string& value) override;
   bool ChooseColor(int32_t& color) override;
   bool ChooseOpenFile(const std::string& filter, std::string& path) override;
+  bool ChooseSaveFile(const std::string& filter, std::string& path) override;
 
  private:
   QWidget* Parent() const;

@@ -1,5 +1,8 @@
 #include "document/document.h"
 
+#include <bit>
+#include <cstdint>
+
 TGraph BlankGraph() {
   TGraph graph;
   graph.Color1 = graph.Color2 = 0;
@@ -97,4 +100,34 @@ void ReleaseDocument(TDocument& document) {
   document.Graphs.clear();
   document.Diagrams.clear();
   ClearVarTable(document.VarTable);
+}
+
+namespace {
+
+bool SameBits(double a, double b) { return std::bit_cast<uint64_t>(a) == std::bit_cast<uint64_t>(b); }
+
+bool SameValues(const std::vector<TComplex>& a, const std::vector<TComplex>& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t k = 0; k < a.size(); ++k)
+    if (!SameBits(a[k].Re, b[k].Re) || !SameBits(a[k].Im, b[k].Im)) return false;
+  return true;
+}
+
+bool SameDisplay(const TCoordinateSystem& a, TCoordinateSystem b) {
+  b.Origin1 = a.Origin1;
+  b.Origin2 = a.Origin2;
+  b.Origin3 = a.Origin3;
+  return a == b;
+}
+
+}  // namespace
+
+bool SameWork(const TDocument& a, const TDocument& b) {
+  if (a.Displays.size() != b.Displays.size()) return false;
+  for (size_t k = 0; k < a.Displays.size(); ++k)
+    if (!SameDisplay(a.Displays[k], b.Displays[k])) return false;
+  return a.Graphs == b.Graphs && a.Diagrams == b.Diagrams && a.HiddenTable == b.HiddenTable &&
+         a.VarTable.Names == b.VarTable.Names && SameValues(a.VarTable.Minimum, b.VarTable.Minimum) &&
+         SameValues(a.VarTable.Maximum, b.VarTable.Maximum) &&
+         SameValues(a.VarTable.Actual, b.VarTable.Actual);
 }

@@ -139,3 +139,10 @@ void ResetDocument(TDocument& document);
 
 // Closing: index lists, then all lists, then the variable table.
 void ReleaseDocument(TDocument& document);
+
+// True when the two documents hold the same work: every stored field, numbers
+// bit for bit, except the origins, which every drawing derives from the
+// minimums and which therefore change without the user changing anything.
+// The window compares its document with the one last opened or saved to know
+// whether closing it would lose work.
+bool SameWork(const TDocument& a, const TDocument& b);

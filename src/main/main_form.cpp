@@ -5,10 +5,16 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -24,17 +30,20 @@
 #include <filesystem>
 
 #include "document/reader.h"
+#include "document/writer.h"
 #include "forms/view_control.h"
 #include "main/about.h"
 #include "main/dialog_set.h"
 #include "main/draw_area.h"
 #include "main/help_viewer.h"
+#include "main/recent_documents.h"
 #include "main/tool_icons.h"
 #include "plot/picture.h"
 #include "plot/plot_display.h"
 #include "ports/event_pump.h"
 #include "ports/help.h"
 #include "ports/prompts.h"
+#include "qt/picture_export.h"
 #include "qt/qt_canvas.h"
 
 namespace {
@@ -51,6 +60,12 @@ constexpr const char* FarewellText =
 
 QString DisplayTabText(int index) { return QString("Display%1").arg(index + 1); }
 
+constexpr const char* DocumentFilter = "Morvit data file (.mvf)|*.mvf";
+constexpr const char* PictureFilter =
+    "PNG picture (.png)|*.png|JPEG picture (.jpg)|*.jpg;*.jpeg|PDF document (.pdf)|*.pdf|"
+    "SVG drawing (.svg)|*.svg";
+constexpr const char* SaveQuestion = "The document has changed. Do you want to save the changes?";
+
 }  // namespace
 
 TMainForm::TMainForm(Prompts& prompts, Help& help, EventPump& pump, const QStringList& arguments,
@@ -58,6 +73,7 @@ TMainForm::TMainForm(Prompts& prompts, Help& help, EventPump& pump, const QStrin
     : QMainWindow(parent), prompts_(prompts), help_(help), pump_(pump), arguments_(arguments) {
   setObjectName("MainForm");
   setWindowTitle("Morvit");
+  setAcceptDrops(true);
   setProperty("helpContext", MainHelpContext);
   resize(800, 600);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -108,6 +124,7 @@ void TMainForm::CreateStep() {
                       "This application requires the installation of MS HTML Help 1.2 or higher.");
   }
   CreateDocument(document_);
+  DocumentStored(QString());
   NewDrawingImage();
   // Numbers are always written and read with "." whatever the desktop's locale.
   std::setlocale(LC_NUMERIC, "C");
@@ -143,6 +160,22 @@ void TMainForm::BuildMenusAndToolBar() {
   QAction* open = command(file, "Open document...", "Open document", TToolIcon::OpenDocument,
                           true, [this] { OpenDocumentClick(); });
   open->setShortcut(QKeySequence::Open);
+  QAction* save = file->addAction("Save document");
+  save->setObjectName("SaveDocument");
+  save->setShortcut(QKeySequence::Save);
+  connect(save, &QAction::triggered, this, [this] { SaveDocumentClick(); });
+  QAction* saveAs = file->addAction("Save document as...");
+  saveAs->setObjectName("SaveDocumentAs");
+  saveAs->setShortcut(QKeySequence::SaveAs);
+  connect(saveAs, &QAction::triggered, this, [this] { SaveDocumentAsClick(); });
+  recentMenu_ = file->addMenu("Recent documents");
+  recentMenu_->setObjectName("RecentDocuments");
+  // Built when opened, so that it shows what other windows stored meanwhile.
+  connect(recentMenu_, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
+  file->addSeparator();
+  QAction* exportPicture = file->addAction("Export picture...");
+  exportPicture->setObjectName("ExportPicture");
+  connect(exportPicture, &QAction::triggered, this, [this] { ExportPictureClick(); });
   file->addSeparator();
   QAction* exit = file->addAction("Exit");
   exit->setShortcut(QKeySequence::Quit);
@@ -306,7 +339,12 @@ void TMainForm::ShowScene(const TObject3D& scene, bool sort) {
 void TMainForm::OpenFile(const QString& path, bool duringStartup) {
   std::setlocale(LC_NUMERIC, "C");
   const std::filesystem::path file(QFile::encodeName(path).toStdString());
-  if (!OpenDocument(file, document_, Table)) ShowError(prompts_, std::string(InvalidFileMessage));
+  const bool ok = OpenDocument(file, document_, Table);
+  if (ok) RememberDocument(path);
+  // A document read only in part is not what the file holds: saving it must
+  // not replace that file without the user choosing it again.
+  DocumentStored(ok ? path : QString());
+  if (!ok) ShowError(prompts_, std::string(InvalidFileMessage));
   if (dialogs_) dialogs_->DocumentReplaced();
   rebuildingTabs_ = true;
   tabControl_->setCurrentIndex(tabControl_->count() > 0 ? 0 : -1);
@@ -315,18 +353,144 @@ void TMainForm::OpenFile(const QString& path, bool duringStartup) {
 }
 
 void TMainForm::NewDocumentClick() {
+  if (!MaySetDocumentAside()) return;
   if (!Confirm(prompts_, "Do you really want to close the current document?")) return;
   ClearObject(PlotScene);
   ClearObject(ViewScene);
   ResetDocument(document_);
+  DocumentStored(QString());
   if (dialogs_) dialogs_->DocumentReplaced();
   Refresh();
 }
 
 void TMainForm::OpenDocumentClick() {
+  if (!MaySetDocumentAside()) return;
   std::string path;
-  if (prompts_.ChooseOpenFile("Morvit data file (.mvf)|*.mvf", path))
+  if (prompts_.ChooseOpenFile(DocumentFilter, path))
     OpenFile(QString::fromLocal8Bit(path.c_str()));
+}
+
+bool TMainForm::SaveDocumentClick() {
+  return filePath_.isEmpty() ? SaveDocumentAsClick() : SaveTo(filePath_);
+}
+
+bool TMainForm::SaveDocumentAsClick() {
+  std::string path = QFile::encodeName(filePath_).toStdString();
+  if (!prompts_.ChooseSaveFile(DocumentFilter, path) || path.empty()) return false;
+  // A name typed without an extension gets the document extension, so that
+  // the file can be found again by the open dialog's filter.
+  if (std::filesystem::path(path).extension().empty()) path += ".mvf";
+  return SaveTo(QFile::decodeName(QByteArray::fromStdString(path)));
+}
+
+bool TMainForm::SaveTo(const QString& path) {
+  std::string error;
+  if (!SaveDocument(std::filesystem::path(QFile::encodeName(path).toStdString()), document_, error)) {
+    ShowError(prompts_, error);
+    return false;
+  }
+  DocumentStored(path);
+  RememberDocument(path);
+  return true;
+}
+
+QStringList TMainForm::RecentDocuments() const { return LoadRecentDocuments(settingsFile_); }
+
+void TMainForm::RememberDocument(const QString& path) {
+  StoreRecentDocuments(settingsFile_, WithRecentDocument(RecentDocuments(), path));
+}
+
+void TMainForm::FillRecentMenu() {
+  recentMenu_->clear();
+  const QStringList recent = RecentDocuments();
+  for (int k = 0; k < recent.size(); ++k) {
+    const QString path = recent[k];
+    QAction* action = recentMenu_->addAction(
+        QString("&%1 %2").arg(k + 1).arg(QFileInfo(path).fileName().replace("&", "&&")));
+    action->setToolTip(path);
+    action->setStatusTip(path);
+    connect(action, &QAction::triggered, this, [this, path] { OpenDocumentFrom(path); });
+  }
+  if (recent.isEmpty()) recentMenu_->addAction("(none)")->setEnabled(false);
+}
+
+void TMainForm::OpenDocumentFrom(const QString& path) {
+  if (MaySetDocumentAside()) OpenFile(path);
+}
+
+namespace {
+
+// The one document file a drag carries, or an empty text.
+QString DraggedDocument(const QMimeData* data) {
+  if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) return QString();
+  const QUrl url = data->urls().front();
+  if (!url.isLocalFile()) return QString();
+  const QString path = url.toLocalFile();
+  return path.endsWith(".mvf", Qt::CaseInsensitive) ? path : QString();
+}
+
+}  // namespace
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DraggedDocument(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* event) {
+  const QString path = DraggedDocument(event->mimeData());
+  if (path.isEmpty()) return;
+  event->acceptProposedAction();
+  // Asked after the drop has ended, so that the source is not kept waiting
+  // while the questions are open.
+  QTimer::singleShot(0, this, [this, path] { OpenDocumentFrom(path); });
+}
+
+void TMainForm::ExportPictureClick() {
+  const TCoordinateSystem* display = Current();
+  if (display == nullptr) return;
+  // Proposed: the document's name beside it, as a PNG.
+  std::string path;
+  if (!filePath_.isEmpty()) {
+    const QFileInfo document(filePath_);
+    path = QFile::encodeName(document.dir().filePath(document.completeBaseName() + ".png"))
+               .toStdString();
+  }
+  if (!prompts_.ChooseSaveFile(PictureFilter, path) || path.empty()) return;
+  if (std::filesystem::path(path).extension().empty()) path += ".png";
+  TPictureFormat format = TPictureFormat::Png;
+  if (!PictureFormatOf(path, format)) {
+    ShowError(prompts_, "Pictures are written as PNG, JPEG, PDF or SVG files; the file name "
+                        "ends in .png, .jpg, .pdf or .svg.");
+    return;
+  }
+  std::string size = std::to_string(canvas_->Width()) + "x" + std::to_string(canvas_->Height());
+  std::int32_t width = 0;
+  std::int32_t height = 0;
+  for (;;) {
+    if (!prompts_.InputText("Export picture", "Size in pixels (width x height):", size)) return;
+    if (ParsePictureSize(size, width, height)) break;
+    ShowError(prompts_, "Type the size as width x height, for example 800x600, each from 1 to " +
+                            std::to_string(MaxPictureSide) + ".");
+  }
+  std::string error;
+  if (!ExportPicture(display, PlotScene, width, height, format, path, error)) ShowError(prompts_, error);
+}
+
+void TMainForm::DocumentStored(const QString& path) {
+  stored_ = document_;
+  filePath_ = path;
+  setWindowTitle(path.isEmpty() ? QString("Morvit")
+                                : QFileInfo(path).fileName() + QString(" - Morvit"));
+}
+
+bool TMainForm::IsModified() const { return !SameWork(document_, stored_); }
+
+bool TMainForm::MaySetDocumentAside() {
+  if (!IsModified()) return true;
+  switch (prompts_.Message(TMessageKind::Confirmation, SaveQuestion, mbYesNoCancel, 0)) {
+    case mbYes: return SaveDocumentClick();
+    case mbNo: return true;
+    default: return false;
+  }
 }
 
 void TMainForm::RestoreDefaultViewClick() {
@@ -399,7 +563,7 @@ QString TMainForm::StatusText() const {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-  if (closing_ || !Confirm(prompts_, "Do you really want to close the program?")) {
+  if (closing_ || !MaySetDocumentAside() || !Confirm(prompts_, "Do you really want to close the program?")) {
     event->ignore();
     return;
   }

@@ -19,6 +19,9 @@ class TDialogSet;
 class TDrawArea;
 class QDialog;
 class QLabel;
+class QMenu;
+class QDragEnterEvent;
+class QDropEvent;
 class QPushButton;
 class QTabBar;
 class QtCanvas;
@@ -57,6 +60,12 @@ class TMainForm final : public QMainWindow, public TDialogHost {
   // Commands of the menu and the tool bar.
   void NewDocumentClick();
   void OpenDocumentClick();
+  // Save writes to the document's file, or asks for one like Save as. Both
+  // return true once the document is on disk.
+  bool SaveDocumentClick();
+  bool SaveDocumentAsClick();
+  // Asks for a file and a size, and writes the current display's picture.
+  void ExportPictureClick();
   void RestoreDefaultViewClick();
   void ShowHelpClick();
   void WebClick();
@@ -74,8 +83,23 @@ class TMainForm final : public QMainWindow, public TDialogHost {
   TDrawArea* DrawArea() const { return iDrawArea_; }
   QString StatusText() const;  // "Alpha=... Beta=... Zoom=..."
 
+  // The file the document was read from or last saved to; empty for none.
+  const QString& FilePath() const { return filePath_; }
+  // True when the document holds work that was never saved.
+  bool IsModified() const;
+
+  // Where "Recent documents" is kept: an INI file, or the user's settings
+  // when empty (tests keep theirs apart).
+  void SetSettingsFile(const QString& file) { settingsFile_ = file; }
+  QStringList RecentDocuments() const;
+  // Opening a document named by a drop or by "Recent documents": unsaved work
+  // is offered for saving first.
+  void OpenDocumentFrom(const QString& path);
+
  protected:
   void showEvent(QShowEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -89,6 +113,15 @@ class TMainForm final : public QMainWindow, public TDialogHost {
   void CloseStep();
   void ShowHelpOfActiveWindow();
   TCoordinateSystem* Current();
+  // Before the document is replaced or the window closes: asks whether to
+  // save unsaved work. False when the user cancelled (or the save failed), so
+  // the caller stops.
+  bool MaySetDocumentAside();
+  // The document as it now stands is the one in path (empty: in no file).
+  void DocumentStored(const QString& path);
+  bool SaveTo(const QString& path);
+  void RememberDocument(const QString& path);
+  void FillRecentMenu();
 
   Prompts& prompts_;
   Help& help_;
@@ -99,6 +132,10 @@ class TMainForm final : public QMainWindow, public TDialogHost {
   QDialog* about_ = nullptr;
 
   TDocument document_;
+  TDocument stored_;  // the document as last read or saved, to tell unsaved work
+  QString filePath_;
+  QString settingsFile_;
+  QMenu* recentMenu_ = nullptr;
   TStringGrid Table;  // the data table as evaluated when the document was read
   TObject3D PlotScene;
   TObject3D ViewScene;

@@ -46,6 +46,16 @@ class Prompts {
   // The open-file chooser. filter is "description|pattern" such as
   // "Morvit data file (.mvf)|*.mvf". True with the chosen path in path.
   virtual bool ChooseOpenFile(const std::string& filter, std::string& path) = 0;
+
+  // The save-file chooser, preset with path (may be empty). filter is one or
+  // more "description|pattern" pairs joined by "|". True with the chosen path;
+  // the chooser itself asks before an existing file is replaced. A port
+  // without one answers as if the user cancelled.
+  virtual bool ChooseSaveFile(const std::string& filter, std::string& path) {
+    (void)filter;
+    (void)path;
+    return false;
+  }
 };
 
 // The usual boxes, so that callers state the kind and the buttons once.

@@ -24,9 +24,22 @@ QtCanvas::QtCanvas(std::int32_t width, std::int32_t height) {
       painter_.begin(&image_);
       painter_.setRenderHint(QPainter::Antialiasing, false);
       painter_.setRenderHint(QPainter::TextAntialiasing, false);
+      width_ = image_.width();
+      height_ = image_.height();
     }
   }
 }
+
+QtCanvas::QtCanvas(QPaintDevice& device) {
+  if (device.width() > 0 && device.height() > 0 && painter_.begin(&device)) {
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setRenderHint(QPainter::TextAntialiasing, false);
+    width_ = device.width();
+    height_ = device.height();
+  }
+}
+
+bool QtCanvas::Finish() { return painter_.isActive() && painter_.end(); }
 
 QtCanvas::~QtCanvas() {
   if (painter_.isActive()) painter_.end();
@@ -36,8 +49,8 @@ QColor QtCanvas::ToQColor(std::int32_t color) {
   return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
 }
 
-std::int32_t QtCanvas::Width() const { return image_.width(); }
-std::int32_t QtCanvas::Height() const { return image_.height(); }
+std::int32_t QtCanvas::Width() const { return width_; }
+std::int32_t QtCanvas::Height() const { return height_; }
 
 void QtCanvas::SetPenColor(std::int32_t color) { penColor_ = color; }
 void QtCanvas::SetBrushColor(std::int32_t color) { brushColor_ = color; }

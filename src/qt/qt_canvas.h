@@ -14,6 +14,10 @@ class QtCanvas : public Canvas {
  public:
   // A size of 0 or below gives an empty image on which every call does nothing.
   QtCanvas(std::int32_t width, std::int32_t height);
+  // Paints on another device (a PDF or SVG generator) of its own size, so
+  // that an exported picture is drawn by the very same calls as the window's.
+  // Image() stays empty then; Finish() completes the device's output.
+  explicit QtCanvas(QPaintDevice& device);
   ~QtCanvas() override;
   QtCanvas(const QtCanvas&) = delete;
   QtCanvas& operator=(const QtCanvas&) = delete;
@@ -21,6 +25,9 @@ class QtCanvas : public Canvas {
   // The picture so far. The painter stays open on it; take a copy() to keep a
   // picture beyond the next drawing call.
   const QImage& Image() const { return image_; }
+  // Ends the painting; false when the device could not complete its output.
+  // Every later drawing call does nothing.
+  bool Finish();
 
   std::int32_t Width() const override;
   std::int32_t Height() const override;
@@ -49,6 +56,8 @@ class QtCanvas : public Canvas {
 
   QImage image_;
   QPainter painter_;
+  std::int32_t width_ = 0;
+  std::int32_t height_ = 0;
   std::int32_t penColor_ = 0;
   std::int32_t brushColor_ = 0xFFFFFF;
   std::int32_t fontColor_ = 0;

@@ -2,14 +2,25 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <QApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QSettings>
+#include <QUrl>
+#include <QFile>
+#include <QImage>
 #include <QTabBar>
 #include <QTemporaryDir>
 
+#include "document/reader.h"
 #include "main/dialog_set.h"
 #include "main/draw_area.h"
 #include "main/help_viewer.h"
+#include "main/recent_documents.h"
 #include "ports/event_pump.h"
 #include "support/scripted_prompts.h"
 
@@ -36,6 +47,7 @@ class MainFormTest : public ::testing::Test {
   void SetUp() override {
     App();
     form = std::make_unique<TMainForm>(prompts, help, pump, QStringList());
+    form->SetSettingsFile(settings.filePath("settings.ini"));
     form->resize(640, 480);
     form->DrawArea()->resize(600, 400);
     form->Refresh();
@@ -43,6 +55,7 @@ class MainFormTest : public ::testing::Test {
   }
   TCoordinateSystem& Display() { return form->Doc().Displays[static_cast<size_t>(form->CurrentDisplay())]; }
 
+  QTemporaryDir settings;
   ScriptedPrompts prompts;
   RecordingHelp help;
   NoEventPump pump;
@@ -110,13 +123,15 @@ TEST_F(MainFormTest, NewDocumentAsksFirst) {
   form->TabControl()->setCurrentIndex(1);
   EXPECT_EQ(form->CurrentDisplay(), 1);
 
-  prompts.MessageAnswers = {mbNo};
+  // The document changed: first the question whether to save (No), then
+  // the confirmation.
+  prompts.MessageAnswers = {mbNo, mbNo};
   form->NewDocumentClick();
   EXPECT_EQ(form->TabControl()->count(), 3);
-  ASSERT_EQ(prompts.MessageTexts().size(), 1u);
-  EXPECT_EQ(prompts.MessageTexts()[0], "Do you really want to close the current document?");
+  ASSERT_EQ(prompts.MessageTexts().size(), 2u);
+  EXPECT_EQ(prompts.MessageTexts()[1], "Do you really want to close the current document?");
 
-  prompts.MessageAnswers = {mbYes};
+  prompts.MessageAnswers = {mbNo, mbYes};
   form->NewDocumentClick();
   EXPECT_EQ(form->TabControl()->count(), 1);
   EXPECT_EQ(form->CurrentDisplay(), 0);
@@ -180,6 +195,235 @@ TEST_F(MainFormTest, OpenDialogsLearnThatTheDocumentWasReplaced) {
   form->OpenVariableTable();
   EXPECT_EQ(dialogs.VariableTables, 1);
   form->SetDialogs(nullptr);
+}
+
+const std::string SaveQuestion = "The document has changed. Do you want to save the changes?";
+
+std::string FileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+}
+
+TEST_F(MainFormTest, SaveAsThenSaveKeepsTheWork) {
+  QTemporaryDir dir;
+  EXPECT_FALSE(form->IsModified());
+  form->Doc().Graphs.push_back({"sin(x)", "", "", 255, 255});
+  form->Doc().Displays[0].GraphIndices = {0};
+  EXPECT_TRUE(form->IsModified());
+
+  // A name without extension gets ".mvf".
+  prompts.SaveFileAnswers = {dir.filePath("work").toStdString()};
+  ASSERT_TRUE(form->SaveDocumentAsClick());
+  const QString path = dir.filePath("work.mvf");
+  EXPECT_EQ(form->FilePath(), path);
+  EXPECT_EQ(form->windowTitle(), "work.mvf - Morvit");
+  EXPECT_FALSE(form->IsModified());
+
+  TDocument back;
+  TStringGrid table;
+  ASSERT_TRUE(OpenDocument(QFile::encodeName(path).toStdString(), back, table));
+  EXPECT_TRUE(SameWork(back, form->Doc()));
+
+  // Save writes to the same file without asking.
+  form->Doc().Graphs[0].Term2 = "cos(x)";
+  prompts.Records.clear();
+  ASSERT_TRUE(form->SaveDocumentClick());
+  EXPECT_TRUE(prompts.Records.empty());
+  ASSERT_TRUE(OpenDocument(QFile::encodeName(path).toStdString(), back, table));
+  EXPECT_EQ(back.Graphs[0].Term2, "cos(x)");
+
+  // Reopened, the work is there and counts as unchanged.
+  form->OpenFile(path);
+  EXPECT_FALSE(form->IsModified());
+  EXPECT_EQ(form->Doc().Graphs.size(), 1u);
+}
+
+TEST_F(MainFormTest, DrawingAloneChangesNothing) {
+  form->OpenFile(QString(MORVIT_SOURCE_DIR) + "/examples/several-displays.mvf");
+  for (int k = 0; k < form->TabControl()->count(); ++k) form->TabControl()->setCurrentIndex(k);
+  form->resize(500, 300);
+  EXPECT_FALSE(form->IsModified());
+  SetVariable(form->Doc().VarTable, "a", {1, 0}, {2, 0}, {1.5, 0});
+  EXPECT_TRUE(form->IsModified());
+}
+
+TEST_F(MainFormTest, UnsavedWorkIsOfferedForSavingFirst) {
+  QTemporaryDir dir;
+  const struct {
+    const char* What;
+    std::vector<TMessageButton> Answers;
+    std::vector<std::optional<std::string>> SaveAnswers;
+    bool Closed;
+    size_t Questions;  // message boxes shown
+    bool Saved;
+  } cases[] = {
+      {"cancel keeps the window", {mbCancel}, {}, false, 1, false},
+      {"no goes on to the confirmation", {mbNo, mbNo}, {}, false, 2, false},
+      {"yes, but the chooser is cancelled", {mbYes}, {std::nullopt}, false, 1, false},
+      {"yes, saved, then closed", {mbYes, mbYes, mbOk}, {dir.filePath("a.mvf").toStdString()}, true, 3, true},
+  };
+  for (const auto& c : cases) {
+    SetUp();
+    form->Doc().Displays[0].Label1 = "time";
+    prompts.MessageAnswers = {c.Answers.begin(), c.Answers.end()};
+    prompts.SaveFileAnswers = {c.SaveAnswers.begin(), c.SaveAnswers.end()};
+    EXPECT_EQ(form->close(), c.Closed) << c.What;
+    const auto texts = prompts.MessageTexts();
+    ASSERT_EQ(texts.size(), c.Questions) << c.What;
+    EXPECT_EQ(texts[0], SaveQuestion) << c.What;
+    if (c.Questions > 1) {
+      EXPECT_EQ(texts[1], "Do you really want to close the program?") << c.What;
+    }
+    EXPECT_EQ(FileBytes(dir.filePath("a.mvf")).find("time") != std::string::npos, c.Saved) << c.What;
+    EXPECT_EQ(prompts.Unanswered, 0) << c.What;
+  }
+}
+
+TEST_F(MainFormTest, OpenOffersSavingAndCancelKeepsTheDocument) {
+  form->Doc().Graphs.resize(2);
+  prompts.MessageAnswers = {mbCancel};
+  form->OpenDocumentClick();
+  EXPECT_EQ(form->Doc().Graphs.size(), 2u);
+  ASSERT_EQ(prompts.Records.size(), 1u);  // no file chooser after Cancel
+  EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{SaveQuestion});
+}
+
+TEST_F(MainFormTest, ARefusedSaveSaysWhyAndKeepsTheOldFile) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("doc.mvf");
+  prompts.SaveFileAnswers = {path.toStdString()};
+  ASSERT_TRUE(form->SaveDocumentAsClick());
+  const std::string before = FileBytes(path);
+  form->Doc().Displays[0].Label2 = "two\nlines";
+  prompts.MessageAnswers = {mbOk};
+  EXPECT_FALSE(form->SaveDocumentClick());
+  ASSERT_EQ(prompts.MessageTexts().size(), 1u);
+  EXPECT_NE(prompts.MessageTexts()[0].find("line break"), std::string::npos);
+  EXPECT_EQ(FileBytes(path), before);
+  EXPECT_TRUE(form->IsModified());
+}
+
+TEST_F(MainFormTest, AFileReadInPartIsNotOverwrittenUnasked) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("broken.mvf");
+  {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Morvit V1\r\n\r\n\r\n0\r\n1,5\r\n");
+  }
+  prompts.MessageAnswers = {mbOk};
+  form->OpenFile(path);
+  EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{"Invalid file."});
+  EXPECT_TRUE(form->FilePath().isEmpty());
+  EXPECT_EQ(form->windowTitle(), "Morvit");
+  prompts.Records.clear();
+  EXPECT_FALSE(form->SaveDocumentClick());  // asks for a name; cancelled
+  ASSERT_EQ(prompts.Records.size(), 1u);
+  EXPECT_EQ(prompts.Records[0].Type, TPromptRecord::TType::ChooseSaveFile);
+  EXPECT_EQ(FileBytes(path), "Morvit V1\r\n\r\n\r\n0\r\n1,5\r\n");
+}
+
+TEST_F(MainFormTest, ExportPictureAsksForFileAndSize) {
+  QTemporaryDir dir;
+  form->OpenFile(QString(MORVIT_SOURCE_DIR) + "/examples/surface-solid.mvf");
+  prompts.Records.clear();
+  // A name without extension becomes a PNG; the preset size is the area's,
+  // a malformed size is asked again.
+  prompts.SaveFileAnswers = {dir.filePath("pic").toStdString()};
+  prompts.TextAnswers = {std::string("12 by 9"), std::string("120x90")};
+  prompts.MessageAnswers = {mbOk};
+  form->ExportPictureClick();
+  QImage picture(dir.filePath("pic.png"));
+  ASSERT_FALSE(picture.isNull());
+  EXPECT_EQ(picture.size(), QSize(120, 90));
+  ASSERT_GE(prompts.Records.size(), 2u);
+  EXPECT_EQ(prompts.Records[0].Type, TPromptRecord::TType::ChooseSaveFile);
+  EXPECT_NE(prompts.Records[0].Text.find("*.svg"), std::string::npos);
+  EXPECT_EQ(prompts.Records[0].Caption, MORVIT_SOURCE_DIR "/examples/surface-solid.png");
+  EXPECT_EQ(prompts.MessageTexts().size(), 1u);  // the malformed size
+  EXPECT_EQ(prompts.Unanswered, 0);
+
+  // An unknown extension is refused before any size is asked.
+  prompts.Records.clear();
+  prompts.SaveFileAnswers = {dir.filePath("pic.bmp").toStdString()};
+  prompts.MessageAnswers = {mbOk};
+  form->ExportPictureClick();
+  EXPECT_FALSE(QFile::exists(dir.filePath("pic.bmp")));
+  EXPECT_EQ(prompts.Records.size(), 2u);  // the chooser and the error
+  // Exporting changes nothing in the document.
+  EXPECT_FALSE(form->IsModified());
+}
+
+TEST(RecentDocuments, NewestFirstWithoutRepeatsAtMostEight) {
+  const QString a = QDir::root().filePath("d/a.mvf"), b = QDir::root().filePath("d/b.mvf");
+  const struct {
+    const char* What;
+    QStringList Before;
+    QString Added;
+    QStringList After;
+  } rows[] = {
+      {"first", {}, a, {a}},
+      {"newest in front", {a}, b, {b, a}},
+      {"a repeat moves up", {b, a}, a, {a, b}},
+      {"the same file by another spelling", {b, a}, QDir::root().filePath("d/x/../a.mvf"), {a, b}},
+  };
+  for (const auto& row : rows) EXPECT_EQ(WithRecentDocument(row.Before, row.Added), row.After) << row.What;
+  QStringList many;
+  for (int k = 0; k < 12; ++k) many = WithRecentDocument(many, QDir::root().filePath(QString("f%1.mvf").arg(k)));
+  ASSERT_EQ(many.size(), MaxRecentDocuments);
+  EXPECT_EQ(many.front(), QDir::root().filePath("f11.mvf"));
+  EXPECT_EQ(many.back(), QDir::root().filePath("f4.mvf"));
+}
+
+TEST_F(MainFormTest, OpenedAndSavedDocumentsBecomeRecent) {
+  QTemporaryDir dir;
+  const QString example = QString(MORVIT_SOURCE_DIR) + "/examples/log-axes.mvf";
+  form->OpenFile(example);
+  form->OpenFile(QDir::temp().filePath("no-such-morvit-file.mvf"));  // fails: not listed
+  prompts.SaveFileAnswers = {dir.filePath("saved.mvf").toStdString()};
+  ASSERT_TRUE(form->SaveDocumentAsClick());
+  EXPECT_EQ(form->RecentDocuments(), (QStringList{dir.filePath("saved.mvf"), QDir::cleanPath(example)}));
+
+  // A hostile settings file: too many entries and non-texts.
+  {
+    QSettings stored(settings.filePath("settings.ini"), QSettings::IniFormat);
+    QVariantList list;
+    for (int k = 0; k < 20; ++k) list << QString("/f%1.mvf").arg(k);
+    list << QVariant(QVariantMap{{"x", 1}});
+    stored.setValue("RecentDocuments", list);
+  }
+  EXPECT_EQ(form->RecentDocuments().size(), MaxRecentDocuments);
+}
+
+TEST_F(MainFormTest, DroppingADocumentOpensItAfterTheSaveQuestion) {
+  const QString example = QString(MORVIT_SOURCE_DIR) + "/examples/several-displays.mvf";
+  const struct {
+    const char* What;
+    QList<QUrl> Urls;
+    bool Accepted;
+  } rows[] = {
+      {"a document", {QUrl::fromLocalFile(example)}, true},
+      {"another file", {QUrl::fromLocalFile(QString(MORVIT_SOURCE_DIR) + "/examples/README.md")}, false},
+      {"two documents", {QUrl::fromLocalFile(example), QUrl::fromLocalFile(example)}, false},
+      {"a remote document", {QUrl("https://example.org/a.mvf")}, false},
+  };
+  for (const auto& row : rows) {
+    QMimeData data;
+    data.setUrls(row.Urls);
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form.get(), &enter);
+    EXPECT_EQ(enter.isAccepted(), row.Accepted) << row.What;
+  }
+  form->Doc().Graphs.resize(1);  // unsaved work
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(example)});
+  QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  prompts.MessageAnswers = {mbNo};
+  QApplication::sendEvent(form.get(), &drop);
+  QApplication::processEvents();
+  EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{SaveQuestion});
+  EXPECT_GT(form->TabControl()->count(), 1);
+  EXPECT_EQ(form->FilePath(), example);
 }
 
 TEST(MainFormStartup, UnreadableCommandLineDocumentIsReportedOnce) {

@@ -74,6 +74,18 @@ bool ScriptedPrompts::ChooseOpenFile(const std::string& filter, std::string& pat
   return true;
 }
 
+bool ScriptedPrompts::ChooseSaveFile(const std::string& filter, std::string& path) {
+  TPromptRecord record;
+  record.Type = TPromptRecord::TType::ChooseSaveFile;
+  record.Text = filter;
+  record.Caption = path;
+  Records.push_back(record);
+  const std::optional<std::string> answer = Next(SaveFileAnswers, Unanswered);
+  if (!answer) return false;
+  path = *answer;
+  return true;
+}
+
 std::vector<std::string> ScriptedPrompts::MessageTexts() const {
   std::vector<std::string> texts;
   for (const TPromptRecord& record : Records)

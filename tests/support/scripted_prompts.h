@@ -13,7 +13,7 @@
 #include "ports/prompts.h"
 
 struct TPromptRecord {
-  enum class TType : uint8_t { Message, InputText, ChooseColor, ChooseOpenFile };
+  enum class TType : uint8_t { Message, InputText, ChooseColor, ChooseOpenFile, ChooseSaveFile };
   TType Type = TType::Message;
   TMessageKind Kind = TMessageKind::Error;  // message boxes only
   uint8_t Buttons = 0;                      // message boxes only
@@ -29,6 +29,7 @@ class ScriptedPrompts : public Prompts {
   std::deque<std::optional<std::string>> TextAnswers;  // nullopt cancels
   std::deque<std::optional<int32_t>> ColorAnswers;     // nullopt cancels
   std::deque<std::optional<std::string>> FileAnswers;  // nullopt cancels
+  std::deque<std::optional<std::string>> SaveFileAnswers;  // nullopt cancels
   int Unanswered = 0;
 
   TMessageButton Message(TMessageKind kind, const std::string& text, uint8_t buttons,
@@ -37,6 +38,8 @@ class ScriptedPrompts : public Prompts {
                  std::string& value) override;
   bool ChooseColor(int32_t& color) override;
   bool ChooseOpenFile(const std::string& filter, std::string& path) override;
+  // Answers from SaveFileAnswers; the preset path is recorded in Caption.
+  bool ChooseSaveFile(const std::string& filter, std::string& path) override;
 
   // The texts of the message boxes shown, in order.
   std::vector<std::string> MessageTexts() const;

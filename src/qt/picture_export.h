@@ -1,0 +1,33 @@
+// Exporting the picture of a display to a file: PNG and JPEG as the pixels
+// the window shows, PDF and SVG as vectors. All four are drawn by DrawPicture
+// through a QtCanvas, so an exported 3D view is the depth-sorted scene itself.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "document/document.h"
+#include "plot/scene.h"
+
+enum class TPictureFormat : uint8_t { Png, Jpeg, Pdf, Svg };
+
+// Larger pictures would only fill memory: 8192 x 8192 pixels take 256 MB.
+inline constexpr std::int32_t MaxPictureSide = 8192;
+
+// The format a file name asks for by its extension (.png, .jpg or .jpeg,
+// .pdf, .svg; any case). False for any other name.
+bool PictureFormatOf(const std::filesystem::path& path, TPictureFormat& format);
+
+// Reads a picture size typed as "800x600" or "800 x 600" (blanks around the
+// numbers and an upper-case X allowed); false unless both sides are from 1 to
+// MaxPictureSide.
+bool ParsePictureSize(const std::string& text, std::int32_t& width, std::int32_t& height);
+
+// Draws scene as display shows it on a width x height drawing area (display
+// may be null: the area stays black, as the window's does without a display)
+// and writes it to path in format. The file is replaced only once the whole
+// picture is written. False with the reason in error.
+bool ExportPicture(const TCoordinateSystem* display, const TObject3D& scene, std::int32_t width,
+                   std::int32_t height, TPictureFormat format, const std::filesystem::path& path,
+                   std::string& error);
