@@ -14,4 +14,5 @@ cmake --preset sanitize >/dev/null
 cmake --build build-sanitize -j"$(nproc)"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp
 ctest --test-dir build-sanitize --output-on-failure -j"$(nproc)"

@@ -177,7 +177,9 @@ void AddCurve(TPointEvaluator& evaluator, TSampleTable& table, int position, int
   for (int32_t taken = 0; taken < steps + RoundingSlackSteps; ++taken) {
     const TGridPoint previous = current;
     if (s.Log) {
-      actual = std::pow(s.Base, std::log(actual) / lnBase + s.Step);
+      // A base of 1 has no logarithm to divide by; every power of it is 1.
+      const double exponent = lnBase != 0 ? std::log(actual) / lnBase : 0;
+      actual = std::pow(s.Base, exponent + s.Step);
     } else {
       actual += s.Step;
     }
