@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <cstdlib>
 
+#include "benchmark_document.h"
 #include "document/document.h"
 #include "plot/picture.h"
 #include "plot/plot_display.h"
@@ -14,35 +15,8 @@
 
 namespace {
 
-class SilentPrompts : public Prompts {
- public:
-  TMessageButton Message(TMessageKind, const std::string&, uint8_t, int) override { return mbOk; }
-  bool InputText(const std::string&, const std::string&, std::string&) override { return false; }
-  bool ChooseColor(int32_t&) override { return false; }
-  bool ChooseOpenFile(const std::string&, std::string&) override { return false; }
-};
-
 constexpr int Width = 800;
 constexpr int Height = 600;
-
-TDocument BenchmarkDocument() {
-  TDocument document;
-  CreateDocument(document);
-  TCoordinateSystem& display = document.Displays[0];
-  display.ThreeAxes = true;
-  display.Alpha = 30;
-  display.Beta = 30;
-  display.Perspective = 500;
-  display.Resolution = 300;
-  display.DisplayStyle = DisplayStyleSolid;
-  TGraph graph;
-  graph.Term1 = "x";
-  graph.Term2 = "y";
-  graph.Term3 = "sin(x)*cos(y)";
-  document.Graphs.push_back(graph);
-  display.GraphIndices.push_back(0);
-  return document;
-}
 
 struct Bench {
   TDocument Document = BenchmarkDocument();

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "benchmark_document.h"
 #include "document/document.h"
 #include "plot/axes.h"
 #include "plot/diagram_plot.h"
@@ -14,34 +15,6 @@
 #include "plot/plot_display.h"
 
 namespace {
-
-// The benchmark document asks no questions.
-class SilentPrompts : public Prompts {
- public:
-  TMessageButton Message(TMessageKind, const std::string&, uint8_t, int) override { return mbOk; }
-  bool InputText(const std::string&, const std::string&, std::string&) override { return false; }
-  bool ChooseColor(int32_t&) override { return false; }
-  bool ChooseOpenFile(const std::string&, std::string&) override { return false; }
-};
-
-TDocument BenchmarkDocument() {
-  TDocument document;
-  CreateDocument(document);
-  TCoordinateSystem& display = document.Displays[0];
-  display.ThreeAxes = true;
-  display.Alpha = 30;
-  display.Beta = 30;
-  display.Perspective = 500;
-  display.Resolution = 300;
-  display.DisplayStyle = DisplayStyleSolid;
-  TGraph graph;
-  graph.Term1 = "x";
-  graph.Term2 = "y";
-  graph.Term3 = "sin(x)*cos(y)";
-  document.Graphs = {graph};
-  display.GraphIndices = {0};
-  return document;
-}
 
 void CountSegments(benchmark::State& state, const TObject3D& scene) {
   size_t quads = 0;
