@@ -33,6 +33,75 @@ bool ExactlyReal(double re, TComplex& out) {
   return true;
 }
 
+// Sine and cosine of real arguments.
+//
+// The library's extended sine and cosine reduce every argument beyond pi/4
+// with an exact multi-precision reduction, which costs more than all the rest
+// of a typical evaluation. For the arguments plots meet (|x| up to 2^20) a
+// three-part Cody-Waite reduction in the extended format does the same within
+// a few units in the last extended place. Such a result is used only where it
+// is rounded to double and every value within Slack of it rounds to the same
+// double: then the library's result, which lies within that slack of it too,
+// rounds there as well. Otherwise the library decides. Either way the doubles
+// are the library's, bit for bit.
+
+// Relative slack: 2^-58 is 32 to 64 units in the last extended place, far
+// above the few units of the reduction and the kernel together.
+constexpr Real Slack = 0x1p-58L;
+constexpr Real TwoOverPi = 0xa2f9836e4e44152ap-64L;
+// pi/2 in three parts. The first two have 43 significant bits, so their
+// products with a quotient below 2^21 are exact.
+constexpr Real HalfPi1 = 0x6487ed5110bp-42L;
+constexpr Real HalfPi2 = 0x4611a626331p-86L;
+constexpr Real HalfPi3 = 0x8b80dc1cd129024ep-151L;
+constexpr Real QuarterPi = 0.785398163397448309615660845819875721L;
+constexpr Real ReductionLimit = 0x1p20L;
+
+// The double y rounds to, when every value within the slack of y rounds to
+// it; false when y lies too near the midpoint of two doubles.
+bool RoundsSurely(Real y, double& rounded) {
+  const Real slack = std::fabs(y) * Slack;
+  rounded = static_cast<double>(y);
+  return static_cast<double>(y - slack) == rounded && static_cast<double>(y + slack) == rounded;
+}
+
+// Sine and cosine of x within a few extended units (relative), for
+// pi/4 < |x| <= 2^20; false outside that range, where the library's own
+// functions are as fast or the reduction would lose accuracy.
+bool NearSinCos(double x, Real* sine, Real* cosine) {
+  const Real magnitude = std::fabs(Real(x));
+  if (!(magnitude > QuarterPi && magnitude <= ReductionLimit)) return false;
+  const long long k = std::llrint(Real(x) * TwoOverPi);
+  const Real q = static_cast<Real>(k);
+  const Real r = ((x - q * HalfPi1) - q * HalfPi2) - q * HalfPi3;
+  // sin(r + k pi/2) and cos(r + k pi/2) by the quadrant k mod 4.
+  const unsigned quadrant = static_cast<unsigned>(k) & 3u;
+  const bool swap = (quadrant & 1u) != 0;
+  if (sine) {
+    const Real s = swap ? std::cos(r) : std::sin(r);
+    *sine = quadrant >= 2 ? -s : s;
+  }
+  if (cosine) {
+    const Real c = swap ? std::sin(r) : std::cos(r);
+    *cosine = (quadrant == 1 || quadrant == 2) ? -c : c;
+  }
+  return true;
+}
+
+double SinRounded(double x) {
+  Real near;
+  double rounded;
+  if (NearSinCos(x, &near, nullptr) && RoundsSurely(near, rounded)) return rounded;
+  return static_cast<double>(std::sin(Real(x)));
+}
+
+double CosRounded(double x) {
+  Real near;
+  double rounded;
+  if (NearSinCos(x, nullptr, &near) && RoundsSurely(near, rounded)) return rounded;
+  return static_cast<double>(std::cos(Real(x)));
+}
+
 bool Mul(TComplex a, TComplex b, TComplex& out) {
   // Two reals: the imaginary products are zeros, which leave the negligible-
   // operand rules and the real product untouched.
@@ -62,7 +131,9 @@ bool Exp(TComplex z, TComplex& out) {
   const Real e = std::exp(Real(z.Re));
   // cos 0 is exactly 1, and the sine's zero is tidied away.
   if (z.Im == 0 && ExactlyReal(static_cast<double>(e), out)) return true;
-  out = Make(e * std::cos(Real(z.Im)), e * std::sin(Real(z.Im)));
+  Real c, s;
+  if (!NearSinCos(z.Im, &s, &c) || !RoundsSurely(e * c, out.Re) || !RoundsSurely(e * s, out.Im))
+    out = Make(e * std::cos(Real(z.Im)), e * std::sin(Real(z.Im)));
   Tidy(out);
   return true;
 }
@@ -100,7 +171,7 @@ void ExpOfImaginaryMultiples(TComplex z, TComplex& plus, TComplex& minus) {
 bool Sin(TComplex z, TComplex& out) {
   if (z.Im == 0) {
     // Tidying a component beside +0 changes nothing.
-    out = Make(std::sin(Real(z.Re)), 0);
+    out = {SinRounded(z.Re), 0};
     return true;
   }
   TComplex p, m;
@@ -113,7 +184,7 @@ bool Sin(TComplex z, TComplex& out) {
 
 bool Cos(TComplex z, TComplex& out) {
   if (z.Im == 0) {
-    out = Make(std::cos(Real(z.Re)), 0);
+    out = {CosRounded(z.Re), 0};
     return true;
   }
   TComplex p, m;
