@@ -26,6 +26,10 @@ QtCanvas::QtCanvas(std::int32_t width, std::int32_t height) {
       painter_.setRenderHint(QPainter::TextAntialiasing, false);
       width_ = image_.width();
       height_ = image_.height();
+      // The painter draws straight into the image's own pixels too, so both
+      // ways of painting keep their order.
+      raster_ = {reinterpret_cast<std::uint32_t*>(image_.bits()), width_, height_,
+                 static_cast<std::int32_t>(image_.bytesPerLine() / 4)};
     }
   }
 }
@@ -39,7 +43,10 @@ QtCanvas::QtCanvas(QPaintDevice& device) {
   }
 }
 
-bool QtCanvas::Finish() { return painter_.isActive() && painter_.end(); }
+bool QtCanvas::Finish() {
+  raster_ = {};
+  return painter_.isActive() && painter_.end();
+}
 
 QtCanvas::~QtCanvas() {
   if (painter_.isActive()) painter_.end();
@@ -47,6 +54,11 @@ QtCanvas::~QtCanvas() {
 
 QColor QtCanvas::ToQColor(std::int32_t color) {
   return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+}
+
+std::uint32_t QtCanvas::Argb(std::int32_t color) {
+  return 0xFF000000u | (static_cast<std::uint32_t>(color & 0xFF) << 16) |
+         (static_cast<std::uint32_t>(color & 0xFF00)) | (static_cast<std::uint32_t>(color >> 16) & 0xFFu);
 }
 
 std::int32_t QtCanvas::Width() const { return width_; }
@@ -106,6 +118,11 @@ void QtCanvas::LineTo(std::int32_t x, std::int32_t y) {
 
 void QtCanvas::Polygon(std::span<const TCanvasPoint> points) {
   if (!painter_.isActive() || points.empty()) return;
+  // Small polygons on the drawing image skip the painter's set-up per call.
+  if (raster_.Pixels != nullptr && RasterizesDirectly(raster_, points)) {
+    RasterPolygon(raster_, points, Argb(brushColor_), Argb(penColor_));
+    return;
+  }
   UsePen(penColor_);
   UseBrush(brushColor_);
   std::array<QPoint, 8> fixed;

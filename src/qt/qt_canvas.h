@@ -9,6 +9,7 @@
 #include <QPoint>
 
 #include "ports/canvas.h"
+#include "qt/polygon_raster.h"
 
 class QtCanvas : public Canvas {
  public:
@@ -49,6 +50,8 @@ class QtCanvas : public Canvas {
 
   // Packed red + 256 * green + 65536 * blue to a QColor.
   static QColor ToQColor(std::int32_t color);
+  // The same colour as an opaque pixel of the drawing image.
+  static std::uint32_t Argb(std::int32_t color);
 
  private:
   void UsePen(std::int32_t color);
@@ -68,4 +71,7 @@ class QtCanvas : public Canvas {
   bool painterPenSet_ = false;
   bool painterBrushSet_ = false;
   QPoint current_;
+  // The drawing image's pixels while the painter is open on it; empty on
+  // other devices.
+  TPixelBuffer raster_;
 };

@@ -1,0 +1,188 @@
+#include "qt/polygon_raster.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace {
+
+void Put(TPixelBuffer& buffer, std::int32_t x, std::int32_t y, std::uint32_t color) {
+  if (x < 0 || y < 0 || x >= buffer.Width || y >= buffer.Height) return;
+  buffer.Pixels[static_cast<std::ptrdiff_t>(y) * buffer.Stride + x] = color;
+}
+
+// The pixels whose centres (x + 0.5, y + 0.5) lie inside, odd-even rule: on
+// each row the crossings of the centre line with the edges, in pairs.
+void Fill(TPixelBuffer& buffer, std::span<const TCanvasPoint> points, std::uint32_t color) {
+  const std::size_t n = points.size();
+  std::int32_t top = std::numeric_limits<std::int32_t>::max();
+  std::int32_t bottom = std::numeric_limits<std::int32_t>::min();
+  for (const TCanvasPoint& p : points) {
+    top = std::min(top, p.Y);
+    bottom = std::max(bottom, p.Y);
+  }
+  std::array<double, MaxRasterCorners> crossings{};
+  for (std::int32_t y = top; y < bottom; ++y) {
+    const double centre = y + 0.5;
+    std::size_t count = 0;
+    for (std::size_t k = 0; k < n; ++k) {
+      TCanvasPoint a = points[k];
+      TCanvasPoint b = points[(k + 1) % n];
+      if (a.Y == b.Y) continue;
+      if (a.Y > b.Y) std::swap(a, b);
+      if (centre < a.Y || centre >= b.Y) continue;
+      if (count == crossings.size()) break;
+      crossings[count++] = a.X + (centre - a.Y) * double(b.X - a.X) / double(b.Y - a.Y);
+    }
+    // At most eight crossings: insertion sort.
+    for (std::size_t k = 1; k < count; ++k)
+      for (std::size_t j = k; j > 0 && crossings[j] < crossings[j - 1]; --j)
+        std::swap(crossings[j], crossings[j - 1]);
+    std::uint32_t* row = buffer.Pixels + static_cast<std::ptrdiff_t>(y) * buffer.Stride;
+    for (std::size_t k = 0; k + 1 < count; k += 2) {
+      // A centre on the left crossing is outside, one on the right inside.
+      const auto from = std::max<std::int32_t>(
+          0, static_cast<std::int32_t>(std::floor(crossings[k] - 0.5)) + 1);
+      const auto to = std::min<std::int32_t>(
+          buffer.Width - 1, static_cast<std::int32_t>(std::floor(crossings[k + 1] - 0.5)));
+      for (std::int32_t x = from; x <= to; ++x) row[x] = color;
+    }
+  }
+}
+
+// The outline, edge by edge, in 26.6 fixed point positions and 16.16 steps.
+class TOutline {
+ public:
+  TOutline(TPixelBuffer& buffer, std::uint32_t color) : buffer_(buffer), color_(color) {}
+
+  // Where the closing edge would end, so that the first edge's joint with it
+  // is treated like every other joint.
+  void Prepare(TCanvasPoint from, TCanvasPoint to) {
+    lastX_ = lastY_ = -1;
+    Edge(from, to, false);
+  }
+
+  void Draw(TCanvasPoint from, TCanvasPoint to) { Edge(from, to, true); }
+
+ private:
+  enum TDirection : int { None = 0, LeftToRight = 1, RightToLeft = 2, TopToBottom = 4, BottomToTop = 8 };
+
+  static std::int32_t Step(std::int64_t along, std::int64_t across) {
+    return static_cast<std::int32_t>((along * 65536) / across);
+  }
+
+  // One edge, one pixel per step along its major axis (y for a steep edge);
+  // draw false only records where it ends.
+  void Edge(TCanvasPoint from, TCanvasPoint to, bool draw) {
+    std::int32_t x1 = from.X * 64, y1 = from.Y * 64, x2 = to.X * 64, y2 = to.Y * 64;
+    const bool steep = std::abs(x2 - x1) < std::abs(y2 - y1);
+    if (!steep && x1 == x2) return;  // a point: nothing, as no run has length
+    // Work as if every edge were flat: swap the axes of a steep one.
+    if (steep) {
+      std::swap(x1, y1);
+      std::swap(x2, y2);
+    }
+    int direction = steep ? TopToBottom : LeftToRight;
+    const int reverse = steep ? BottomToTop : RightToLeft;
+    bool swapped = false;
+    if (x1 > x2) {
+      swapped = true;
+      std::swap(x1, x2);
+      std::swap(y1, y2);
+      direction = reverse;
+    }
+    const std::int32_t increment = Step(y2 - y1, x2 - x1);
+    std::int64_t minor = static_cast<std::int64_t>(y1) << 10;
+    // An edge that turns back along the same axis starts half a pixel early.
+    const int axis = steep ? (TopToBottom | BottomToTop) : (LeftToRight | RightToLeft);
+    if (draw && (lastDirection_ ^ axis) == direction) {
+      if (swapped) {
+        x2 += 32;
+      } else {
+        x1 -= 32;
+        minor -= increment >> 1;
+      }
+    }
+    std::int32_t major = (x1 + 32) >> 6;
+    std::int32_t majorEnd = (x2 + 32) >> 6;
+    if (major == majorEnd) return;  // shorter than half a pixel: no run, no joint
+    minor += (static_cast<std::int64_t>((major << 6) + (increment > 0 ? 32 : 0) - x1) * increment) >> 6;
+
+    std::int32_t firstMajor = major, firstMinor = static_cast<std::int32_t>(minor >> 16);
+    std::int32_t lastMajor = majorEnd - 1;
+    std::int32_t lastMinor =
+        static_cast<std::int32_t>((minor + static_cast<std::int64_t>(majorEnd - major - 1) * increment) >> 16);
+    if (swapped) {
+      std::swap(firstMajor, lastMajor);
+      std::swap(firstMinor, lastMinor);
+    }
+    // Pixel positions in x, y for the joint checks.
+    const std::int32_t firstX = steep ? firstMinor : firstMajor;
+    const std::int32_t firstY = steep ? firstMajor : firstMinor;
+    const bool aligned = std::abs(increment) < (1 << 14);
+    if (draw) {
+      if (lastX_ >= 0) {
+        if (firstX == lastX_ && firstY == lastY_) {
+          // The previous edge ended on this pixel already.
+          if (swapped) {
+            --majorEnd;
+          } else {
+            ++major;
+            minor += increment;
+          }
+        } else if (lastDirection_ != direction &&
+                   (((aligned && lastAligned_) && lastX_ != firstX && lastY_ != firstY) ||
+                    std::abs(lastX_ - firstX) > 1 || std::abs(lastY_ - firstY) > 1)) {
+          // A diagonal gap at the corner: one more pixel closes it.
+          if (swapped) {
+            ++majorEnd;
+          } else {
+            --major;
+            minor -= increment;
+          }
+        }
+      }
+      for (; major < majorEnd; ++major, minor += increment) {
+        const auto across = static_cast<std::int32_t>(minor >> 16);
+        if (steep) {
+          Put(buffer_, across, major, color_);
+        } else {
+          Put(buffer_, major, across, color_);
+        }
+      }
+    }
+    lastDirection_ = direction;
+    lastAligned_ = aligned;
+    lastX_ = steep ? lastMinor : lastMajor;
+    lastY_ = steep ? lastMajor : lastMinor;
+  }
+
+  TPixelBuffer& buffer_;
+  std::uint32_t color_;
+  std::int32_t lastX_ = std::numeric_limits<std::int32_t>::min();
+  std::int32_t lastY_ = std::numeric_limits<std::int32_t>::min();
+  int lastDirection_ = None;
+  bool lastAligned_ = false;
+};
+
+}  // namespace
+
+bool RasterizesDirectly(const TPixelBuffer& buffer, std::span<const TCanvasPoint> points) {
+  if (buffer.Pixels == nullptr || points.size() < 3 || points.size() > MaxRasterCorners)
+    return false;
+  for (const TCanvasPoint& p : points)
+    if (p.X < 0 || p.Y < 0 || p.X >= buffer.Width || p.Y >= buffer.Height) return false;
+  return true;
+}
+
+void RasterPolygon(TPixelBuffer& buffer, std::span<const TCanvasPoint> points, std::uint32_t fill,
+                   std::uint32_t outline) {
+  Fill(buffer, points, fill);
+  TOutline pen(buffer, outline);
+  const std::size_t n = points.size();
+  pen.Prepare(points[n - 1], points[0]);
+  for (std::size_t k = 0; k + 1 < n; ++k) pen.Draw(points[k], points[k + 1]);
+  pen.Draw(points[n - 1], points[0]);
+}
