@@ -17,7 +17,7 @@ sources=("$@")
 ((${#sources[@]})) || sources=(src/term/compiler.cpp src/term/evaluator.cpp src/document/reader.cpp)
 filters=()
 for s in "${sources[@]}"; do filters+=(--filter "$s"); done
-gcovr --root . --object-directory build-coverage "${filters[@]}" \
+gcovr --root . --object-directory build-coverage --exclude-directories 'build-coverage/CMakeFiles' "${filters[@]}" \
   --exclude-throw-branches --exclude-unreachable-branches --branches --txt
-gcovr --root . --object-directory build-coverage "${filters[@]}" \
+gcovr --root . --object-directory build-coverage --exclude-directories 'build-coverage/CMakeFiles' "${filters[@]}" \
   --exclude-throw-branches --exclude-unreachable-branches --txt
