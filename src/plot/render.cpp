@@ -62,43 +62,79 @@ void RemoveUndrawable(TObject3D& scene) {
 // SwapBudget swaps the rest is done by a stable merge sort: still ordered by
 // depth, though equal depths may then stand in another order.
 std::vector<std::uint32_t> ShellSortOrder(const TObject3D& scene) {
-  struct TItem {
-    double Key;
-    std::uint32_t Index;
-  };
+  // Keys and indices in separate arrays: the comparisons, which are most of
+  // the work, read only the keys.
   const std::size_t n = scene.size();
-  std::vector<TItem> items(n);
-  for (std::size_t i = 0; i < n; ++i)
-    items[i] = {DepthKey(scene[i]), static_cast<std::uint32_t>(i)};
+  std::vector<double> keys(n);
+  std::vector<std::uint32_t> order(n);
+  for (std::size_t i = 0; i < n; ++i) {
+    keys[i] = DepthKey(scene[i]);
+    order[i] = static_cast<std::uint32_t>(i);
+  }
 
   const double size = static_cast<double>(n);
   const double swapBudget = std::max(1e6, 2 * size * std::sqrt(size));
   double swaps = 0;
   bool withinBudget = true;
+  // One exchange of the walk; false once the budget is spent.
+  const auto exchange = [&](std::size_t a, std::size_t b) {
+    std::swap(keys[a], keys[b]);
+    std::swap(order[a], order[b]);
+    return ++swaps <= swapBudget;
+  };
   for (std::size_t gap = n >> 1; gap > 0 && withinBudget; gap >>= 1) {
     for (std::size_t i = 0; i + gap < n && withinBudget; ++i) {
-      std::size_t j = i;
       // Only a strictly greater key swaps: equal keys stay, a NaN never
       // moves, and every swap removes an inversion, so the walk back ends.
-      while (items[j].Key > items[j + gap].Key) {
-        std::swap(items[j], items[j + gap]);
-        j = gap < j ? j - gap : 0;
+      if (!(keys[i] > keys[i + gap])) continue;
+      // The walk carries the element from i + gap back along its chain, one
+      // gap per swap; it is held aside and written once where it stops.
+      const double key = keys[i + gap];
+      const std::uint32_t index = order[i + gap];
+      std::size_t hole = i + gap;
+      std::size_t j = i;
+      bool offChain = false;
+      while (keys[j] > key) {
+        keys[hole] = keys[j];
+        order[hole] = order[j];
+        hole = j;
         if (++swaps > swapBudget) {
           withinBudget = false;
           break;
+        }
+        if (j >= gap) {
+          j -= gap;
+        } else {
+          // Below the first gap the walk goes on at position 0, which lies
+          // on another chain unless the element has just reached it.
+          offChain = j != 0;
+          break;
+        }
+      }
+      keys[hole] = key;
+      order[hole] = index;
+      if (offChain && withinBudget) {
+        for (j = 0; keys[j] > keys[j + gap];) {
+          if (!exchange(j, j + gap)) {
+            withinBudget = false;
+            break;
+          }
+          j = gap < j ? j - gap : 0;
         }
       }
     }
   }
   if (!withinBudget) {
     // NaN keys, which compare with nothing, go last.
-    std::stable_sort(items.begin(), items.end(), [](const TItem& a, const TItem& b) {
-      return a.Key < b.Key || (!std::isnan(a.Key) && std::isnan(b.Key));
+    std::vector<std::uint32_t> positions(n);
+    for (std::size_t i = 0; i < n; ++i) positions[i] = static_cast<std::uint32_t>(i);
+    std::stable_sort(positions.begin(), positions.end(), [&](std::uint32_t a, std::uint32_t b) {
+      return keys[a] < keys[b] || (!std::isnan(keys[a]) && std::isnan(keys[b]));
     });
+    std::vector<std::uint32_t> sorted(n);
+    for (std::size_t i = 0; i < n; ++i) sorted[i] = order[positions[i]];
+    order.swap(sorted);
   }
-
-  std::vector<std::uint32_t> order(n);
-  for (std::size_t i = 0; i < n; ++i) order[i] = items[i].Index;
   return order;
 }
 

@@ -190,10 +190,12 @@ TEST(Render, SortObjectMatchesTheSegmentShellSort) {
     seed = seed * 1664525u + 1013904223u;
     return seed >> 8;
   };
-  for (int round = 0; round < 20; ++round) {
-    std::vector<double> keys(50 + next() % 200);
-    // Few distinct values so that ties are everywhere.
-    for (double& k : keys) k = static_cast<double>(next() % 7) - 3;
+  for (int round = 0; round < 60; ++round) {
+    std::vector<double> keys(round < 40 ? 2 + next() % 250 : 1000 + next() % 3000);
+    // Few distinct values so that ties are everywhere; every third round
+    // nearly distinct ones, as depths of a surface are.
+    for (double& k : keys)
+      k = round % 3 == 1 ? static_cast<double>(next() % 100000) : static_cast<double>(next() % 7) - 3;
     if (round % 3 == 0) keys[next() % keys.size()] = NaN;
     TObject3D fast = KeyedScene(keys);
     // Texts long enough to live on the heap travel with their segments.
