@@ -76,12 +76,6 @@ std::vector<std::uint32_t> ShellSortOrder(const TObject3D& scene) {
   const double swapBudget = std::max(1e6, 2 * size * std::sqrt(size));
   double swaps = 0;
   bool withinBudget = true;
-  // One exchange of the walk; false once the budget is spent.
-  const auto exchange = [&](std::size_t a, std::size_t b) {
-    std::swap(keys[a], keys[b]);
-    std::swap(order[a], order[b]);
-    return ++swaps <= swapBudget;
-  };
   for (std::size_t gap = n >> 1; gap > 0 && withinBudget; gap >>= 1) {
     for (std::size_t i = 0; i + gap < n && withinBudget; ++i) {
       // Only a strictly greater key swaps: equal keys stay, a NaN never
@@ -93,7 +87,6 @@ std::vector<std::uint32_t> ShellSortOrder(const TObject3D& scene) {
       const std::uint32_t index = order[i + gap];
       std::size_t hole = i + gap;
       std::size_t j = i;
-      bool offChain = false;
       while (keys[j] > key) {
         keys[hole] = keys[j];
         order[hole] = order[j];
@@ -102,26 +95,13 @@ std::vector<std::uint32_t> ShellSortOrder(const TObject3D& scene) {
           withinBudget = false;
           break;
         }
-        if (j >= gap) {
-          j -= gap;
-        } else {
-          // Below the first gap the walk goes on at position 0, which lies
-          // on another chain unless the element has just reached it.
-          offChain = j != 0;
-          break;
-        }
+        // Below the first gap the walk would go on comparing positions 0 and
+        // gap, which this pass has put in order already: it ends here.
+        if (j < gap) break;
+        j -= gap;
       }
       keys[hole] = key;
       order[hole] = index;
-      if (offChain && withinBudget) {
-        for (j = 0; keys[j] > keys[j + gap];) {
-          if (!exchange(j, j + gap)) {
-            withinBudget = false;
-            break;
-          }
-          j = gap < j ? j - gap : 0;
-        }
-      }
     }
   }
   if (!withinBudget) {
