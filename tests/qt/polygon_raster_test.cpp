@@ -10,6 +10,7 @@
 #include <random>
 #include <vector>
 
+#include "../../bench/benchmark_document.h"
 #include "document/document.h"
 #include "plot/picture.h"
 #include "plot/plot_display.h"
@@ -135,26 +136,14 @@ TEST(PolygonRaster, PolygonsReachingOutsideGoToThePainter) {
   EXPECT_FALSE(RasterizesDirectly(TPixelBuffer{}, inside));
 }
 
-// The benchmark surface, solid and as a wireframe, drawn by the window's canvas, against
-// the same calls painted by the painter alone (a canvas on a device).
+// The benchmark surface, solid and as a wireframe, drawn by the window's canvas,
+// against the same calls painted by the painter alone (a canvas on a device).
 TEST(PolygonRaster, PlottedSurfacesMatchThePainterClosely) {
   EnsureApplication();
   for (const uint8_t style : {DisplayStyleSolid, DisplayStyleWireframe}) {
-    TDocument document;
-    CreateDocument(document);
+    TDocument document = BenchmarkDocument();
     TCoordinateSystem& display = document.Displays[0];
-    display.ThreeAxes = true;
-    display.Alpha = 30;
-    display.Beta = 30;
-    display.Perspective = 500;
-    display.Resolution = 300;
     display.DisplayStyle = style;
-    TGraph graph;
-    graph.Term1 = "x";
-    graph.Term2 = "y";
-    graph.Term3 = "sin(x)*cos(y)";
-    document.Graphs = {graph};
-    display.GraphIndices = {0};
     TObject3D scene, view;
     ScriptedPrompts prompts;
     ASSERT_TRUE(PlotDisplay(document, 0, scene, prompts));
