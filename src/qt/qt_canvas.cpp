@@ -56,10 +56,7 @@ QColor QtCanvas::ToQColor(std::int32_t color) {
   return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
 }
 
-std::uint32_t QtCanvas::Argb(std::int32_t color) {
-  return 0xFF000000u | (static_cast<std::uint32_t>(color & 0xFF) << 16) |
-         (static_cast<std::uint32_t>(color & 0xFF00)) | (static_cast<std::uint32_t>(color >> 16) & 0xFFu);
-}
+std::uint32_t QtCanvas::Argb(std::int32_t color) { return ToQColor(color).rgb(); }
 
 std::int32_t QtCanvas::Width() const { return width_; }
 std::int32_t QtCanvas::Height() const { return height_; }
@@ -118,7 +115,7 @@ void QtCanvas::LineTo(std::int32_t x, std::int32_t y) {
 
 void QtCanvas::Polygon(std::span<const TCanvasPoint> points) {
   if (!painter_.isActive() || points.empty()) return;
-  // Small polygons on the drawing image skip the painter's set-up per call.
+  // Polygons inside the drawing image skip the painter's set-up per call.
   if (raster_.Pixels != nullptr && RasterizesDirectly(raster_, points)) {
     RasterPolygon(raster_, points, Argb(brushColor_), Argb(penColor_));
     return;
