@@ -126,6 +126,18 @@ TCanvasPoint ToCanvas(double x, double y) {
   return {static_cast<std::int32_t>(RoundHalfEven(x)), static_cast<std::int32_t>(RoundHalfEven(y))};
 }
 
+// A corner found by a cut lies on or inside the square of PixelLimit, give
+// or take rounding. But the cut of a line between coordinates far beyond it
+// (up to the double range) can lose more than the whole square in rounding,
+// or overflow to no value at all. Such a corner is put back onto the square;
+// false when it has no value. Ordinary rounding, within a pixel, stays.
+bool SettleCut(TPixelPosition& p) {
+  if (!std::isfinite(p.X) || !std::isfinite(p.Y)) return false;
+  if (std::fabs(p.X) > PixelLimit + 1) p.X = std::copysign(PixelLimit, p.X);
+  if (std::fabs(p.Y) > PixelLimit + 1) p.Y = std::copysign(PixelLimit, p.Y);
+  return true;
+}
+
 // Cuts the line a-b to the square of PixelLimit (Liang-Barsky); false when
 // nothing of it lies inside.
 bool ClipToLimit(TPixelPosition& a, TPixelPosition& b) {
@@ -154,7 +166,7 @@ bool ClipToLimit(TPixelPosition& a, TPixelPosition& b) {
   const TPixelPosition start = a;
   a = {start.X + t0 * dx, start.Y + t0 * dy};
   b = {start.X + t1 * dx, start.Y + t1 * dy};
-  return true;
+  return SettleCut(a) && SettleCut(b);
 }
 
 // Cuts a polygon to the square of PixelLimit (Sutherland-Hodgman); the result
@@ -189,6 +201,8 @@ std::vector<TPixelPosition> ClipPolygonToLimit(const std::vector<TPixelPosition>
     current = std::move(next);
     if (current.empty()) break;
   }
+  for (TPixelPosition& corner : current)
+    if (!SettleCut(corner)) return {};
   return current;
 }
 

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -371,6 +372,48 @@ TEST(Render, PerspectiveDropsQuadsReachingBehindTheEye) {
   ASSERT_EQ(calls.size(), 5u);
   EXPECT_EQ(calls[4], "polygon 100 50 110 50 120 30 100 40");
   EXPECT_EQ(f.Graphic.EyeDistance, 100);
+}
+
+// Segments between coordinates near the double range: the cut to the limit
+// loses more than the limit itself in rounding (or overflows), and its
+// corners must still land on the limit, never beyond the 32-bit pixels.
+TEST(Render, CutsNearTheDoubleRangeStayOnTheLimit) {
+  const double huge = std::numeric_limits<double>::max();
+  struct TRow {
+    const char* name;
+    TObject3D scene;
+  };
+  std::vector<TRow> rows(6);
+  // Found by fuzzing: the cut point is the difference of two numbers near
+  // 1.7E81, which rounding leaves near 1E65.
+  rows[4].name = "line with lopsided ends";
+  AddLine(rows[4].scene, 1, 9, 1.7225278442669096e81, 8, 0, -1.4222222222222224e96, 8, 0);
+  rows[5].name = "quad with lopsided corners";
+  AddQuad(rows[5].scene, {1.7225278442669096e81, -8, 0}, {-1.4222222222222224e96, -8, 0},
+          {-1.4222222222222224e96, 8, 0}, {1.7225278442669096e81, 8, 0}, 4);
+  rows[0].name = "diagonal line across the picture";
+  AddLine(rows[0].scene, 1, 9, -1e300, -1e300, 0, 1e300, 1e300, 0);
+  rows[1].name = "line whose length overflows";
+  AddLine(rows[1].scene, 1, 9, -huge, 1, 0, huge, -1, 0);
+  rows[2].name = "skewed quad";
+  AddQuad(rows[2].scene, {-1e300, -3e299, 0}, {1e300, -1e300, 0}, {7e299, 1e300, 0},
+          {-1e300, 2e300, 0}, 4);
+  rows[3].name = "quad whose sides overflow";
+  AddQuad(rows[3].scene, {-huge, -huge, 0}, {huge, -1, 0}, {huge, huge, 0}, {-1, huge, 0}, 4);
+  for (TRow& row : rows) {
+    Fixture f;
+    const Calls calls = f.Draw(row.scene);
+    for (const std::string& call : calls) {
+      std::istringstream words(call);
+      std::string word;
+      words >> word;
+      if (word == "pen" || word == "brush") continue;
+      while (words >> word) {
+        if (word.find_first_not_of("-0123456789") != std::string::npos) continue;
+        EXPECT_LE(std::llabs(std::stoll(word)), 4194304 + 200) << row.name << ": " << call;
+      }
+    }
+  }
 }
 
 TEST(Render, HugeQuadIsCutToTheLimit) {
