@@ -19,21 +19,13 @@
 #include "plot/picture.h"
 #include "plot/plot_display.h"
 #include "plot/render.h"
+#include "qt/ensure_application.h"
 #include "qt/qt_canvas.h"
 #include "support/scripted_prompts.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-void EnsureApplication() {
-  static int argc = 1;
-  static char name[] = "morvit_qt_tests";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication* app =
-      QGuiApplication::instance() ? nullptr : new QGuiApplication(argc, argv);
-  (void)app;
-}
 
 // A plotted example, and the picture the window's drawing area shows of it.
 struct Plotted {

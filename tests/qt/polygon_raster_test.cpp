@@ -14,19 +14,11 @@
 #include "document/document.h"
 #include "plot/picture.h"
 #include "plot/plot_display.h"
+#include "qt/ensure_application.h"
 #include "qt/qt_canvas.h"
 #include "support/scripted_prompts.h"
 
 namespace {
-
-void EnsureApplication() {
-  static int argc = 1;
-  static char name[] = "morvit_qt_tests";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication* app =
-      QGuiApplication::instance() ? nullptr : new QGuiApplication(argc, argv);
-  (void)app;
-}
 
 constexpr std::uint32_t Background = 0xFF000000;
 constexpr std::uint32_t FillColor = 0xFFFF0000;

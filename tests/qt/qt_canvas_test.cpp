@@ -6,18 +6,9 @@
 #include <QGuiApplication>
 
 #include "plot/render.h"
+#include "qt/ensure_application.h"
 
 namespace {
-
-// Fonts need the application object; one serves every test of the program.
-void EnsureApplication() {
-  static int argc = 1;
-  static char name[] = "morvit_qt_tests";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication* app =
-      QGuiApplication::instance() ? nullptr : new QGuiApplication(argc, argv);
-  (void)app;
-}
 
 struct Picture {
   QtCanvas Canvas;
