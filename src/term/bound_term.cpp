@@ -6,16 +6,6 @@
 
 namespace {
 
-bool Invalid(TComplex& v) {
-  v = {};
-  return false;
-}
-
-bool Result(bool ok, TComplex& v) {
-  if (ok && IsFinite(v)) return true;
-  return Invalid(v);
-}
-
 // Which stepped variables a subtree uses.
 enum TUses : uint8_t { usesNone = 0, usesInner = 1, usesOuter = 2, usesBoth = 3 };
 
@@ -56,7 +46,7 @@ bool TBoundTerm::Evaluate(TComplex& value) { return EvaluateNode(root_, value); 
 
 // The steps of EvaluateTerm, node by node, reading variables by position.
 bool TBoundTerm::EvaluateNode(int32_t index, TComplex& v) {
-  if (index < 0) return Invalid(v);
+  if (index < 0) return InvalidNode(v);
   const auto i = static_cast<std::size_t>(index);
   if (pinned_[i]) {
     v = known_[i].Value;
@@ -70,43 +60,43 @@ bool TBoundTerm::EvaluateNode(int32_t index, TComplex& v) {
       return true;
     }
     if (node.Slot < 0 || static_cast<std::size_t>(node.Slot) >= table_.Actual.size())
-      return Invalid(v);
+      return InvalidNode(v);
     v = table_.Actual[static_cast<std::size_t>(node.Slot)];
-    return Result(true, v);
+    return NodeResult(true, v);
   }
   if (operation == opLg) {
     TComplex b, a, lb, la;
-    if (!EvaluateNode(node.Left, b) || !CLn(b, lb)) return Invalid(v);
-    if (!EvaluateNode(node.Right, a) || !CLn(a, la)) return Invalid(v);
-    return Result(CDiv(la, lb, v), v);
+    if (!EvaluateNode(node.Left, b) || !CLn(b, lb)) return InvalidNode(v);
+    if (!EvaluateNode(node.Right, a) || !CLn(a, la)) return InvalidNode(v);
+    return NodeResult(CDiv(la, lb, v), v);
   }
   if (operation <= opPower) {
     TComplex a, b;
-    if (!EvaluateNode(node.Left, a)) return Invalid(v);
-    if (!EvaluateNode(node.Right, b)) return Invalid(v);
+    if (!EvaluateNode(node.Left, a)) return InvalidNode(v);
+    if (!EvaluateNode(node.Right, b)) return InvalidNode(v);
     switch (operation) {
       case opAdd:
         v = {static_cast<double>(Real(a.Re) + b.Re), static_cast<double>(Real(a.Im) + b.Im)};
-        return Result(true, v);
+        return NodeResult(true, v);
       case opSub:
         v = {static_cast<double>(Real(a.Re) - b.Re), static_cast<double>(Real(a.Im) - b.Im)};
-        return Result(true, v);
-      case opMul: return Result(CMul(a, b, v), v);
-      case opDiv: return Result(CDiv(a, b, v), v);
-      default: return Result(CPower(a, b, v), v);
+        return NodeResult(true, v);
+      case opMul: return NodeResult(CMul(a, b, v), v);
+      case opDiv: return NodeResult(CDiv(a, b, v), v);
+      default: return NodeResult(CPower(a, b, v), v);
     }
   }
   TComplex a;
   const bool argumentValid = EvaluateNode(node.Right, a);
   switch (operation) {
-    case opRe: v = {a.Re, 0}; return Result(argumentValid, v);
-    case opIm: v = {a.Im, 0}; return Result(argumentValid, v);
-    case opAbs: v = {static_cast<double>(CAbs(a)), 0}; return Result(argumentValid, v);
-    case opArg: v = {static_cast<double>(CArg(a)), 0}; return Result(argumentValid, v);
+    case opRe: v = {a.Re, 0}; return NodeResult(argumentValid, v);
+    case opIm: v = {a.Im, 0}; return NodeResult(argumentValid, v);
+    case opAbs: v = {static_cast<double>(CAbs(a)), 0}; return NodeResult(argumentValid, v);
+    case opArg: v = {static_cast<double>(CArg(a)), 0}; return NodeResult(argumentValid, v);
     default: break;
   }
-  if (!argumentValid) return Invalid(v);
-  return Result(ApplyFunction(operation, a, v), v);
+  if (!argumentValid) return InvalidNode(v);
+  return NodeResult(ApplyFunction(operation, a, v), v);
 }
 
 void TBoundTerm::Pin(int32_t index) {

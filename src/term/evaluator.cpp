@@ -3,22 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-bool Invalid(TComplex& v) {
-  v = {};
-  return false;
-}
-
-// A result is valid only when its operation succeeded and it stayed within
-// the double range; otherwise it is 0.
-bool Result(bool ok, TComplex& v) {
-  if (ok && IsFinite(v)) return true;
-  return Invalid(v);
-}
-
-}  // namespace
-
 bool ApplyFunction(uint8_t operation, TComplex a, TComplex& v) {
   switch (operation) {
     case opSqrt: return CPower(a, TComplex{0.5, 0}, v);
@@ -26,7 +10,7 @@ bool ApplyFunction(uint8_t operation, TComplex a, TComplex& v) {
     case opLn: return CLn(a, v);
     case opLog: {
       TComplex l;
-      if (!CLn(a, l)) return Invalid(v);
+      if (!CLn(a, l)) return InvalidNode(v);
       return CDiv(l, TComplex{static_cast<double>(std::log(10.0L)), 0}, v);
     }
     case opSin: return CSin(a, v);
@@ -46,12 +30,12 @@ bool ApplyFunction(uint8_t operation, TComplex a, TComplex& v) {
     case opArTanh: return CArTanh(a, v);
     case opArCoth: return CArCoth(a, v);
     case opHeaviside: return CHeaviside(a, v);
-    default: return Invalid(v);
+    default: return InvalidNode(v);
   }
 }
 
 bool EvaluateTerm(const TTermElement* node, const TVarTable& table, TComplex& v) {
-  if (node == nullptr) return Invalid(v);
+  if (node == nullptr) return InvalidNode(v);
   const uint8_t operation = node->Operation;
   if (operation == opLeaf) {
     if (!node->IsVariable) {
@@ -59,28 +43,28 @@ bool EvaluateTerm(const TTermElement* node, const TVarTable& table, TComplex& v)
       return true;
     }
     const int k = FindVariable(table, node->Name);
-    if (k < 0 || static_cast<size_t>(k) >= table.Actual.size()) return Invalid(v);
+    if (k < 0 || static_cast<size_t>(k) >= table.Actual.size()) return InvalidNode(v);
     v = table.Actual[static_cast<size_t>(k)];
-    return Result(true, v);
+    return NodeResult(true, v);
   }
   if (operation == opLg) {
     // The logarithm of the argument over the logarithm of the base: base 1
     // and base 0 are invalid.
     TComplex b, a, lb, la;
-    if (!EvaluateTerm(node->Left.get(), table, b) || !CLn(b, lb)) return Invalid(v);
-    if (!EvaluateTerm(node->Right.get(), table, a) || !CLn(a, la)) return Invalid(v);
-    return Result(CDiv(la, lb, v), v);
+    if (!EvaluateTerm(node->Left.get(), table, b) || !CLn(b, lb)) return InvalidNode(v);
+    if (!EvaluateTerm(node->Right.get(), table, a) || !CLn(a, la)) return InvalidNode(v);
+    return NodeResult(CDiv(la, lb, v), v);
   }
   if (operation <= opPower) {
     TComplex a, b;
-    if (!EvaluateTerm(node->Left.get(), table, a)) return Invalid(v);
-    if (!EvaluateTerm(node->Right.get(), table, b)) return Invalid(v);
+    if (!EvaluateTerm(node->Left.get(), table, a)) return InvalidNode(v);
+    if (!EvaluateTerm(node->Right.get(), table, b)) return InvalidNode(v);
     switch (operation) {
-      case opAdd: v = {static_cast<double>(Real(a.Re) + b.Re), static_cast<double>(Real(a.Im) + b.Im)}; return Result(true, v);
-      case opSub: v = {static_cast<double>(Real(a.Re) - b.Re), static_cast<double>(Real(a.Im) - b.Im)}; return Result(true, v);
-      case opMul: return Result(CMul(a, b, v), v);
-      case opDiv: return Result(CDiv(a, b, v), v);
-      default: return Result(CPower(a, b, v), v);
+      case opAdd: v = {static_cast<double>(Real(a.Re) + b.Re), static_cast<double>(Real(a.Im) + b.Im)}; return NodeResult(true, v);
+      case opSub: v = {static_cast<double>(Real(a.Re) - b.Re), static_cast<double>(Real(a.Im) - b.Im)}; return NodeResult(true, v);
+      case opMul: return NodeResult(CMul(a, b, v), v);
+      case opDiv: return NodeResult(CDiv(a, b, v), v);
+      default: return NodeResult(CPower(a, b, v), v);
     }
   }
   TComplex a;
@@ -88,14 +72,14 @@ bool EvaluateTerm(const TTermElement* node, const TVarTable& table, TComplex& v)
   switch (operation) {
     // Real part, imaginary part, modulus and argument pass the argument's
     // validity on: re(1/0) is invalid although a value is computed.
-    case opRe: v = {a.Re, 0}; return Result(argumentValid, v);
-    case opIm: v = {a.Im, 0}; return Result(argumentValid, v);
-    case opAbs: v = {static_cast<double>(CAbs(a)), 0}; return Result(argumentValid, v);
-    case opArg: v = {static_cast<double>(CArg(a)), 0}; return Result(argumentValid, v);
+    case opRe: v = {a.Re, 0}; return NodeResult(argumentValid, v);
+    case opIm: v = {a.Im, 0}; return NodeResult(argumentValid, v);
+    case opAbs: v = {static_cast<double>(CAbs(a)), 0}; return NodeResult(argumentValid, v);
+    case opArg: v = {static_cast<double>(CArg(a)), 0}; return NodeResult(argumentValid, v);
     default: break;
   }
-  if (!argumentValid) return Invalid(v);
-  return Result(ApplyFunction(operation, a, v), v);
+  if (!argumentValid) return InvalidNode(v);
+  return NodeResult(ApplyFunction(operation, a, v), v);
 }
 
 void FreeTerm(TTerm& tree) { tree.reset(); }

@@ -16,6 +16,18 @@ inline bool EvaluateTerm(const TTerm& tree, const TVarTable& table, TComplex& va
   return EvaluateTerm(tree.get(), table, value);
 }
 
+// A node's outcome: valid only when its operation succeeded and the value
+// stayed within the double range; otherwise the value becomes 0. Shared by
+// every way of walking a tree, so that all give the same flags and values.
+inline bool InvalidNode(TComplex& v) {
+  v = {};
+  return false;
+}
+inline bool NodeResult(bool ok, TComplex& v) {
+  if (ok && IsFinite(v)) return true;
+  return InvalidNode(v);
+}
+
 // One function of a valid argument (sqrt, exp, ln, log, the trigonometric,
 // hyperbolic and inverse functions, h): the operation's value and flag.
 // Invalid for any other operation code.
