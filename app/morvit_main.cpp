@@ -6,11 +6,13 @@
 #include "main/main_form.h"
 #include "main/help_viewer.h"
 #include "main/qt_event_pump.h"
+#include "main/translations.h"
 #include "main/window_set.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName("Morvit");
+  const auto translators = InstallTranslations(application, QLocale::system());
   QStringList arguments = QApplication::arguments();
   arguments.removeFirst();
 

@@ -10,6 +10,8 @@ packages=(
   fontconfig fonts-liberation
   xvfb xauth
   dpkg-dev file
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+  lintian appstream scdoc help2man man-db
 )
 
 missing=()

@@ -50,18 +50,18 @@ std::string Text(const QLineEdit* edit) { return edit->text().toStdString(); }
 
 TfAxisSettings::TfAxisSettings(TDocument& document, Prompts& prompts, TDialogHost& host, QWidget* parent)
     : QDialog(parent), host_(host), form_(document, prompts) {
-  setWindowTitle(QStringLiteral("Coordinate system settings"));
+  setWindowTitle(tr("Coordinate system settings"));
   setProperty("helpContext", AxisSettingsHelpContext);
 
   PageControl = new QTabWidget(this);
   PageControl->setObjectName(QStringLiteral("PageControl"));
-  PageControl->addTab(BuildAxesPage(), QStringLiteral("Axes"));
-  PageControl->addTab(BuildViewPage(), QStringLiteral("View"));
+  PageControl->addTab(BuildAxesPage(), tr("Axes"));
+  PageControl->addTab(BuildViewPage(), tr("View"));
 
-  bOk = new QPushButton(QStringLiteral("&OK"), this);
+  bOk = new QPushButton(tr("&OK"), this);
   bOk->setObjectName(QStringLiteral("bOk"));
   bOk->setDefault(true);
-  bCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+  bCancel = new QPushButton(tr("&Cancel"), this);
   bCancel->setObjectName(QStringLiteral("bCancel"));
   connect(bOk, &QPushButton::clicked, this, &TfAxisSettings::bOkClick);
   connect(bCancel, &QPushButton::clicked, this, &TfAxisSettings::bCancelClick);
@@ -84,18 +84,19 @@ QWidget* TfAxisSettings::BuildAxesPage() {
 }
 
 QWidget* TfAxisSettings::BuildAxisGroup(int axis) {
-  static const char* const Titles[] = {"Axis 1 (X) settings", "Axis 2 (Y) settings", "Axis 3 (Z) settings"};
+  static const char* const Titles[] = {QT_TR_NOOP("Axis 1 (X) settings"), QT_TR_NOOP("Axis 2 (Y) settings"),
+                                       QT_TR_NOOP("Axis 3 (Z) settings")};
   const QString n = QString::number(axis + 1);
-  auto* group = new QGroupBox(QString::fromLatin1(Titles[axis]));
+  auto* group = new QGroupBox(tr(Titles[axis]));
   group->setObjectName(QStringLiteral("gbAxis") + n);
   TAxisControls& c = axes_[static_cast<size_t>(axis)];
   c.Min = NamedEdit(QStringLiteral("Min") + n, group);
   c.Max = NamedEdit(QStringLiteral("Max") + n, group);
   c.eMajorInterval = NamedEdit(QStringLiteral("eMajorInterval") + n, group);
   c.eMinorInterval = NamedEdit(QStringLiteral("eMinorInterval") + n, group);
-  c.rbLin = NamedRadio(QStringLiteral("rbAxis%1Lin").arg(n), QStringLiteral("Linear"), group);
-  c.rbLog = NamedRadio(QStringLiteral("rbAxis%1Log").arg(n), QStringLiteral("Logarithmic"), group);
-  c.cbAxisLabel = new QCheckBox(QStringLiteral("Display axis markings"), group);
+  c.rbLin = NamedRadio(QStringLiteral("rbAxis%1Lin").arg(n), tr("Linear"), group);
+  c.rbLog = NamedRadio(QStringLiteral("rbAxis%1Log").arg(n), tr("Logarithmic"), group);
+  c.cbAxisLabel = new QCheckBox(tr("Display axis markings"), group);
   c.cbAxisLabel->setObjectName(QStringLiteral("cbAxisLabel") + n);
   c.eLabel = NamedEdit(QStringLiteral("eLabel") + n, group);
   // Only the user's choice converts the bounds; loading sets the choice silently.
@@ -108,18 +109,18 @@ QWidget* TfAxisSettings::BuildAxisGroup(int axis) {
   scaling->addWidget(c.rbLog);
   scaling->addStretch();
   auto* grid = new QGridLayout(group);
-  grid->addWidget(new QLabel(QStringLiteral("Minimum:")), 0, 0);
+  grid->addWidget(new QLabel(tr("Minimum:")), 0, 0);
   grid->addWidget(c.Min, 0, 1);
-  grid->addWidget(new QLabel(QStringLiteral("Maximum:")), 0, 2);
+  grid->addWidget(new QLabel(tr("Maximum:")), 0, 2);
   grid->addWidget(c.Max, 0, 3);
-  grid->addWidget(new QLabel(QStringLiteral("Major interval:")), 1, 0);
+  grid->addWidget(new QLabel(tr("Major interval:")), 1, 0);
   grid->addWidget(c.eMajorInterval, 1, 1);
-  grid->addWidget(new QLabel(QStringLiteral("Minor interval:")), 1, 2);
+  grid->addWidget(new QLabel(tr("Minor interval:")), 1, 2);
   grid->addWidget(c.eMinorInterval, 1, 3);
-  grid->addWidget(new QLabel(QStringLiteral("Scaling:")), 2, 0);
+  grid->addWidget(new QLabel(tr("Scaling:")), 2, 0);
   grid->addLayout(scaling, 2, 1);
   grid->addWidget(c.cbAxisLabel, 2, 2, 1, 2);
-  grid->addWidget(new QLabel(QStringLiteral("Axis label:")), 3, 0);
+  grid->addWidget(new QLabel(tr("Axis label:")), 3, 0);
   grid->addWidget(c.eLabel, 3, 1);
   return group;
 }
@@ -127,11 +128,11 @@ QWidget* TfAxisSettings::BuildAxisGroup(int axis) {
 QWidget* TfAxisSettings::BuildViewPage() {
   auto* page = new QWidget;
 
-  auto* styleBox = new QGroupBox(QStringLiteral("3D display style"), page);
+  auto* styleBox = new QGroupBox(tr("3D display style"), page);
   auto* styles = new QButtonGroup(styleBox);
-  bSolid = ToggleButton(QStringLiteral("bSolid"), QStringLiteral("Solid"), styles, styleBox);
-  bWireframe = ToggleButton(QStringLiteral("bWireframe"), QStringLiteral("Wireframe"), styles, styleBox);
-  bPoint = ToggleButton(QStringLiteral("bPoint"), QStringLiteral("Points"), styles, styleBox);
+  bSolid = ToggleButton(QStringLiteral("bSolid"), tr("Solid"), styles, styleBox);
+  bWireframe = ToggleButton(QStringLiteral("bWireframe"), tr("Wireframe"), styles, styleBox);
+  bPoint = ToggleButton(QStringLiteral("bPoint"), tr("Points"), styles, styleBox);
   tbPerspective = new QSlider(Qt::Horizontal, styleBox);
   tbPerspective->setObjectName(QStringLiteral("tbPerspective"));
   tbPerspective->setRange(1, PerspectiveFar);
@@ -145,19 +146,19 @@ QWidget* TfAxisSettings::BuildViewPage() {
   styleButtons->addWidget(bPoint);
   styleButtons->addStretch();
   auto* perspective = new QGridLayout;
-  perspective->addWidget(new QLabel(QStringLiteral("Perspective:")), 0, 0);
+  perspective->addWidget(new QLabel(tr("Perspective:")), 0, 0);
   perspective->addWidget(tbPerspective, 0, 1, 1, 2);
-  perspective->addWidget(new QLabel(QStringLiteral("Close")), 1, 1, Qt::AlignLeft);
-  perspective->addWidget(new QLabel(QStringLiteral("Far")), 1, 2, Qt::AlignRight);
+  perspective->addWidget(new QLabel(tr("Close")), 1, 1, Qt::AlignLeft);
+  perspective->addWidget(new QLabel(tr("Far")), 1, 2, Qt::AlignRight);
   auto* styleLayout = new QVBoxLayout(styleBox);
   styleLayout->addLayout(styleButtons);
   styleLayout->addLayout(perspective);
 
-  auto* axisStyleBox = new QGroupBox(QStringLiteral("Axis display style"), page);
+  auto* axisStyleBox = new QGroupBox(tr("Axis display style"), page);
   auto* axisStyles = new QButtonGroup(axisStyleBox);
-  bNoMarkings = ToggleButton(QStringLiteral("bNoMarkings"), QStringLiteral("Axes only"), axisStyles, axisStyleBox);
-  bShortMarkings = ToggleButton(QStringLiteral("bShortMarkings"), QStringLiteral("Markings"), axisStyles, axisStyleBox);
-  bLongMarkings = ToggleButton(QStringLiteral("bLongMarkings"), QStringLiteral("Raster"), axisStyles, axisStyleBox);
+  bNoMarkings = ToggleButton(QStringLiteral("bNoMarkings"), tr("Axes only"), axisStyles, axisStyleBox);
+  bShortMarkings = ToggleButton(QStringLiteral("bShortMarkings"), tr("Markings"), axisStyles, axisStyleBox);
+  bLongMarkings = ToggleButton(QStringLiteral("bLongMarkings"), tr("Raster"), axisStyles, axisStyleBox);
   pColor = new TColorSwatch(axisStyleBox);
   pColor->setObjectName(QStringLiteral("pColor"));
   connect(pColor, &TColorSwatch::Clicked, this, &TfAxisSettings::pColorClick);
@@ -167,29 +168,29 @@ QWidget* TfAxisSettings::BuildViewPage() {
   axisStyleButtons->addWidget(bLongMarkings);
   axisStyleButtons->addStretch();
   auto* colorRow = new QHBoxLayout;
-  colorRow->addWidget(new QLabel(QStringLiteral("Axis color:")));
+  colorRow->addWidget(new QLabel(tr("Axis color:")));
   colorRow->addWidget(pColor);
   colorRow->addStretch();
   auto* axisStyleLayout = new QVBoxLayout(axisStyleBox);
   axisStyleLayout->addLayout(axisStyleButtons);
   axisStyleLayout->addLayout(colorRow);
 
-  auto* axesBox = new QGroupBox(QStringLiteral("Number of axes"), page);
-  rbThreeAxes = NamedRadio(QStringLiteral("rbThreeAxes"), QStringLiteral("3 Axes"), axesBox);
-  rbTwoAxes = NamedRadio(QStringLiteral("rbTwoAxes"), QStringLiteral("2 Axes"), axesBox);
+  auto* axesBox = new QGroupBox(tr("Number of axes"), page);
+  rbThreeAxes = NamedRadio(QStringLiteral("rbThreeAxes"), tr("3 Axes"), axesBox);
+  rbTwoAxes = NamedRadio(QStringLiteral("rbTwoAxes"), tr("2 Axes"), axesBox);
   auto* axesLayout = new QVBoxLayout(axesBox);
   axesLayout->addWidget(rbThreeAxes);
   axesLayout->addWidget(rbTwoAxes);
 
-  auto* resolutionBox = new QGroupBox(QStringLiteral("Plot resolution"), page);
+  auto* resolutionBox = new QGroupBox(tr("Plot resolution"), page);
   eResolution = NamedEdit(QStringLiteral("eResolution"), resolutionBox);
   auto* resolutionLayout = new QVBoxLayout(resolutionBox);
-  resolutionLayout->addWidget(new QLabel(QStringLiteral("Number of points per direction:")));
+  resolutionLayout->addWidget(new QLabel(tr("Number of points per direction:")));
   resolutionLayout->addWidget(eResolution);
 
-  auto* scaleBox = new QGroupBox(QStringLiteral("Axes scaling ratio"), page);
-  rbAutoScale = NamedRadio(QStringLiteral("rbAutoScale"), QStringLiteral("Adapt aspect ratio"), scaleBox);
-  rbForceEqualScale = NamedRadio(QStringLiteral("rbForceEqualScale"), QStringLiteral("Force equal scaling"), scaleBox);
+  auto* scaleBox = new QGroupBox(tr("Axes scaling ratio"), page);
+  rbAutoScale = NamedRadio(QStringLiteral("rbAutoScale"), tr("Adapt aspect ratio"), scaleBox);
+  rbForceEqualScale = NamedRadio(QStringLiteral("rbForceEqualScale"), tr("Force equal scaling"), scaleBox);
   auto* scaleLayout = new QVBoxLayout(scaleBox);
   scaleLayout->addWidget(rbAutoScale);
   scaleLayout->addWidget(rbForceEqualScale);

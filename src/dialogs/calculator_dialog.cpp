@@ -73,14 +73,14 @@ TfCalculator::TfCalculator(TDocument& document, Prompts& /*prompts: no boxes her
                            TDialogHost& host, QWidget* parent)
     : QDialog(parent), form_(document, host) {
   setObjectName(QStringLiteral("fCalculator"));
-  setWindowTitle(QStringLiteral("Calculator"));
+  setWindowTitle(tr("Calculator"));
   setProperty("helpContext", CalculatorHelpContext);
   BuildControls();
 }
 
 void TfCalculator::BuildControls() {
   auto* termLine = new QHBoxLayout;
-  termLine->addWidget(NamedLabel(QStringLiteral("Enter term: f="), "Label1", this));
+  termLine->addWidget(NamedLabel(tr("Enter term: f="), "Label1", this));
   cbTerm_ = new QComboBox(this);
   cbTerm_->setObjectName(QStringLiteral("cbTerm"));
   cbTerm_->setEditable(true);
@@ -89,12 +89,12 @@ void TfCalculator::BuildControls() {
   cbTerm_->setMinimumWidth(320);
   cbTerm_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   termLine->addWidget(cbTerm_, 1);
-  bCalculate_ = NamedButton(QStringLiteral("C&alculate"), "bCalculate", this);
+  bCalculate_ = NamedButton(tr("C&alculate"), "bCalculate", this);
   bCalculate_->setDefault(true);
   termLine->addWidget(bCalculate_);
   bVarTable_ = NamedButton(QString(), "bVarTable", this);
   bVarTable_->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
-  bVarTable_->setToolTip(QStringLiteral("Open variable table"));
+  bVarTable_->setToolTip(tr("Open variable table"));
   termLine->addWidget(bVarTable_);
 
   mResult_ = new QPlainTextEdit(this);
@@ -107,7 +107,7 @@ void TfCalculator::BuildControls() {
 
   // d f / d x, taken at x0: the fraction is drawn by the two labels of the
   // numerator and denominator with a rule between them.
-  auto* gbDifferentiate = new QGroupBox(QStringLiteral("Numerical differentiation"), this);
+  auto* gbDifferentiate = new QGroupBox(tr("Numerical differentiation"), this);
   gbDifferentiate->setObjectName(QStringLiteral("gbDifferentiate"));
   auto* fraction = new QVBoxLayout;
   fraction->setSpacing(1);
@@ -127,11 +127,11 @@ void TfCalculator::BuildControls() {
   diff->addWidget(FormulaGlyph(QStringLiteral("|"), 36, "Image2", gbDifferentiate), 0, 1);
   eDiffValue_ = NumberEdit("eDiffValue", gbDifferentiate);
   diff->addWidget(eDiffValue_, 0, 2, Qt::AlignBottom);
-  bCalcDiff_ = NamedButton(QStringLiteral("Calculate &derivation"), "bCalcDiff", gbDifferentiate);
+  bCalcDiff_ = NamedButton(tr("Calculate &derivation"), "bCalcDiff", gbDifferentiate);
   diff->addWidget(bCalcDiff_, 1, 0, 1, 3);
 
   // The integral sign with the upper bound above and the lower bound below.
-  auto* gbIntegration = new QGroupBox(QStringLiteral("Numerical integration"), this);
+  auto* gbIntegration = new QGroupBox(tr("Numerical integration"), this);
   gbIntegration->setObjectName(QStringLiteral("gbIntegration"));
   auto* integ = new QGridLayout(gbIntegration);
   integ->setVerticalSpacing(2);
@@ -145,7 +145,7 @@ void TfCalculator::BuildControls() {
   cbIntVar_->setObjectName(QStringLiteral("cbIntVar"));
   cbIntVar_->setMinimumWidth(90);
   integ->addWidget(cbIntVar_, 1, 2);
-  bCalcInt_ = NamedButton(QStringLiteral("Calculate &integral"), "bCalcInt", gbIntegration);
+  bCalcInt_ = NamedButton(tr("Calculate &integral"), "bCalcInt", gbIntegration);
   integ->addWidget(bCalcInt_, 3, 0, 1, 3);
 
   auto* groups = new QHBoxLayout;
@@ -154,7 +154,7 @@ void TfCalculator::BuildControls() {
 
   auto* closeLine = new QHBoxLayout;
   closeLine->addStretch(1);
-  bClose_ = NamedButton(QStringLiteral("&Close"), "bClose", this);
+  bClose_ = NamedButton(tr("&Close"), "bClose", this);
   bClose_->setAutoDefault(false);
   closeLine->addWidget(bClose_);
 

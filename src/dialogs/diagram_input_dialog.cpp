@@ -116,16 +116,16 @@ bool LeftByUser(const QEvent* event) {
 TfDiagramInput::TfDiagramInput(TDocument& document, Prompts& prompts, TDialogHost& host, QWidget* parent)
     : QDialog(parent), form_(document, prompts, host) {
   setObjectName(QStringLiteral("fDiagramInput"));
-  setWindowTitle(QStringLiteral("Input diagram data"));
+  setWindowTitle(tr("Input diagram data"));
   setProperty("helpContext", DiagramInputHelpContext);
 
   auto* cellLine = new QHBoxLayout;
-  auto* cellLabel = new QLabel(QStringLiteral("Cell content:"), this);
+  auto* cellLabel = new QLabel(tr("Cell content:"), this);
   cellLine->addWidget(cellLabel);
   eCell_ = Named(new QLineEdit(this), "eCell");
   cellLabel->setBuddy(eCell_);
   cellLine->addWidget(eCell_, 1);
-  bEnter_ = Named(new QPushButton(QStringLiteral("&Enter"), this), "bEnter");
+  bEnter_ = Named(new QPushButton(tr("&Enter"), this), "bEnter");
   bEnter_->setDefault(true);
   cellLine->addWidget(bEnter_);
 
@@ -160,8 +160,8 @@ TfDiagramInput::TfDiagramInput(TDocument& document, Prompts& prompts, TDialogHos
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  auto* bOk = PushButton("bOk", QStringLiteral("&OK"), this);
-  auto* bCancel = PushButton("bCancel", QStringLiteral("&Cancel"), this);
+  auto* bOk = PushButton("bOk", tr("&OK"), this);
+  auto* bCancel = PushButton("bCancel", tr("&Cancel"), this);
   buttons->addWidget(bOk);
   buttons->addWidget(bCancel);
 
@@ -192,19 +192,19 @@ QWidget* TfDiagramInput::BuildToolBar() {
     const char* hint;
     void (TfDiagramInput::*handler)();
   } tools[] = {
-      {"bAddCol", "+Col", "Add column", &TfDiagramInput::bAddColClick},
-      {"bDeleteCol", "-Col", "Delete column", &TfDiagramInput::bDeleteColClick},
-      {"bAddRow", "+Row", "Add row", &TfDiagramInput::bAddRowClick},
-      {"bDeleteRow", "-Row", "Delete row", &TfDiagramInput::bDeleteRowClick},
+      {"bAddCol", QT_TR_NOOP("+Col"), QT_TR_NOOP("Add column"), &TfDiagramInput::bAddColClick},
+      {"bDeleteCol", QT_TR_NOOP("-Col"), QT_TR_NOOP("Delete column"), &TfDiagramInput::bDeleteColClick},
+      {"bAddRow", QT_TR_NOOP("+Row"), QT_TR_NOOP("Add row"), &TfDiagramInput::bAddRowClick},
+      {"bDeleteRow", QT_TR_NOOP("-Row"), QT_TR_NOOP("Delete row"), &TfDiagramInput::bDeleteRowClick},
       {nullptr, nullptr, nullptr, nullptr},
-      {"bFill", "Fill", "Fill cells", &TfDiagramInput::bFillClick},
-      {"bCopy", "Copy", "Copy cell content", &TfDiagramInput::bCopyClick},
-      {"bPaste", "Paste", "Paste cell content", &TfDiagramInput::bPasteClick},
-      {"bTranspose", "Transpose", "Transpose cells", &TfDiagramInput::bTransposeClick},
-      {"bDelete", "Delete", "Delete cell content", &TfDiagramInput::bDeleteClick},
+      {"bFill", QT_TR_NOOP("Fill"), QT_TR_NOOP("Fill cells"), &TfDiagramInput::bFillClick},
+      {"bCopy", QT_TR_NOOP("Copy"), QT_TR_NOOP("Copy cell content"), &TfDiagramInput::bCopyClick},
+      {"bPaste", QT_TR_NOOP("Paste"), QT_TR_NOOP("Paste cell content"), &TfDiagramInput::bPasteClick},
+      {"bTranspose", QT_TR_NOOP("Transpose"), QT_TR_NOOP("Transpose cells"), &TfDiagramInput::bTransposeClick},
+      {"bDelete", QT_TR_NOOP("Delete"), QT_TR_NOOP("Delete cell content"), &TfDiagramInput::bDeleteClick},
       {nullptr, nullptr, nullptr, nullptr},
-      {"bImportCSV", "Import", "Import data from file", nullptr},
-      {"bExportCSV", "Export", "Export data to file", nullptr},
+      {"bImportCSV", QT_TR_NOOP("Import"), QT_TR_NOOP("Import data from file"), nullptr},
+      {"bExportCSV", QT_TR_NOOP("Export"), QT_TR_NOOP("Export data to file"), nullptr},
   };
   for (const auto& tool : tools) {
     if (tool.name == nullptr) {
@@ -213,7 +213,7 @@ QWidget* TfDiagramInput::BuildToolBar() {
       line->addWidget(gap);
       continue;
     }
-    QToolButton* button = ToolButton(tool.name, QString::fromLatin1(tool.text), QString::fromLatin1(tool.hint), bar);
+    QToolButton* button = ToolButton(tool.name, tr(tool.text), tr(tool.hint), bar);
     if (tool.handler != nullptr)
       connect(button, &QToolButton::clicked, this, tool.handler);
     else
@@ -231,17 +231,17 @@ QWidget* TfDiagramInput::BuildDiagramPanel() {
   auto* grid = new QGridLayout(diagramPanel_);
   int row = 0;
 
-  grid->addWidget(new QLabel(QStringLiteral("Description:"), diagramPanel_), row, 0);
+  grid->addWidget(new QLabel(tr("Description:"), diagramPanel_), row, 0);
   eDescription_ = Named(new QLineEdit(diagramPanel_), "eDescription");
   grid->addWidget(eDescription_, row++, 1, 1, 4);
   connect(eDescription_, &QLineEdit::textEdited, this, [this](const QString& text) { form_.eDescription = Std(text); });
 
-  grid->addWidget(new QLabel(QStringLiteral("Color:"), diagramPanel_), row, 0);
+  grid->addWidget(new QLabel(tr("Color:"), diagramPanel_), row, 0);
   pColor1_ = Named(new TColorSwatch(diagramPanel_), "pColor1");
   grid->addWidget(pColor1_, row, 1);
   connect(pColor1_, &TColorSwatch::Clicked, this, &TfDiagramInput::pColor1Click);
   // The second colour is kept with the diagram but not offered for editing.
-  auto* color2Label = Named(new QLabel(QStringLiteral("Color2:"), diagramPanel_), "lColor2");
+  auto* color2Label = Named(new QLabel(tr("Color2:"), diagramPanel_), "lColor2");
   pColor2_ = Named(new TColorSwatch(diagramPanel_), "pColor2");
   grid->addWidget(color2Label, row, 2);
   grid->addWidget(pColor2_, row++, 3);
@@ -250,17 +250,18 @@ QWidget* TfDiagramInput::BuildDiagramPanel() {
   connect(pColor2_, &TColorSwatch::Clicked, this, &TfDiagramInput::pColor2Click);
 
   const char* groupNames[] = {"rgAxis1", "rgAxis2", "rgAxis3"};
-  const char* groupTitles[] = {"Axis1 (X) values", "Axis2 (Y) values", "Axis3 (Z) values"};
+  const char* groupTitles[] = {QT_TR_NOOP("Axis1 (X) values"), QT_TR_NOOP("Axis2 (Y) values"),
+                               QT_TR_NOOP("Axis3 (Z) values")};
   const char* fieldNames[] = {"eAxis1", "eAxis2", "eAxis3"};
   const char* labelNames[] = {"lAxis1", "lAxis2", "lAxis3"};
   const char* lowNames[] = {"eXErrorMin", "eYErrorMin", "eZErrorMin"};
   const char* highNames[] = {"eXErrorMax", "eYErrorMax", "eZErrorMax"};
   for (size_t a = 0; a < 3; ++a) {
-    auto* box = Named(new QGroupBox(QString::fromLatin1(groupTitles[a]), diagramPanel_), groupNames[a]);
+    auto* box = Named(new QGroupBox(tr(groupTitles[a]), diagramPanel_), groupNames[a]);
     auto* choices = new QHBoxLayout(box);
     rgAxis_[a] = new QButtonGroup(box);
-    auto* column = new QRadioButton(QStringLiteral("Data column"), box);
-    auto* constant = new QRadioButton(QStringLiteral("Constant"), box);
+    auto* column = new QRadioButton(tr("Data column"), box);
+    auto* constant = new QRadioButton(tr("Constant"), box);
     rgAxis_[a]->addButton(column, AxisDataColumn);
     rgAxis_[a]->addButton(constant, AxisConstant);
     choices->addWidget(column);
@@ -275,12 +276,12 @@ QWidget* TfDiagramInput::BuildDiagramPanel() {
     fieldColumn->addWidget(eAxis_[a]);
     grid->addLayout(fieldColumn, row++, 3, 1, 2, Qt::AlignBottom);
 
-    grid->addWidget(new QLabel(QStringLiteral("Axis %1 error bar col.:").arg(a + 1), diagramPanel_), row, 0);
-    grid->addWidget(new QLabel(QStringLiteral("Low:"), diagramPanel_), row, 1, Qt::AlignRight);
+    grid->addWidget(new QLabel(tr("Axis %1 error bar col.:").arg(a + 1), diagramPanel_), row, 0);
+    grid->addWidget(new QLabel(tr("Low:"), diagramPanel_), row, 1, Qt::AlignRight);
     eErrorMin_[a] = Named(new QLineEdit(diagramPanel_), lowNames[a]);
     eErrorMin_[a]->setFixedWidth(60);
     grid->addWidget(eErrorMin_[a], row, 2);
-    grid->addWidget(new QLabel(QStringLiteral("High:"), diagramPanel_), row, 3, Qt::AlignRight);
+    grid->addWidget(new QLabel(tr("High:"), diagramPanel_), row, 3, Qt::AlignRight);
     eErrorMax_[a] = Named(new QLineEdit(diagramPanel_), highNames[a]);
     eErrorMax_[a]->setFixedWidth(60);
     grid->addWidget(eErrorMax_[a], row++, 4);
@@ -299,8 +300,8 @@ QWidget* TfDiagramInput::BuildDiagramPanel() {
             [this, a](const QString& text) { form_.eErrorMax[a] = Std(text); });
   }
 
-  cbShowPoints_ = Named(new QCheckBox(QStringLiteral("&Show points"), diagramPanel_), "cbShowPoints");
-  cbConnectPoints_ = Named(new QCheckBox(QStringLiteral("Co&nnect Points"), diagramPanel_), "cbConnectPoints");
+  cbShowPoints_ = Named(new QCheckBox(tr("&Show points"), diagramPanel_), "cbShowPoints");
+  cbConnectPoints_ = Named(new QCheckBox(tr("Co&nnect Points"), diagramPanel_), "cbConnectPoints");
   grid->addWidget(cbShowPoints_, row, 0, 1, 2);
   grid->addWidget(cbConnectPoints_, row++, 2, 1, 3);
   connect(cbShowPoints_, &QCheckBox::toggled, this, [this](bool on) {

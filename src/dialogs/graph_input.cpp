@@ -38,7 +38,7 @@ void ShowTerm(QComboBox* field, const std::string& term) {
 
 TfGraphInput::TfGraphInput(TDocument& document, Prompts& prompts, TDialogHost& host, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), form_(document, prompts, host) {
-  setWindowTitle(QStringLiteral("Graph Input"));
+  setWindowTitle(tr("Graph Input"));
   setProperty("helpContext", GraphInputHelpContext);
   setModal(false);
 
@@ -62,7 +62,7 @@ TfGraphInput::TfGraphInput(TDocument& document, Prompts& prompts, TDialogHost& h
   connect(pColor2, &TColorSwatch::Clicked, this, &TfGraphInput::pColor2Click);
   bVarTable = new QToolButton(page);
   bVarTable->setObjectName(QStringLiteral("bVarTable"));
-  bVarTable->setToolTip(QStringLiteral("Open variable table"));
+  bVarTable->setToolTip(tr("Open variable table"));
   bVarTable->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
   connect(bVarTable, &QToolButton::clicked, this, &TfGraphInput::bVarTableClick);
 
@@ -71,19 +71,21 @@ TfGraphInput::TfGraphInput(TDocument& document, Prompts& prompts, TDialogHost& h
     const char* Label;
     QComboBox* Field;
     const char* Suffix;
-  } rows[] = {{"Axis 3 term =", cbZ, "(Z)"}, {"Axis 2 term =", cbY, "(Y)"}, {"Axis 1 term =", cbX, "(X)"}};
+  } rows[] = {{QT_TR_NOOP("Axis 3 term ="), cbZ, "(Z)"},
+              {QT_TR_NOOP("Axis 2 term ="), cbY, "(Y)"},
+              {QT_TR_NOOP("Axis 1 term ="), cbX, "(X)"}};
   int row = 0;
   for (const auto& r : rows) {
-    terms->addWidget(new QLabel(QString::fromLatin1(r.Label), page), row, 0);
+    terms->addWidget(new QLabel(tr(r.Label), page), row, 0);
     terms->addWidget(r.Field, row, 1, 1, 4);
     terms->addWidget(new QLabel(QString::fromLatin1(r.Suffix), page), row, 5);
     ++row;
   }
   auto* colors = new QHBoxLayout;
-  colors->addWidget(new QLabel(QStringLiteral("Color 1:"), page));
+  colors->addWidget(new QLabel(tr("Color 1:"), page));
   colors->addWidget(pColor1);
   colors->addSpacing(16);
-  colors->addWidget(new QLabel(QStringLiteral("Color 2:"), page));
+  colors->addWidget(new QLabel(tr("Color 2:"), page));
   colors->addWidget(pColor2);
   colors->addStretch();
   colors->addWidget(bVarTable);
@@ -95,11 +97,11 @@ TfGraphInput::TfGraphInput(TDocument& document, Prompts& prompts, TDialogHost& h
   tabLayout->addWidget(TabControl);
   tabLayout->addWidget(page);
 
-  bOk = new QPushButton(QStringLiteral("&OK"), this);
+  bOk = new QPushButton(tr("&OK"), this);
   bOk->setObjectName(QStringLiteral("bOk"));
   bOk->setDefault(true);
   bOk->setAutoDefault(true);
-  bCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+  bCancel = new QPushButton(tr("&Cancel"), this);
   bCancel->setObjectName(QStringLiteral("bCancel"));
   connect(bOk, &QPushButton::clicked, this, &TfGraphInput::bOkClick);
   connect(bCancel, &QPushButton::clicked, this, &TfGraphInput::bCancelClick);

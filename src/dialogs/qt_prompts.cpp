@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "dialogs/color_swatch.h"
+#include "dialogs/message_catalogue.h"
 
 namespace {
 
@@ -67,7 +68,8 @@ QWidget* TQtPrompts::Parent() const {
 TMessageButton TQtPrompts::Message(TMessageKind kind, const std::string& text, uint8_t buttons,
                                    int helpContext) {
   if ((buttons & (mbOk | mbYes | mbNo | mbCancel | mbHelp)) == 0) buttons = mbOk;
-  QMessageBox box(IconOf(kind), caption_, DisplayText(text), QMessageBox::NoButton, Parent());
+  QMessageBox box(IconOf(kind), caption_, TranslateMessage(DisplayText(text)), QMessageBox::NoButton,
+                  Parent());
   // Terms typed by the user may hold "<"; the text is never markup.
   box.setTextFormat(Qt::PlainText);
   for (const TButtonPair& pair : ButtonPairs)
@@ -91,7 +93,8 @@ bool TQtPrompts::InputText(const std::string& caption, const std::string& questi
                            std::string& value) {
   bool ok = false;
   const QString typed =
-      QInputDialog::getText(Parent(), QString::fromStdString(caption), QString::fromStdString(question),
+      QInputDialog::getText(Parent(), TranslateMessage(QString::fromStdString(caption)),
+                            TranslateMessage(QString::fromStdString(question)),
                             QLineEdit::Normal, QString::fromStdString(value), &ok);
   if (!ok) return false;
   value = typed.toStdString();
@@ -125,7 +128,7 @@ QString QtFileFilter(const std::string& filter) {
   const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
   QStringList filters;
   for (qsizetype i = 0; i < parts.size(); i += 2) {
-    const QString description = parts[i].trimmed();
+    const QString description = TranslateMessage(parts[i].trimmed());
     QString patterns = i + 1 < parts.size() ? parts[i + 1] : QStringLiteral("*");
     patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
     patterns = patterns.simplified();

@@ -34,14 +34,14 @@ TfVarInput::TfVarInput(TDocument& document, Prompts& prompts, TDialogHost& host,
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
       host_(host),
       form_(document.VarTable, prompts) {
-  setWindowTitle(QStringLiteral("Variable Table"));
+  setWindowTitle(tr("Variable Table"));
   setProperty("helpContext", VarInputHelpContext);
 
   Table = new QTableWidget(1, 4, this);
   Table->setObjectName(QStringLiteral("Table"));
   Table->setHorizontalHeaderLabels(
-      {QStringLiteral("Label"), QStringLiteral("Minimum value"), QStringLiteral("Maximum value"),
-       QStringLiteral("Actual value")});
+      {tr("Label"), tr("Minimum value"), tr("Maximum value"),
+       tr("Actual value")});
   Table->verticalHeader()->hide();
   Table->horizontalHeader()->setHighlightSections(false);
   for (int column = 0; column < 4; ++column) Table->setColumnWidth(column, ColumnWidth);
@@ -52,10 +52,10 @@ TfVarInput::TfVarInput(TDocument& document, Prompts& prompts, TDialogHost& host,
   Table->setFixedWidth(4 * ColumnWidth + 2 * Table->frameWidth() + Table->verticalScrollBar()->sizeHint().width());
   Table->setMinimumHeight(220);
 
-  bOk = new QPushButton(QStringLiteral("&OK"), this);
+  bOk = new QPushButton(tr("&OK"), this);
   bOk->setObjectName(QStringLiteral("bOk"));
   bOk->setDefault(true);
-  bCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+  bCancel = new QPushButton(tr("&Cancel"), this);
   bCancel->setObjectName(QStringLiteral("bCancel"));
   connect(bOk, &QPushButton::clicked, this, &TfVarInput::bOkClick);
   connect(bCancel, &QPushButton::clicked, this, &TfVarInput::bCancelClick);

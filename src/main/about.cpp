@@ -8,19 +8,19 @@
 
 TfInfo::TfInfo(QWidget* parent) : QDialog(parent) {
   setObjectName("Info");
-  setWindowTitle("About Morvit");
+  setWindowTitle(tr("About Morvit"));
   auto* picture = new QLabel(this);
   picture->setPixmap(QPixmap(":/morvit/about.jpg"));
   auto* name = new QLabel("<b style='font-size:16pt'>Morvit</b>", this);
-  auto* version = new QLabel("Version 1.02", this);
-  auto* text = new QLabel(
-      "A plotter for mathematical terms over the complex numbers:\n"
-      "curves, surfaces, diagrams and a calculator.", this);
+  auto* version = new QLabel(tr("Version 1.02"), this);
+  auto* text = new QLabel(tr("A plotter for mathematical terms over the complex numbers:\n"
+                             "curves, surfaces, diagrams and a calculator."),
+                          this);
   auto* address = new QLabel(
       QString("<a href=\"%1\">%1</a>").arg(MorvitWebAddress), this);
   address->setObjectName("lWebAddress");
   address->setOpenExternalLinks(true);
-  auto* close = new QPushButton("&Close", this);
+  auto* close = new QPushButton(tr("&Close"), this);
   close->setObjectName("bClose");
   close->setDefault(true);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);

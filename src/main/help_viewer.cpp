@@ -1,5 +1,6 @@
 #include "main/help_viewer.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -49,7 +50,7 @@ void THelpViewer::ShowTopic(int context) {
   if (window_.isNull()) {
     window_ = new QTextBrowser;
     window_->setAttribute(Qt::WA_DeleteOnClose);
-    window_->setWindowTitle("Morvit Help");
+    window_->setWindowTitle(QCoreApplication::translate("THelpViewer", "Morvit Help"));
     window_->setOpenExternalLinks(true);
     window_->resize(560, 480);
   }

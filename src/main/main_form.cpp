@@ -52,19 +52,25 @@ constexpr int MainHelpContext = 10;
 constexpr int HelpCommandContext = 1;
 constexpr int SupportHelpContext = 999;
 constexpr int WheelNotchPixels = 20;
-constexpr const char* BusyText = "Drawing in Progress... Please wait!";
-constexpr const char* FarewellText =
+constexpr const char* BusyText = QT_TRANSLATE_NOOP("TMainForm", "Drawing in Progress... Please wait!");
+constexpr const char* FarewellText = QT_TRANSLATE_NOOP(
+    "Messages",
     "Thank you for using Morvit!\n\n"
     "Do you find it useful? Tell us what you think, and find more free software, at "
-    "https://morvit.org";
+    "https://morvit.org");
 
 QString DisplayTabText(int index) { return QString("Display%1").arg(index + 1); }
 
 constexpr const char* DocumentFilter = "Morvit data file (.mvf)|*.mvf";
+// The descriptions are translated one by one where the chooser is built.
 constexpr const char* PictureFilter =
     "PNG picture (.png)|*.png|JPEG picture (.jpg)|*.jpg;*.jpeg|PDF document (.pdf)|*.pdf|"
     "SVG drawing (.svg)|*.svg";
-constexpr const char* SaveQuestion = "The document has changed. Do you want to save the changes?";
+[[maybe_unused]] constexpr const char* PictureKinds[] = {
+    QT_TRANSLATE_NOOP("Messages", "PNG picture (.png)"), QT_TRANSLATE_NOOP("Messages", "JPEG picture (.jpg)"),
+    QT_TRANSLATE_NOOP("Messages", "PDF document (.pdf)"), QT_TRANSLATE_NOOP("Messages", "SVG drawing (.svg)")};
+constexpr const char* SaveQuestion =
+    QT_TRANSLATE_NOOP("Messages", "The document has changed. Do you want to save the changes?");
 
 }  // namespace
 
@@ -118,10 +124,11 @@ TMainForm::~TMainForm() = default;
 void TMainForm::CreateStep() {
   if (auto* viewer = dynamic_cast<THelpViewer*>(&help_)) {
     if (!viewer->HelpFileExists())
-      ShowError(prompts_, "Help file not found \n" + viewer->HelpFilePath().toStdString());
+      ShowError(prompts_, std::string(QT_TRANSLATE_NOOP("Messages", "Help file not found ")) + "\n" +
+                              viewer->HelpFilePath().toStdString());
     if (THelpViewer::Version < 4.73)
-      ShowInformation(prompts_,
-                      "This application requires the installation of MS HTML Help 1.2 or higher.");
+      ShowInformation(prompts_, QT_TRANSLATE_NOOP("Messages", "This application requires the installation of "
+                                                           "MS HTML Help 1.2 or higher."));
   }
   CreateDocument(document_);
   DocumentStored(QString());
@@ -132,7 +139,7 @@ void TMainForm::CreateStep() {
 }
 
 void TMainForm::BuildMenusAndToolBar() {
-  QToolBar* tools = addToolBar("Tools");
+  QToolBar* tools = addToolBar(tr("Tools"));
   tools->setObjectName("ToolBar");
   tools->setMovable(false);
   tools->setIconSize(QSize(18, 18));
@@ -152,65 +159,65 @@ void TMainForm::BuildMenusAndToolBar() {
     return action;
   };
 
-  QMenu* file = menuBar()->addMenu("&File");
-  QAction* newDocument = command(file, "New document", "New document", TToolIcon::NewDocument,
+  QMenu* file = menuBar()->addMenu(tr("&File"));
+  QAction* newDocument = command(file, tr("New document"), tr("New document"), TToolIcon::NewDocument,
                                  true, [this] { NewDocumentClick(); });
   newDocument->setShortcut(QKeySequence::New);
   file->addSeparator();
-  QAction* open = command(file, "Open document...", "Open document", TToolIcon::OpenDocument,
+  QAction* open = command(file, tr("Open document..."), tr("Open document"), TToolIcon::OpenDocument,
                           true, [this] { OpenDocumentClick(); });
   open->setShortcut(QKeySequence::Open);
-  QAction* save = file->addAction("Save document");
+  QAction* save = file->addAction(tr("Save document"));
   save->setObjectName("SaveDocument");
   save->setShortcut(QKeySequence::Save);
   connect(save, &QAction::triggered, this, [this] { SaveDocumentClick(); });
-  QAction* saveAs = file->addAction("Save document as...");
+  QAction* saveAs = file->addAction(tr("Save document as..."));
   saveAs->setObjectName("SaveDocumentAs");
   saveAs->setShortcut(QKeySequence::SaveAs);
   connect(saveAs, &QAction::triggered, this, [this] { SaveDocumentAsClick(); });
-  recentMenu_ = file->addMenu("Recent documents");
+  recentMenu_ = file->addMenu(tr("Recent documents"));
   recentMenu_->setObjectName("RecentDocuments");
   // Built when opened, so that it shows what other windows stored meanwhile.
   connect(recentMenu_, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
   file->addSeparator();
-  QAction* exportPicture = file->addAction("Export picture...");
+  QAction* exportPicture = file->addAction(tr("Export picture..."));
   exportPicture->setObjectName("ExportPicture");
   connect(exportPicture, &QAction::triggered, this, [this] { ExportPictureClick(); });
   file->addSeparator();
-  QAction* exit = file->addAction("Exit");
+  QAction* exit = file->addAction(tr("Exit"));
   exit->setShortcut(QKeySequence::Quit);
   connect(exit, &QAction::triggered, this, &QWidget::close);
 
-  QMenu* edit = menuBar()->addMenu("&Edit");
-  command(edit, "Edit graphs...", "Edit graphs", TToolIcon::EditGraphs, true,
+  QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+  command(edit, tr("Edit graphs..."), tr("Edit graphs"), TToolIcon::EditGraphs, true,
           [this] { if (dialogs_) dialogs_->EditGraphs(); });
-  command(edit, "Edit diagrams...", "Edit diagram data", TToolIcon::EditDiagrams, true,
+  command(edit, tr("Edit diagrams..."), tr("Edit diagram data"), TToolIcon::EditDiagrams, true,
           [this] { if (dialogs_) dialogs_->EditDiagrams(); });
   edit->addSeparator();
-  command(edit, "Open variable table...", "Variable table", TToolIcon::VariableTable, true,
+  command(edit, tr("Open variable table..."), tr("Variable table"), TToolIcon::VariableTable, true,
           [this] { OpenVariableTable(); });
-  command(edit, "Open calculator...", "Open calculator", TToolIcon::Calculator, true,
+  command(edit, tr("Open calculator..."), tr("Open calculator"), TToolIcon::Calculator, true,
           [this] { if (dialogs_) dialogs_->Calculator(); });
 
-  QMenu* view = menuBar()->addMenu("&View");
-  command(view, "Restore default view", "Restore default view", TToolIcon::RestoreView, true,
+  QMenu* view = menuBar()->addMenu(tr("&View"));
+  command(view, tr("Restore default view"), tr("Restore default view"), TToolIcon::RestoreView, true,
           [this] { RestoreDefaultViewClick(); });
-  command(view, "Edit coordinate system settings...", "Edit coordinate system settings",
+  command(view, tr("Edit coordinate system settings..."), tr("Edit coordinate system settings"),
           TToolIcon::Settings, true, [this] { if (dialogs_) dialogs_->AxisSettings(); });
 
-  QMenu* help = menuBar()->addMenu("&Help");
-  command(help, "Show help...", "Show help", TToolIcon::Help, true, [this] { ShowHelpClick(); });
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
+  command(help, tr("Show help..."), tr("Show help"), TToolIcon::Help, true, [this] { ShowHelpClick(); });
   help->addSeparator();
-  QAction* web = help->addAction("Morvit on the web...");
+  QAction* web = help->addAction(tr("Morvit on the web..."));
   connect(web, &QAction::triggered, this, [this] { WebClick(); });
   help->addSeparator();
-  QAction* info = help->addAction("Info...");
+  QAction* info = help->addAction(tr("Info..."));
   connect(info, &QAction::triggered, this, [this] { InfoClick(); });
 
   tools->addSeparator();
   auto* link = new QLabel(QString("<a href=\"%1\">morvit.org</a>").arg(MorvitWebAddress), tools);
   link->setObjectName("lWebLink");
-  link->setToolTip("Morvit on the web");
+  link->setToolTip(tr("Morvit on the web"));
   link->setContentsMargins(8, 0, 8, 0);
   connect(link, &QLabel::linkActivated, this, [this] { WebClick(); });
   tools->addWidget(link);
@@ -235,7 +242,7 @@ void TMainForm::BuildStatusPanel() {
   lBeta_ = label("lBeta", 80);
   lZoom_ = label("lZoom", 90);
   lBusy_ = label("lBusy", 230);
-  bSupport_ = new QPushButton("Support free software!", panel);
+  bSupport_ = new QPushButton(tr("Support free software!"), panel);
   bSupport_->setObjectName("bSupport");
   bSupport_->setFlat(true);
   QFont bold = bSupport_->font();
@@ -315,7 +322,7 @@ void TMainForm::Redraw() { PlotCurrentDisplay(); }
 void TMainForm::ShowScene(const TObject3D& scene, bool sort) {
   const TCoordinateSystem* display = Current();
   if (display == nullptr) return;
-  lBusy_->setText(BusyText);
+  lBusy_->setText(tr(BusyText));
   QPalette busy = lBusy_->palette();
   busy.setColor(QPalette::Window, Qt::red);
   lBusy_->setPalette(busy);
@@ -354,7 +361,9 @@ void TMainForm::OpenFile(const QString& path, bool duringStartup) {
 
 void TMainForm::NewDocumentClick() {
   if (!MaySetDocumentAside()) return;
-  if (!Confirm(prompts_, "Do you really want to close the current document?")) return;
+  if (!Confirm(prompts_,
+               QT_TRANSLATE_NOOP("Messages", "Do you really want to close the current document?")))
+    return;
   ClearObject(PlotScene);
   ClearObject(ViewScene);
   ResetDocument(document_);
@@ -411,7 +420,7 @@ void TMainForm::FillRecentMenu() {
     action->setStatusTip(path);
     connect(action, &QAction::triggered, this, [this, path] { OpenDocumentFrom(path); });
   }
-  if (recent.isEmpty()) recentMenu_->addAction("(none)")->setEnabled(false);
+  if (recent.isEmpty()) recentMenu_->addAction(tr("(none)"))->setEnabled(false);
 }
 
 void TMainForm::OpenDocumentFrom(const QString& path) {
@@ -466,7 +475,9 @@ void TMainForm::ExportPictureClick() {
   std::int32_t width = 0;
   std::int32_t height = 0;
   for (;;) {
-    if (!prompts_.InputText("Export picture", "Size in pixels (width x height):", size)) return;
+    if (!prompts_.InputText(QT_TRANSLATE_NOOP("Messages", "Export picture"),
+                            QT_TRANSLATE_NOOP("Messages", "Size in pixels (width x height):"), size))
+      return;
     if (ParsePictureSize(size, width, height)) break;
     ShowError(prompts_, "Type the size as width x height, for example 800x600, each from 1 to " +
                             std::to_string(MaxPictureSide) + ".");
@@ -563,7 +574,8 @@ QString TMainForm::StatusText() const {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-  if (closing_ || !MaySetDocumentAside() || !Confirm(prompts_, "Do you really want to close the program?")) {
+  if (closing_ || !MaySetDocumentAside() || !Confirm(prompts_,
+               QT_TRANSLATE_NOOP("Messages", "Do you really want to close the program?"))) {
     event->ignore();
     return;
   }

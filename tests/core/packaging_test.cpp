@@ -27,7 +27,7 @@ std::string DesktopValue(const std::string& entry, const std::string& key) {
 }  // namespace
 
 TEST(Packaging, DesktopEntryMimeTypeAndIconAgree) {
-  const std::string desktop = Text("packaging/morvit.desktop");
+  const std::string desktop = Text("packaging/org.morvit.Morvit.desktop");
   const std::string mime = Text("packaging/morvit-mime.xml");
   ASSERT_FALSE(desktop.empty());
   ASSERT_FALSE(mime.empty());
