@@ -305,10 +305,9 @@ def first_curve():
 
 
 # The view of a task's 3D picture: a drag of 60 pixels up (Alpha 0 - 60) and
-# 30 pixels to the left (Beta 0 - 30) with the left button, then one of 10
-# pixels down with the right button, which divides the zoom by 1.5.
-TASK_VIEW = dict(ThreeAxes=True, Alpha=300, Beta=330, Zoom1=1 / 1.5, Zoom2=1 / 1.5,
-                 Zoom3=1 / 1.5)
+# 30 pixels to the left (Beta 0 - 30) with the left button, then one notch of
+# the wheel down, which halves the zoom.
+TASK_VIEW = dict(ThreeAxes=True, Alpha=300, Beta=330, Zoom1=0.5, Zoom2=0.5, Zoom3=0.5)
 YELLOW = rgb(255, 255, 0)
 
 
