@@ -313,9 +313,10 @@ YELLOW = rgb(255, 255, 0)
 
 def ripple_surface():
     """A surface z = f(x, y): a damped ripple, solid, on a new document's
-    display switched to 3D by the graph dialog's question."""
+    display switched to 3D by the graph dialog's question, sampled at 50
+    points per direction."""
     return document(
-        displays=[display(GraphIndices=[0], **TASK_VIEW)],
+        displays=[display(Resolution=50, GraphIndices=[0], **TASK_VIEW)],
         graphs=[graph("x", "y", "6*cos(sqrt(x^2+y^2))*exp(-(x^2+y^2)/50)", color2=YELLOW)])
 
 
@@ -346,7 +347,7 @@ def complex_sqrt():
     root of z = x + iy. Im and arg jump across the negative real axis, the
     cut of the principal branch. The displays differ only in their graph, as
     the task's one display does when its axis 3 term is changed."""
-    view = dict(Min3=-5, Max3=5, MajorInterval3=5, MinorInterval3=1, Resolution=60, **TASK_VIEW)
+    view = dict(Min3=-5, Max3=5, MajorInterval3=5, MinorInterval3=1, Resolution=30, **TASK_VIEW)
     return document(
         displays=[display(GraphIndices=[k], **view) for k in range(len(SQRT_PARTS))],
         graphs=[graph("x", "y", "%s(sqrt(x+i*y))" % part, color2=YELLOW) for part in SQRT_PARTS])
