@@ -291,6 +291,174 @@ def exponential_function():
         variables=[("t", 0, 4 * PI, 0)])
 
 
+# The documents that the manual's tasks build step by step in the window. Each
+# holds exactly what those steps leave behind, so that its picture is the one
+# the reader gets; the views are those of the drags the task describes.
+
+def first_curve():
+    """A first curve: y = sin(x) on a new document's display, with the
+    vertical range narrowed to -2..2 in the settings dialog."""
+    return document(
+        displays=[display(Min2=-2, Max2=2, MajorInterval2=1, MinorInterval2=0.5,
+                          GraphIndices=[0])],
+        graphs=[graph("x", "sin(x)")])
+
+
+# The view of a task's 3D picture: a drag of 60 pixels up (Alpha 0 - 60) and
+# 30 pixels to the left (Beta 0 - 30) with the left button, then one notch of
+# the wheel down, which halves the zoom.
+TASK_VIEW = dict(ThreeAxes=True, Alpha=300, Beta=330, Zoom1=0.5, Zoom2=0.5, Zoom3=0.5)
+YELLOW = rgb(255, 255, 0)
+
+
+def ripple_surface():
+    """A surface z = f(x, y): a damped ripple, solid, on a new document's
+    display switched to 3D by the graph dialog's question, sampled at 50
+    points per direction."""
+    return document(
+        displays=[display(Resolution=50, GraphIndices=[0], **TASK_VIEW)],
+        graphs=[graph("x", "y", "6*cos(sqrt(x^2+y^2))*exp(-(x^2+y^2)/50)", color2=YELLOW)])
+
+
+def lissajous_curve():
+    """A parametric curve: both axis terms in the variable t, which runs
+    from 0 to 2 pi by the variable table; 400 points per direction."""
+    return document(
+        displays=[display(Resolution=400, GraphIndices=[0])],
+        graphs=[graph("8*sin(3*t)", "8*sin(4*t)")],
+        variables=[("t", 0, 2 * PI, 0)])
+
+
+def torus_surface():
+    """A parametric surface: a torus, three axis terms in u and v, both
+    running from 0 to 2 pi; the display switched to 3D and turned."""
+    return document(
+        displays=[display(Resolution=40, GraphIndices=[0], **TASK_VIEW)],
+        graphs=[graph("(6+3*cos(v))*cos(u)", "(6+3*cos(v))*sin(u)", "3*sin(v)", color2=YELLOW)],
+        variables=[("u", 0, 2 * PI, 0), ("v", 0, 2 * PI, 0)])
+
+
+SQRT_PARTS = ["re", "im", "abs", "arg"]
+
+
+def complex_sqrt():
+    """A complex function as four surfaces, one display each: the real and
+    imaginary part, the modulus and the argument of the principal square
+    root of z = x + iy. Im and arg jump across the negative real axis, the
+    cut of the principal branch. The displays differ only in their graph, as
+    the task's one display does when its axis 3 term is changed."""
+    view = dict(Min3=-5, Max3=5, MajorInterval3=5, MinorInterval3=1, Resolution=30, **TASK_VIEW)
+    return document(
+        displays=[display(GraphIndices=[k], **view) for k in range(len(SQRT_PARTS))],
+        graphs=[graph("x", "y", "%s(sqrt(x+i*y))" % part, color2=YELLOW) for part in SQRT_PARTS])
+
+
+def power_law_task():
+    """Logarithmic axes as the task sets them: y = x^2 with x from 0.1 to
+    1000 and y from 0.01 to 10000, both to base 10 (the ranges are stored
+    as exponents)."""
+    return document(
+        displays=[display(Log1=True, Log2=True, Min1=-1, Max1=3, Min2=-2, Max2=4,
+                          MajorInterval1=10, MinorInterval1=1,
+                          MajorInterval2=10, MinorInterval2=1, GraphIndices=[0])],
+        graphs=[graph("x", "x^2")])
+
+
+# A pendulum measured with a stopwatch: length in m, period of one swing in
+# s, and the stopwatch's error in s. The CSV file beside the document holds
+# the same numbers, one record per row, as an instrument would write them.
+PENDULUM = [("0.2", "0.91", "0.05"), ("0.4", "1.26", "0.05"), ("0.6", "1.57", "0.05"),
+            ("0.8", "1.78", "0.06"), ("1.0", "2.02", "0.06"), ("1.2", "2.18", "0.06"),
+            ("1.4", "2.39", "0.07"), ("1.6", "2.52", "0.07"), ("1.8", "2.71", "0.08"),
+            ("2.0", "2.83", "0.08")]
+
+
+def pendulum_csv():
+    return ["%s,%s,%s" % row for row in PENDULUM]
+
+
+def imported_data():
+    """Measured data from a CSV file: pendulum.csv imported at cell (1, 1),
+    drawn with error bars on the period beside the model T = 2 pi sqrt(l/g)."""
+    return document(
+        displays=[display(Min1=0, Max1=2.2, Min2=0, Max2=3.5,
+                          MajorInterval1=0.5, MinorInterval1=0.1,
+                          MajorInterval2=1, MinorInterval2=0.25,
+                          Resolution=200, Label1="l [m]", Label2="T [s]",
+                          GraphIndices=[0], DiagramIndices=[0])],
+        graphs=[graph("x", "2*pi*sqrt(x/9.81)", color1=GREY, color2=GREY)],
+        diagrams=[diagram(Column1=1, Column2=2, UseColumn1=True, UseColumn2=True,
+                          ErrorHigh2=3, ErrorLow2=3, ConnectPoints=False,
+                          Description="Pendulum: period against length",
+                          Color1=RED, Color2=RED)],
+        table=data_table([list(row) for row in PENDULUM]))
+
+
+# Gallery documents beyond the tasks.
+
+def space_curve():
+    """A curve in space: a conical helix, three axis terms in one free
+    variable t."""
+    return document(
+        displays=[surface_display(Min1=-6, Max1=6, Min2=-6, Max2=6, Min3=0, Max3=12,
+                                  MajorInterval1=3, MinorInterval1=1, MajorInterval2=3,
+                                  MinorInterval2=1, MajorInterval3=3, MinorInterval3=1,
+                                  Resolution=600, GraphIndices=[0])],
+        graphs=[graph("t/3*cos(t)", "t/3*sin(t)", "t/3", color1=BLUE, color2=RED)],
+        variables=[("t", 0, 6 * PI, 0)])
+
+
+def diagram_3d():
+    """A diagram in space: a measured flight path, x, y and height from the
+    table's columns, the points joined, error bars on the height."""
+    rows = []
+    for k in range(13):
+        t = k / 12
+        rows.append([number(round(8 * t, 3)), number(round(3 * math.sin(PI * t), 3)),
+                     number(round(36 * t * (1 - t), 3)), "0.3"])
+    return document(
+        displays=[surface_display(Min1=0, Max1=8, Min2=-1, Max2=4, Min3=0, Max3=10,
+                                  MajorInterval1=2, MinorInterval1=1, MajorInterval2=1,
+                                  MinorInterval2=0.5, MajorInterval3=2, MinorInterval3=1,
+                                  AxisStyle=1, AxisColor=rgb(150, 150, 150),
+                                  DiagramIndices=[0])],
+        diagrams=[diagram(Column1=1, Column2=2, Column3=3, UseColumn1=True, UseColumn2=True,
+                          UseColumn3=True, ErrorHigh3=4, ErrorLow3=4,
+                          Description="Flight path with height errors",
+                          Color1=ORANGE, Color2=ORANGE)],
+        table=data_table(rows))
+
+
+def axis_styles():
+    """The three axis styles and the scaling ratio, one display each: markings
+    with numbers, a raster, axes only; the last forces equal scaling so that
+    the circle stays round."""
+    circle = [graph("4*cos(t)", "4*sin(t)", color1=BLUE, color2=BLUE)]
+    common = dict(Min1=-8, Max1=8, Min2=-5, Max2=5, MajorInterval1=4, MinorInterval1=1,
+                  MajorInterval2=5, MinorInterval2=1, Resolution=200, GraphIndices=[0])
+    return document(
+        displays=[display(AxisStyle=0, **common),
+                  display(AxisStyle=1, **common),
+                  display(AxisStyle=2, **common),
+                  display(AxisStyle=0, ForceEqualScale=True, **common)],
+        graphs=circle,
+        variables=[("t", 0, 2 * PI, 0)])
+
+
+def log_axes_3d():
+    """Logarithmic axes in 3D: z = x*y over x and y from 1 to 1000 is a
+    plane when all three axes are logarithmic (exponents to base 10)."""
+    return document(
+        displays=[surface_display(Log1=True, Log2=True, Log3=True,
+                                  Min1=0, Max1=3, Min2=0, Max2=3, Min3=0, Max3=6,
+                                  MajorInterval1=10, MinorInterval1=1,
+                                  MajorInterval2=10, MinorInterval2=1,
+                                  MajorInterval3=10, MinorInterval3=1,
+                                  DisplayStyle=0, Resolution=24, AxisStyle=0,
+                                  Label3="x*y", GraphIndices=[0])],
+        graphs=[graph("x", "y", "x*y", color1=GREEN, color2=ORANGE)])
+
+
 EXAMPLES = {
     "wave-packet.mvf": wave_packet,
     "surface-solid.mvf": modulus_sine,
@@ -299,18 +467,63 @@ EXAMPLES = {
     "log-axes.mvf": power_laws,
     "diagram-error-bars.mvf": free_fall,
     "several-displays.mvf": exponential_function,
+    "first-curve.mvf": first_curve,
+    "ripple-surface.mvf": ripple_surface,
+    "lissajous-curve.mvf": lissajous_curve,
+    "torus-surface.mvf": torus_surface,
+    "complex-sqrt.mvf": complex_sqrt,
+    "power-law.mvf": power_law_task,
+    "imported-data.mvf": imported_data,
+    "space-curve.mvf": space_curve,
+    "diagram-3d.mvf": diagram_3d,
+    "axis-styles.mvf": axis_styles,
+    "log-axes-3d.mvf": log_axes_3d,
 }
+
+# Data files beside the documents, written with plain line ends as most
+# programs write CSV.
+DATA_FILES = {
+    "pendulum.csv": pendulum_csv,
+}
+
+
+def picture_name(name, index):
+    """Display 1 of a document draws NAME.png; display N > 1 NAME-N.png, N
+    being the number of its tab "DisplayN"."""
+    stem = name[:-len(".mvf")]
+    return stem + ".png" if index == 0 else "%s-%d.png" % (stem, index + 1)
+
+
+def gallery():
+    """The pictures the build renders: one line per display of every
+    example, "DOCUMENT DISPLAY PICTURE" with the display counted from 0."""
+    lines = []
+    for name, build in EXAMPLES.items():
+        displays = int(build()[3]) + 1
+        lines.extend("%s %d %s" % (name, k, picture_name(name, k)) for k in range(displays))
+    return "".join(line + "\n" for line in lines).encode("ascii")
+
+
+def outputs():
+    for name, build in EXAMPLES.items():
+        yield name, encode(build())
+    for name, build in DATA_FILES.items():
+        yield name, "".join(line + "\n" for line in build()).encode("ascii")
+    yield "gallery.txt", gallery()
+
 
 if __name__ == "__main__":
     check = "--check" in sys.argv[1:]
     stale = []
-    for name, build in EXAMPLES.items():
+    for name, data in outputs():
         path = os.path.join(HERE, name)
-        data = encode(build())
         if check:
-            with open(path, "rb") as file:
-                if file.read() != data:
-                    stale.append(name)
+            try:
+                with open(path, "rb") as file:
+                    if file.read() != data:
+                        stale.append(name)
+            except FileNotFoundError:
+                stale.append(name)
         else:
             with open(path, "wb") as file:
                 file.write(data)

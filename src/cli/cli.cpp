@@ -3,23 +3,15 @@
 #include <iostream>
 
 #include "cli/cli_commands.h"
+#include "cli/cli_reference.h"
 
 namespace {
 
+// The subcommands this program runs, in the order --help lists them; what
+// each takes and does is told by the command-line reference.
 const TCliCommand Commands[] = {
-    {"parse", "TERM", "Compiles TERM; prints ok or invalid, then the tree in prefix form.", CliParse},
-    {"eval", "TERM [NAME=VALUE ...]",
-     "Evaluates TERM with the variables given; VALUE is a term without variables.", CliEval},
-    {"diff", "TERM VAR X0 [NAME=VALUE ...]",
-     "Numerical derivative of TERM by VAR at X0, as the calculator computes it.", CliDiff},
-    {"integrate", "TERM VAR LOW HIGH [NAME=VALUE ...]",
-     "Numerical integral of TERM over VAR from LOW to HIGH, as the calculator computes it.",
-     CliIntegrate},
-    {"dump", "FILE", "Reads the document FILE and prints it as one JSON object.", CliDump},
-    {"scene", "FILE [--display N]", "Plots display N of FILE and prints its scene, one segment per line.", CliScene},
-    {"render", "FILE -o OUT.png|OUT.jpg|OUT.pdf|OUT.svg [--display N] [--size WxH]",
-     "Draws display N of FILE as the drawing area of W x H pixels shows it, into a picture file.", CliRender},
-    {"write", "FILE OUT", "Reads the document FILE and writes it to OUT in the normal form.", CliWrite},
+    {"parse", CliParse},   {"eval", CliEval},     {"diff", CliDiff},     {"integrate", CliIntegrate},
+    {"dump", CliDump},     {"scene", CliScene},   {"render", CliRender}, {"write", CliWrite},
 };
 
 const TCliCommand* FindCommand(const std::string& name) {
@@ -30,16 +22,35 @@ const TCliCommand* FindCommand(const std::string& name) {
 
 }  // namespace
 
+std::vector<std::string> CliCommandNames() {
+  std::vector<std::string> names;
+  for (const auto& command : Commands) names.emplace_back(command.Name);
+  return names;
+}
+
+namespace {
+
+void PrintCommandUsage(std::ostream& stream, const char* name, const char* indent) {
+  const TCliReferenceBlock* entry = FindCliReferenceCommand(CliReference(), name);
+  stream << name;
+  if (entry != nullptr) stream << " " << entry->Synopsis << "\n" << indent << entry->Summary;
+  stream << "\n";
+}
+
+}  // namespace
+
 void PrintUsage(std::ostream& stream, const std::string& name) {
   if (const TCliCommand* command = FindCommand(name)) {
-    stream << "usage: morvit-cli " << command->Name << " " << command->Usage << "\n  "
-           << command->Help << "\n";
+    stream << "usage: morvit-cli ";
+    PrintCommandUsage(stream, command->Name, "  ");
     return;
   }
   stream << "usage: morvit-cli SUBCOMMAND ARGUMENTS...\n"
             "       morvit-cli --help | SUBCOMMAND --help\n\nSubcommands:\n";
-  for (const auto& command : Commands)
-    stream << "  " << command.Name << " " << command.Usage << "\n      " << command.Help << "\n";
+  for (const auto& command : Commands) {
+    stream << "  ";
+    PrintCommandUsage(stream, command.Name, "      ");
+  }
 }
 
 int RunCli(const TCliArgs& args, std::ostream& out, std::ostream& err) {

@@ -8,10 +8,10 @@
 #include "term/compiler.h"
 #include "term/var_table.h"
 
+// A subcommand; its synopsis and description are in the command-line
+// reference under its name.
 struct TCliCommand {
   const char* Name;
-  const char* Usage;  // the argument synopsis after the name
-  const char* Help;   // one or more lines describing it
   int (*Run)(const TCliArgs& args, std::ostream& out, std::ostream& err);
 };
 

@@ -48,16 +48,14 @@ void THelpViewer::ShowTopic(int context) {
   Log(QString("ShowTopic(%1)").arg(context));
   if (!HelpFileExists()) return;
   if (window_.isNull()) {
-    window_ = new QTextBrowser;
+    window_ = new THelpWindow;
     window_->setAttribute(Qt::WA_DeleteOnClose);
-    window_->setWindowTitle(QCoreApplication::translate("THelpViewer", "Morvit Help"));
-    window_->setOpenExternalLinks(true);
-    window_->resize(560, 480);
+    window_->resize(640, 560);
   }
   QUrl url = QUrl::fromLocalFile(HelpFilePath());
   url.setFragment(QString("topic%1").arg(context));
-  window_->setSource(url, QTextDocument::HtmlResource);
-  window_->scrollToAnchor(url.fragment());
+  window_->Browser()->setSource(url, QTextDocument::HtmlResource);
+  window_->Browser()->scrollToAnchor(url.fragment());
   window_->show();
   window_->raise();
   window_->activateWindow();

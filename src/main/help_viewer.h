@@ -8,9 +8,9 @@
 #include <QString>
 #include <QStringList>
 
+#include "main/help_window.h"
 #include "ports/help.h"
 
-class QTextBrowser;
 
 class THelpViewer final : public Help {
  public:
@@ -28,6 +28,8 @@ class THelpViewer final : public Help {
   QString LogPath() const { return logPath_; }
 
   void ShowTopic(int context) override;
+  // The open help window, or null.
+  THelpWindow* Window() const { return window_; }
   void CloseAll() override;
 
  private:
@@ -35,5 +37,5 @@ class THelpViewer final : public Help {
 
   QString programDir_;
   QString logPath_;
-  QPointer<QTextBrowser> window_;
+  QPointer<THelpWindow> window_;
 };

@@ -1,0 +1,52 @@
+// Writes the help file that the program shows: the help text of help/ with
+// the command-line reference put in at its marker line, so that the manual
+// and `morvit-cli --help` are made from one text.
+//   morvit-help-file TEMPLATE OUT
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+
+#include "cli/cli_reference.h"
+
+namespace {
+
+constexpr const char* Marker = "<!-- command-line reference -->";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::cerr << "usage: morvit-help-file TEMPLATE OUT\n";
+    return 2;
+  }
+  std::ifstream in(argv[1], std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  if (!in) {
+    std::cerr << "morvit-help-file: cannot read " << argv[1] << "\n";
+    return 1;
+  }
+  std::string help = text.str();
+  const size_t at = help.find(Marker);
+  if (at == std::string::npos) {
+    std::cerr << "morvit-help-file: " << argv[1] << " has no line " << Marker << "\n";
+    return 1;
+  }
+  help.replace(at, std::string(Marker).size(), CliReferenceHtml(CliReference(), CliCommandNames()));
+  const std::string temporary = std::string(argv[2]) + ".tmp";
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    out << help;
+    if (!out.flush()) {
+      std::cerr << "morvit-help-file: cannot write " << temporary << "\n";
+      return 1;
+    }
+  }
+  if (std::rename(temporary.c_str(), argv[2]) != 0) {
+    std::cerr << "morvit-help-file: cannot write " << argv[2] << "\n";
+    return 1;
+  }
+  return 0;
+}
