@@ -20,6 +20,16 @@ const TCliCommand Commands[] = {
     {"render", "FILE -o OUT.png|OUT.jpg|OUT.pdf|OUT.svg [--display N] [--size WxH]",
      "Draws display N of FILE as the drawing area of W x H pixels shows it, into a picture file.", CliRender},
     {"write", "FILE OUT", "Reads the document FILE and writes it to OUT in the normal form.", CliWrite},
+    {"import",
+     "DATA -o OUT.mvf [--separator auto|comma|semicolon|tab|blank] [--decimal auto|point|comma] "
+     "[--header auto|yes|no]",
+     "Makes a new document holding the delimited text DATA in its data table from cell (1,1), as the diagram\n"
+     "      data editor imports it, and writes it to OUT.mvf.",
+     CliImport},
+    {"export", "FILE.mvf -o OUT.csv [--texts] [--separator comma|semicolon|tab] [--header]",
+     "Writes the data table of FILE.mvf as delimited text in UTF-8: the values shown, or with --texts the\n"
+     "      cell texts; with --header the column headers first.",
+     CliExport},
 };
 
 const TCliCommand* FindCommand(const std::string& name) {

@@ -367,6 +367,19 @@ bool ReadDelimitedFile(const std::filesystem::path& path, std::string& bytes, st
     return false;
   }
   bytes.clear();
+  // A regular file too large is refused by its size, unread; a pipe is read
+  // up to the limit.
+  if (std::filesystem::is_regular_file(path, ignored)) {
+    const uintmax_t size = std::filesystem::file_size(path, ignored);
+    if (!ignored && size > MaxImportBytes) {
+      error = TooLargeFile();
+      return false;
+    }
+    if (!ignored) bytes.reserve(static_cast<size_t>(size));
+  } else {
+    // Growing by doubling would take twice the limit on the way.
+    bytes.reserve(MaxImportBytes + (1 << 16));
+  }
   std::string chunk(1 << 16, '\0');
   while (in) {
     in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
