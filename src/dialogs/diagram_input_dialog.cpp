@@ -176,6 +176,7 @@ TfDiagramInput::TfDiagramInput(TDocument& document, Prompts& prompts, TDialogHos
   connect(tabControl_, &QTabBar::currentChanged, this, &TfDiagramInput::TabControlChange);
   connect(bOk, &QPushButton::clicked, this, &TfDiagramInput::bOkClick);
   connect(bCancel, &QPushButton::clicked, this, &TfDiagramInput::bCancelClick);
+  BindClipboard();
   resize(1000, 620);
 }
 
@@ -203,8 +204,8 @@ QWidget* TfDiagramInput::BuildToolBar() {
       {"bTranspose", "Transpose", "Transpose cells", &TfDiagramInput::bTransposeClick},
       {"bDelete", "Delete", "Delete cell content", &TfDiagramInput::bDeleteClick},
       {nullptr, nullptr, nullptr, nullptr},
-      {"bImportCSV", "Import", "Import data from file", nullptr},
-      {"bExportCSV", "Export", "Export data to file", nullptr},
+      {"bImportCSV", "Import", "Import data from file", &TfDiagramInput::bImportCSVClick},
+      {"bExportCSV", "Export", "Export data to file", &TfDiagramInput::bExportCSVClick},
   };
   for (const auto& tool : tools) {
     if (tool.name == nullptr) {
@@ -214,10 +215,7 @@ QWidget* TfDiagramInput::BuildToolBar() {
       continue;
     }
     QToolButton* button = ToolButton(tool.name, QString::fromLatin1(tool.text), QString::fromLatin1(tool.hint), bar);
-    if (tool.handler != nullptr)
-      connect(button, &QToolButton::clicked, this, tool.handler);
-    else
-      button->setEnabled(false);  // no import or export of data tables
+    connect(button, &QToolButton::clicked, this, tool.handler);
     if (tool.handler == &TfDiagramInput::bPasteClick) bPaste_ = button;
     line->addWidget(button);
   }
@@ -461,6 +459,7 @@ void TfDiagramInput::bFillClick() {
 
 void TfDiagramInput::bCopyClick() {
   form_.bCopyClick();
+  PutSelectionOnClipboard();
   AfterToolButton(false);
 }
 

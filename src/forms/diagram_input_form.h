@@ -99,6 +99,8 @@ class TDiagramInputForm {
   // The save-file chooser, then the file written whole or not at all. False
   // when cancelled or after the error box.
   bool ExportToFile(const TExportChoice& choice);
+  // The prompts the editor asks through, for the dialogs it opens on top.
+  Prompts& Prompter() { return prompts_; }
 
   // Working state.
   TStringGrid TempTable;  // raw texts, all cell operations work on it
