@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake make pkg-config
-  qt6-base-dev qt6-svg-dev libgl-dev libjpeg-dev
+  qt6-base-dev qt6-svg-dev libgl-dev libjpeg-dev libcsv-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fontconfig fonts-liberation
   xvfb xauth

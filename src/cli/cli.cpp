@@ -12,6 +12,7 @@ namespace {
 const TCliCommand Commands[] = {
     {"parse", CliParse},   {"eval", CliEval},     {"diff", CliDiff},     {"integrate", CliIntegrate},
     {"dump", CliDump},     {"scene", CliScene},   {"render", CliRender}, {"write", CliWrite},
+    {"import", CliImport}, {"export", CliExport},
 };
 
 const TCliCommand* FindCommand(const std::string& name) {

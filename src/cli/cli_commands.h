@@ -23,6 +23,8 @@ int CliDump(const TCliArgs& args, std::ostream& out, std::ostream& err);
 int CliScene(const TCliArgs& args, std::ostream& out, std::ostream& err);
 int CliRender(const TCliArgs& args, std::ostream& out, std::ostream& err);
 int CliWrite(const TCliArgs& args, std::ostream& out, std::ostream& err);
+int CliImport(const TCliArgs& args, std::ostream& out, std::ostream& err);
+int CliExport(const TCliArgs& args, std::ostream& out, std::ostream& err);
 
 struct TDocument;
 class TStringGrid;

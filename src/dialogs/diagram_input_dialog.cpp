@@ -176,6 +176,7 @@ TfDiagramInput::TfDiagramInput(TDocument& document, Prompts& prompts, TDialogHos
   connect(tabControl_, &QTabBar::currentChanged, this, &TfDiagramInput::TabControlChange);
   connect(bOk, &QPushButton::clicked, this, &TfDiagramInput::bOkClick);
   connect(bCancel, &QPushButton::clicked, this, &TfDiagramInput::bCancelClick);
+  BindClipboard();
   resize(1000, 620);
 }
 
@@ -203,8 +204,10 @@ QWidget* TfDiagramInput::BuildToolBar() {
       {"bTranspose", QT_TR_NOOP("Transpose"), QT_TR_NOOP("Transpose cells"), &TfDiagramInput::bTransposeClick},
       {"bDelete", QT_TR_NOOP("Delete"), QT_TR_NOOP("Delete cell content"), &TfDiagramInput::bDeleteClick},
       {nullptr, nullptr, nullptr, nullptr},
-      {"bImportCSV", QT_TR_NOOP("Import"), QT_TR_NOOP("Import data from file"), nullptr},
-      {"bExportCSV", QT_TR_NOOP("Export"), QT_TR_NOOP("Export data to file"), nullptr},
+      {"bImportCSV", QT_TR_NOOP("Import"), QT_TR_NOOP("Import data from file"),
+       &TfDiagramInput::bImportCSVClick},
+      {"bExportCSV", QT_TR_NOOP("Export"), QT_TR_NOOP("Export data to file"),
+       &TfDiagramInput::bExportCSVClick},
   };
   for (const auto& tool : tools) {
     if (tool.name == nullptr) {
@@ -214,10 +217,7 @@ QWidget* TfDiagramInput::BuildToolBar() {
       continue;
     }
     QToolButton* button = ToolButton(tool.name, tr(tool.text), tr(tool.hint), bar);
-    if (tool.handler != nullptr)
-      connect(button, &QToolButton::clicked, this, tool.handler);
-    else
-      button->setEnabled(false);  // no import or export of data tables
+    connect(button, &QToolButton::clicked, this, tool.handler);
     if (tool.handler == &TfDiagramInput::bPasteClick) bPaste_ = button;
     line->addWidget(button);
   }
@@ -462,6 +462,7 @@ void TfDiagramInput::bFillClick() {
 
 void TfDiagramInput::bCopyClick() {
   form_.bCopyClick();
+  PutSelectionOnClipboard();
   AfterToolButton(false);
 }
 

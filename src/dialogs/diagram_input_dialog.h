@@ -54,6 +54,12 @@ class TfDiagramInput : public QDialog {
   void TabControlChange(int index);
   void bOkClick();
   void bCancelClick();
+  // Delimited text and the system clipboard (diagram_data_transfer_dialog.cpp).
+  void bImportCSVClick();
+  void bExportCSVClick();
+  // Ctrl+V in the grid: a block copied in a spreadsheet lands at the
+  // selection; a block copied in the grid itself pastes its cell texts.
+  void PasteFromClipboard();
 
   // Every way of closing ends here, so the working copies are always dropped.
   void done(int result) override;
@@ -72,6 +78,9 @@ class TfDiagramInput : public QDialog {
   void ShowAxisLabels();
   void ReadDiagramFields();
   void AfterToolButton(bool sizeChanged);
+  void BindClipboard();
+  // The selected values go onto the system clipboard for spreadsheets.
+  void PutSelectionOnClipboard();
 
   TDiagramInputForm form_;
   TDataTableModel* model_ = nullptr;
@@ -93,4 +102,6 @@ class TfDiagramInput : public QDialog {
   std::array<QLineEdit*, 3> eErrorMax_{};
   QCheckBox* cbShowPoints_ = nullptr;
   QCheckBox* cbConnectPoints_ = nullptr;
+  QString copiedText_;          // what the grid last put on the system clipboard
+  TExportChoice exportChoice_;  // the last export's choices, offered again
 };

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "document/data_table.h"
+#include "document/delimited_text.h"
 #include "document/document.h"
 #include "document/reader.h"
 #include "document/string_grid.h"
@@ -17,6 +18,17 @@
 #include "ports/prompts.h"
 
 inline constexpr int DiagramInputHelpContext = 20;
+
+// The choices of "Export data to file".
+struct TExportChoice {
+  bool Texts = false;          // the cell texts (terms) instead of the values shown
+  bool SelectionOnly = false;  // the selected cells instead of the whole table
+  bool Header = false;         // the column headers as the first record
+  TSeparator Separator = TSeparator::Comma;
+};
+
+inline constexpr const char* DelimitedFileFilter =
+    "Delimited text (*.csv, *.tsv, *.txt)|*.csv;*.tsv;*.txt|All files|*";
 
 // The two items of each axis choice.
 inline constexpr int AxisDataColumn = 0;
@@ -65,6 +77,30 @@ class TDiagramInputForm {
   // OK: false when the store step refused (the editor stays open); true
   // after the write-back and the redraw.
   bool bOkClick();
+
+  // Delimited text in and out (the bodies live in diagram_data_transfer.cpp).
+  // The file chooser of "Import data from file", then the file read: false
+  // (after the error box for a file that cannot be read) when there is
+  // nothing to import.
+  bool ChooseImportFile(std::string& bytes);
+  // Data lands with its first field at the selection's top-left cell, the
+  // table growing to hold it; a header line's names go into the selected
+  // diagram's description. False after the error box when the table would
+  // pass its bounds; nothing changes then.
+  bool ImportData(const TDelimitedData& data);
+  // A block copied in a spreadsheet: tab-separated UTF-8 text, landing like
+  // an import. False after the error box; nothing changes then.
+  bool PasteText(const std::string& utf8);
+  // The selected cells' values as tab-separated UTF-8 text, the way a
+  // spreadsheet takes a block from the clipboard.
+  std::string SelectionText() const;
+  // The text "Export data to file" writes.
+  std::string ExportText(const TExportChoice& choice) const;
+  // The save-file chooser, then the file written whole or not at all. False
+  // when cancelled or after the error box.
+  bool ExportToFile(const TExportChoice& choice);
+  // The prompts the editor asks through, for the dialogs it opens on top.
+  Prompts& Prompter() { return prompts_; }
 
   // Working state.
   TStringGrid TempTable;  // raw texts, all cell operations work on it
