@@ -473,7 +473,7 @@ void TfDiagramInput::bPasteClick() {
 
 void TfDiagramInput::bTransposeClick() {
   form_.bTransposeClick();
-  AfterToolButton(false);
+  AfterToolButton(true);  // the table may have grown to hold the block
 }
 
 void TfDiagramInput::bDeleteClick() {

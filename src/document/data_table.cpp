@@ -73,17 +73,17 @@ TStringGrid EvaluateTable(const TStringGrid& source) {
   return table;
 }
 
-void AddColumns(TStringGrid& grid, uint16_t n) {
-  const int first = grid.ColCount();
-  grid.SetColCount(first + n);
-  for (int c = first; c < grid.ColCount(); ++c) grid.SetCells(c, 0, ColumnHeader(c));
+void GrowGrid(TStringGrid& grid, int colCount, int rowCount) {
+  const int firstCol = grid.ColCount();
+  const int firstRow = grid.RowCount();
+  grid.SetSize(std::max(colCount, firstCol), std::max(rowCount, firstRow));
+  for (int c = firstCol; c < grid.ColCount(); ++c) grid.SetCells(c, 0, ColumnHeader(c));
+  for (int r = firstRow; r < grid.RowCount(); ++r) grid.SetCells(0, r, RowHeader(r));
 }
 
-void AddRows(TStringGrid& grid, uint16_t n) {
-  const int first = grid.RowCount();
-  grid.SetRowCount(first + n);
-  for (int r = first; r < grid.RowCount(); ++r) grid.SetCells(0, r, RowHeader(r));
-}
+void AddColumns(TStringGrid& grid, uint16_t n) { GrowGrid(grid, grid.ColCount() + n, grid.RowCount()); }
+
+void AddRows(TStringGrid& grid, uint16_t n) { GrowGrid(grid, grid.ColCount(), grid.RowCount() + n); }
 
 void DeleteColumns(TStringGrid& grid, uint16_t n) {
   const int count = std::clamp(static_cast<int>(n), 0, std::max(grid.ColCount() - 2, 0));

@@ -36,6 +36,9 @@ struct TGridRect {
 // it was taken from.
 using TCellClipboard = std::vector<std::vector<std::string>>;
 
+// Grow to at least colCount columns and rowCount rows; every new column and
+// row gets its header, its data cells are empty. A smaller count shrinks nothing.
+void GrowGrid(TStringGrid& grid, int colCount, int rowCount);
 // Grow by n columns or rows, each new one with its header and empty cells.
 void AddColumns(TStringGrid& grid, uint16_t n);
 void AddRows(TStringGrid& grid, uint16_t n);

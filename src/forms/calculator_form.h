@@ -1,7 +1,7 @@
 // The calculator's logic without widgets: the term list offered in the term
-// field, the variable lists, the result lines, and the variable table that is
-// put back as it was when the calculator closes. The numerics are those of
-// calc/calculator.h; nothing here computes a value of its own.
+// field, the variable lists, the result lines, and the variables the
+// calculator added itself, which go again when it closes. The numerics are
+// those of calc/calculator.h; nothing here computes a value of its own.
 #pragma once
 
 #include <string>
@@ -15,11 +15,13 @@ class TCalculatorForm {
  public:
   TCalculatorForm(TDocument& document, TDialogHost& host);
 
-  // Opening: saves the variable table and offers the graphs' terms, each
-  // once regardless of letter case. The term field keeps its text.
+  // Opening: offers the graphs' terms, each once regardless of letter case.
+  // The term field keeps its text.
   void FormShow();
-  // Closing by any means: the variable table as it was at opening, so that
-  // variables the term field or the variable table dialog added are gone.
+  // Closing by any means: the variables that the term field added are
+  // removed again, unless the user confirmed them in the variable table
+  // dialog. Values confirmed there stay, so the table keeps agreeing with
+  // the picture drawn from it; a calculation restores its variable itself.
   void FormClose();
 
   // The term field was left: the term's unknown variables join the variable
@@ -46,5 +48,5 @@ class TCalculatorForm {
  private:
   TDocument& document_;
   TDialogHost& host_;
-  TVarTable savedVarTable_;
+  TStringArray addedNames_;  // added by the term field since opening, not yet confirmed
 };

@@ -11,6 +11,8 @@ namespace {
 
 constexpr const char* InvalidCount = "Invalid number entered.";
 constexpr const char* InvalidField = "Invalid value in numerical input field.";
+constexpr const char* TransposeTooLarge =
+    "The transposed cells do not fit into the table.\nSelect a smaller block or one nearer to the top left.";
 
 bool IsBlank(char ch) { return ch == ' '; }
 
@@ -79,11 +81,12 @@ TDiagramInputForm::TDiagramInputForm(TDocument& document, Prompts& prompts, TDia
     : document_(document), prompts_(prompts), host_(host) {}
 
 void TDiagramInputForm::FormShow() {
-  TStringGrid& hidden = document_.HiddenTable;
-  hidden.SetCells(0, 0, std::string());
-  for (int c = 1; c < hidden.ColCount(); ++c) hidden.SetCells(c, 0, ColumnHeader(c));
-  for (int r = 1; r < hidden.RowCount(); ++r) hidden.SetCells(0, r, RowHeader(r));
-  TempTable = hidden;
+  // The headers are rewritten in the working copy only: a document may bring
+  // column names of its own that its cells use, and Cancel must leave them.
+  TempTable = document_.HiddenTable;
+  TempTable.SetCells(0, 0, std::string());
+  for (int c = 1; c < TempTable.ColCount(); ++c) TempTable.SetCells(c, 0, ColumnHeader(c));
+  for (int r = 1; r < TempTable.RowCount(); ++r) TempTable.SetCells(0, r, RowHeader(r));
   Evaluate();
   // The selection survives from the last opening; the table may have shrunk.
   KeepSelectionInside();
@@ -344,8 +347,17 @@ void TDiagramInputForm::bPasteClick() {
 }
 
 void TDiagramInputForm::bTransposeClick() {
-  // The transposed rectangle may reach past the table; only its part inside
-  // can be shown as the selection.
+  // The mirrored block may reach past the right or bottom edge. The table
+  // grows to hold all of it, so no cell is lost; where that would take it
+  // past its bounds, the block is refused before anything changes.
+  const TGridRect& s = Selection;
+  const long long cols = std::max<long long>(TempTable.ColCount(), 1LL + s.Left + (s.Bottom - s.Top));
+  const long long rows = std::max<long long>(TempTable.RowCount(), 1LL + s.Top + (s.Right - s.Left));
+  if (cols * rows > MaxTableCells) {
+    prompts_.Message(TMessageKind::Error, TransposeTooLarge, mbOk, DiagramInputHelpContext);
+    return;
+  }
+  GrowGrid(TempTable, static_cast<int>(cols), static_cast<int>(rows));
   Selection = TransposeCells(TempTable, Table, Selection, CellClipboard);
   KeepSelectionInside();
   LoadCellField();

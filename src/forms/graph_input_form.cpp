@@ -1,6 +1,7 @@
 #include "forms/graph_input_form.h"
 
 #include <algorithm>
+#include <cctype>
 #include <limits>
 #include <unordered_set>
 
@@ -19,6 +20,34 @@ constexpr const char* TwoDimensionsQuestion =
 void CollectTermVariables(const std::string& term, TStringArray& names) {
   TTerm tree;
   if (CompileTerm(term, tree)) CollectVariables(tree.get(), names);
+}
+
+bool IsNameCharacter(char ch) {
+  return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9') || ch == '_';
+}
+
+// The names a term's text mentions. A term that compiles names exactly its
+// variables. One that does not (a typing error, perhaps on a tab never
+// visited) still names every word in it, from its first letter on, so "2x"
+// and "x y" both keep x: the user means these variables and will fix the
+// term, and their ranges must still be there when it compiles again.
+void CollectNamedVariables(const std::string& term, TStringArray& names) {
+  TTerm tree;
+  if (CompileTerm(term, tree)) {
+    CollectVariables(tree.get(), names);
+    return;
+  }
+  for (size_t k = 0; k < term.size();) {
+    if (!IsNameCharacter(term[k])) {
+      ++k;
+      continue;
+    }
+    size_t end = k;
+    while (end < term.size() && IsNameCharacter(term[end])) ++end;
+    while (k < end && !std::isalpha(static_cast<unsigned char>(term[k]))) ++k;
+    if (k < end) names.push_back(term.substr(k, end - k));
+    k = end;
+  }
 }
 
 bool Lists(const std::vector<uint16_t>& indices, size_t graph) {
@@ -137,9 +166,9 @@ void TGraphInputForm::AddMissingVariables() {
 void TGraphInputForm::RemoveUnusedVariables() {
   TStringArray used;
   for (const TGraph& graph : document_.Graphs) {
-    CollectTermVariables(graph.Term1, used);
-    CollectTermVariables(graph.Term2, used);
-    CollectTermVariables(graph.Term3, used);
+    CollectNamedVariables(graph.Term1, used);
+    CollectNamedVariables(graph.Term2, used);
+    CollectNamedVariables(graph.Term3, used);
   }
   const std::unordered_set<std::string> usedNames(used.begin(), used.end());
   // One pass that keeps the used rows in order; removing rows one at a time

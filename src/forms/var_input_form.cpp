@@ -16,23 +16,29 @@ void TVarInputForm::Load() {
 }
 
 bool TVarInputForm::Store() {
-  // The table is read by index while rows are stored; storing never adds or
-  // removes a row (the name exists), so the indices stay valid.
+  // Every row is read before any is stored: a refused OK leaves the table as
+  // it was, so Cancel after a refusal really changes nothing.
+  struct TValues {
+    TComplex Minimum, Maximum, Actual;
+  };
+  std::vector<TValues> values(table_.Names.size());
   for (size_t k = 0; k < table_.Names.size(); ++k) {
     const TVarInputRow row = k < Rows.size() ? Rows[k] : TVarInputRow{};
-    TComplex minimum, maximum, actual;
-    const bool accepted = ReadConstantCell(row.Minimum, table_, minimum) &&
-                          ReadConstantCell(row.Maximum, table_, maximum) &&
-                          ReadConstantCell(row.Actual, table_, actual);
+    TValues& v = values[k];
+    const bool accepted = ReadConstantCell(row.Minimum, table_, v.Minimum) &&
+                          ReadConstantCell(row.Maximum, table_, v.Maximum) &&
+                          ReadConstantCell(row.Actual, table_, v.Actual);
     if (!accepted) {
       ShowError(prompts_, "Error at \"" + table_.Names[k] + "\".\nValues for variable cannot be saved.");
       return false;
     }
     // A range that runs backwards would leave the graphs nothing to sample;
     // only the real parts are ordered, the imaginary part of the minimum stays.
-    if (minimum.Re > maximum.Re) minimum.Re = maximum.Re;
+    if (v.Minimum.Re > v.Maximum.Re) v.Minimum.Re = v.Maximum.Re;
+  }
+  for (size_t k = 0; k < values.size(); ++k) {
     const std::string name = table_.Names[k];
-    SetVariable(table_, name, minimum, maximum, actual);
+    SetVariable(table_, name, values[k].Minimum, values[k].Maximum, values[k].Actual);
   }
   return true;
 }

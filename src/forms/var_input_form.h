@@ -31,10 +31,10 @@ class TVarInputForm {
   // FormShow: fills Rows from the table, values as ComplexToStr shows them.
   void Load();
 
-  // bOkClick: checks and stores the rows in table order. A row is stored as
-  // soon as its three values are accepted, so on a refusal the rows above it
-  // stay stored; the refusal is reported and false returned. True when every
-  // row was stored (the caller then redraws and closes).
+  // bOkClick: checks the rows in table order and stores them only when every
+  // row is accepted. The first faulty row is reported, nothing is stored and
+  // false is returned. True when every row was stored (the caller then
+  // redraws and closes).
   bool Store();
 
  private:

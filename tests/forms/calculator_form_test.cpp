@@ -190,7 +190,7 @@ TEST(CalculatorForm, ButtonsAppendTheirLines) {
   }
 }
 
-TEST(CalculatorForm, ClosingPutsTheVariableTableBack) {
+TEST(CalculatorForm, ClosingRemovesOnlyTheCalculatorsOwnVariables) {
   TDocument document;
   CreateDocument(document);
   AddVariable(document.VarTable, "a", 3);
@@ -198,11 +198,10 @@ TEST(CalculatorForm, ClosingPutsTheVariableTableBack) {
   TFakeHost host;
   TCalculatorForm form(document, host);
 
+  // Looked at in the variable table dialog but not changed (Cancel, or OK
+  // without a change): the variables the term added go again on closing.
   std::vector<std::string> namesSeenByDialog;
-  host.OnVariableTable = [&] {
-    namesSeenByDialog = document.VarTable.Names;
-    AddVariable(document.VarTable, "a", 42);  // a change in the variable table dialog
-  };
+  host.OnVariableTable = [&] { namesSeenByDialog = document.VarTable.Names; };
   form.FormShow();
   form.cbTerm = "newvar*a";
   form.bVarTableClick();
@@ -211,6 +210,10 @@ TEST(CalculatorForm, ClosingPutsTheVariableTableBack) {
   EXPECT_EQ(namesSeenByDialog, (std::vector<std::string>{"a", "newvar"}));
   form.bCalculateClick();
   EXPECT_EQ(form.mResult.back(), "0");
+  form.eDiffValue = "2";
+  form.cbDiffVarIndex = 1;
+  form.bCalcDiffClick();
+  EXPECT_EQ(form.mResult.back(), "3");
   form.FormClose();
 
   EXPECT_EQ(document.VarTable.Names, before.Names);
@@ -218,12 +221,43 @@ TEST(CalculatorForm, ClosingPutsTheVariableTableBack) {
   EXPECT_EQ(document.VarTable.Actual[0].Re, 3);
   EXPECT_EQ(host.Redraws, 0);
 
-  // The result list keeps its lines across openings; the new opening saves
-  // the table as it is then.
+  // The result list keeps its lines across openings.
   form.FormShow();
-  EXPECT_EQ(form.mResult, (std::vector<std::string>{"0"}));
+  EXPECT_EQ(form.mResult, (std::vector<std::string>{"0", "3"}));
   form.cbTerm = "b";
   form.cbTermExit();
   form.FormClose();
   EXPECT_EQ(document.VarTable.Names, std::vector<std::string>{"a"});
+}
+
+TEST(CalculatorForm, EditsConfirmedInTheVariableTableStayAfterClosing) {
+  TDocument document;
+  CreateDocument(document);
+  AddVariable(document.VarTable, "a", 3);
+  TFakeHost host;
+  TCalculatorForm form(document, host);
+  // OK in the variable table dialog: new values, stored and drawn.
+  host.OnVariableTable = [&] {
+    SetVariable(document.VarTable, "a", {-1, 0}, {1, 0}, {42, 0});
+    SetVariable(document.VarTable, "newvar", {0, 0}, {2, 0}, {5, 0});
+    host.Redraw();
+  };
+  form.FormShow();
+  form.cbTerm = "newvar*a";
+  form.bVarTableClick();
+  form.bCalculateClick();
+  EXPECT_EQ(form.mResult.back(), "210");
+  // A term typed after the dialog closed adds a variable of the calculator's own.
+  form.cbTerm = "later";
+  form.cbTermExit();
+  form.FormClose();
+
+  const TVarTable& table = document.VarTable;
+  EXPECT_EQ(table.Names, (std::vector<std::string>{"a", "newvar"}));
+  EXPECT_EQ(table.Actual[0].Re, 42);
+  EXPECT_EQ(table.Minimum[0].Re, -1);
+  EXPECT_EQ(table.Actual[1].Re, 5);
+  EXPECT_EQ(table.Maximum[1].Re, 2);
+  // Closing draws nothing: the picture was drawn from this table already.
+  EXPECT_EQ(host.Redraws, 1);
 }

@@ -132,10 +132,11 @@ TEST(DiagramInputForm, OpeningRewritesHeadersAndEvaluatesTheCopy) {
   f.Form.FormShow();
 
   const std::vector<std::vector<std::string>> headers = {{"", "Col1", "Col2", "Col3"}};
-  for (int c = 0; c < 4; ++c) EXPECT_EQ(f.Document.HiddenTable.Cells(c, 0), headers[0][static_cast<size_t>(c)]);
-  EXPECT_EQ(f.Document.HiddenTable.Cells(0, 1), "Row1");
-  EXPECT_EQ(f.Document.HiddenTable.Cells(0, 2), "Row2");
-  EXPECT_EQ(f.Form.TempTable, f.Document.HiddenTable);
+  for (int c = 0; c < 4; ++c) EXPECT_EQ(f.Form.TempTable.Cells(c, 0), headers[0][static_cast<size_t>(c)]);
+  EXPECT_EQ(f.Form.TempTable.Cells(0, 1), "Row1");
+  EXPECT_EQ(f.Form.TempTable.Cells(0, 2), "Row2");
+  // Only the working copy: the document keeps its own headers until OK.
+  EXPECT_EQ(f.Document.HiddenTable, table);
   const struct {
     int col, row;
     const char* shown;
@@ -376,9 +377,10 @@ TEST(DiagramInputForm, ToolButtonsWorkOnTheSelection) {
        {"1", "2", "3", "4", "1", "6", "7", "8", "9"}, {3, 3, 3, 3}, "9", false},
       {"transpose a column", {{TButton::Transpose, {1, 1, 1, 3}}},
        {"1", "4", "7", "", "5", "6", "", "8", "9"}, {1, 1, 3, 1}, "1", true},
-      // The rectangle would reach past the table: the selection shows its part inside.
+      // The rectangle reaches past the table, which grows by a column (see
+      // TransposeNeverLosesACell); the 3 x 3 part is shown here.
       {"transpose past the edge", {{TButton::Transpose, {2, 1, 2, 3}}},
-       {"1", "2", "5", "4", "", "6", "7", "", "9"}, {2, 1, 3, 1}, "2", true},
+       {"1", "2", "5", "4", "", "6", "7", "", "9"}, {2, 1, 4, 1}, "2", true},
       {"copy, transpose, paste pastes nothing",
        {{TButton::Copy, {1, 1, 1, 1}}, {TButton::Transpose, {2, 2, 2, 2}}, {TButton::Paste, {3, 3, 3, 3}}},
        {"1", "2", "3", "4", "5", "6", "7", "8", "9"}, {3, 3, 3, 3}, "9", false},
@@ -405,6 +407,51 @@ TEST(DiagramInputForm, ToolButtonsWorkOnTheSelection) {
     EXPECT_EQ(f.Form.eCell, c.cell) << c.name;
     EXPECT_EQ(f.Form.bPasteEnabled, c.pasteEnabled) << c.name;
   }
+}
+
+TEST(DiagramInputForm, TransposeNeverLosesACell) {
+  struct Case {
+    const char* name;
+    TStringGrid table;
+    TGridRect selection;
+    int cols, rows;  // the table's size afterwards, headers included
+    std::vector<std::pair<TGridRect, std::string>> cells;  // a cell and its text afterwards
+  };
+  const Case cases[] = {
+      {"a column in the last column grows the table to the right", Grid(3, 3, {"1", "2", "3", "4", "5", "6", "7", "8", "9"}),
+       {3, 1, 3, 3}, 6, 4, {{{3, 1, 3, 1}, "3"}, {{4, 1, 4, 1}, "6"}, {{5, 1, 5, 1}, "9"}, {{3, 2, 3, 2}, ""},
+                            {{4, 0, 4, 0}, "Col4"}, {{5, 0, 5, 0}, "Col5"}}},
+      {"a row in the last row grows the table downwards", Grid(2, 2, {"1", "2", "3", "4"}), {1, 2, 2, 2}, 3, 4,
+       {{{1, 2, 1, 2}, "3"}, {{1, 3, 1, 3}, "4"}, {{2, 2, 2, 2}, ""}, {{0, 3, 0, 3}, "Row3"}}},
+      {"a block that fits changes no size", Grid(3, 3, {"1", "2", "3", "4", "5", "6", "7", "8", "9"}),
+       {1, 1, 2, 1}, 4, 4, {{{1, 1, 1, 1}, "1"}, {{1, 2, 1, 2}, "2"}, {{2, 1, 2, 1}, ""}}},
+  };
+  for (const Case& c : cases) {
+    TFixture f(c.table);
+    f.Form.FormShow();
+    f.Form.TableClick(c.selection);
+    f.Form.bTransposeClick();
+    EXPECT_TRUE(f.Prompts.Records.empty()) << c.name;
+    EXPECT_EQ(f.Form.TempTable.ColCount(), c.cols) << c.name;
+    EXPECT_EQ(f.Form.TempTable.RowCount(), c.rows) << c.name;
+    EXPECT_EQ(f.Form.Table, EvaluateTable(f.Form.TempTable)) << c.name;
+    for (const auto& [cell, text] : c.cells)
+      EXPECT_EQ(f.Form.TempTable.Cells(cell.Left, cell.Top), text) << c.name << " " << cell.Left << "," << cell.Top;
+  }
+
+  // A block whose mirror would take the table past its bounds is refused
+  // before anything changes: 2 rows of 400000 cells cannot become 400000 rows.
+  TFixture f(Grid(400000, 1));
+  f.Form.FormShow();
+  f.Form.TableClick({1, 1, 400000, 1});
+  f.Form.eCell = "7";
+  f.Form.eCellExit();
+  const TStringGrid before = f.Form.TempTable;
+  f.Form.bTransposeClick();
+  ASSERT_EQ(f.Prompts.Records.size(), 1u);
+  EXPECT_EQ(f.Prompts.Records[0].Kind, TMessageKind::Error);
+  EXPECT_EQ(f.Form.TempTable, before);
+  EXPECT_EQ(f.Form.Selection, (TGridRect{1, 1, 400000, 1}));
 }
 
 TEST(DiagramInputForm, DeletingTheSelectedRowNeverWritesIntoItsNeighbour) {
@@ -465,9 +512,14 @@ TEST(DiagramInputForm, OkWritesBackAndAssignsTheSelectedDiagram) {
 
 TEST(DiagramInputForm, RefusedOkAndCancelLeaveTheDocumentAsBefore) {
   for (const bool refusedOk : {true, false}) {
-    TFixture f(Grid(2, 2, {"1", "2", "3", "4"}), {ColumnDiagram()});
+    // Headers as the editor writes them, so that the next opening shows
+    // exactly the document's table.
+    TStringGrid table = Grid(2, 2, {"1", "2", "3", "4"});
+    for (int c = 1; c < 3; ++c) table.SetCells(c, 0, ColumnHeader(c));
+    for (int r = 1; r < 3; ++r) table.SetCells(0, r, RowHeader(r));
+    TFixture f(table, {ColumnDiagram()});
     f.Document.Displays[0].DiagramIndices = {0};
-    f.Form.FormShow();  // headers rewritten once, so the copy below compares texts only
+    f.Form.FormShow();
     const TDocument before = f.Document;
 
     f.Prompts.TextAnswers.push_back("3");
@@ -498,6 +550,27 @@ TEST(DiagramInputForm, RefusedOkAndCancelLeaveTheDocumentAsBefore) {
     f.Form.FormShow();
     EXPECT_EQ(f.Form.TempTable, before.HiddenTable);
     EXPECT_EQ(f.Form.eDescription, "first");
+  }
+}
+
+TEST(DiagramInputForm, OwnColumnNamesSurviveCancelAndAreRewrittenByOk) {
+  // A document may name its columns itself, and its cells may use the names.
+  TStringGrid table = Grid(2, 1, {"3", "Time*2"});
+  table.SetCells(1, 0, "Time");
+  for (const bool ok : {false, true}) {
+    TFixture f(table);
+    f.Form.FormShow();
+    EXPECT_EQ(f.Document.HiddenTable, table) << ok;
+    if (ok) {
+      EXPECT_TRUE(f.Form.bOkClick());
+      EXPECT_EQ(f.Document.HiddenTable.Cells(1, 0), "Col1");
+      EXPECT_EQ(f.Document.HiddenTable.Cells(0, 1), "Row1");
+      EXPECT_EQ(f.Document.HiddenTable.Cells(2, 1), "Time*2");
+    } else {
+      f.Form.FormClose();  // Cancel and the close box
+      EXPECT_EQ(f.Document.HiddenTable, table);
+      EXPECT_EQ(EvaluateTable(f.Document.HiddenTable).Cells(2, 1), "6");
+    }
   }
 }
 

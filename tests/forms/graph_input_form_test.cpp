@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -193,6 +194,36 @@ TEST(GraphInputForm, OkKeepsTheVariableTableInLineWithTheTerms) {
   EXPECT_EQ(table.Minimum.size(), 4u);
   EXPECT_EQ(table.Actual.size(), 4u);
   EXPECT_EQ(s.Prompts.Records.size(), 0u);
+}
+
+TEST(GraphInputForm, OkKeepsTheVariablesOfTermsThatDoNotCompile) {
+  struct Case {
+    const char* name;
+    std::vector<TGraph> graphs;  // graph 0 is the one on the tab
+    TStringArray kept;
+  };
+  const Case cases[] = {
+      {"a graph on a tab never visited", {Graph("t", "a*t"), Graph("b*u+", "c")}, {"a", "b", "c", "t", "u"}},
+      {"implicit multiplication and a blank", {Graph("t", "a*t"), Graph("2u", "b c")}, {"a", "b", "c", "t", "u"}},
+      {"a misspelt function", {Graph("t", "a*t"), Graph("sinn(u)", "")}, {"a", "t", "u"}},
+      {"words of a broken term only, not parts of them", {Graph("t", "a*t"), Graph("tu+", "")}, {"a", "t"}},
+  };
+  for (const Case& c : cases) {
+    TSetup s;
+    TVarTable& table = s.Document.VarTable;
+    for (const char* name : {"a", "b", "c", "t", "u", "v"}) SetVariable(table, name, {-2, 0}, {5, 0}, {1, 0});
+    s.Document.Graphs = c.graphs;
+    s.Form.FormShow();
+    ASSERT_TRUE(s.Form.bOkClick()) << c.name;
+    TStringArray kept = table.Names;
+    std::sort(kept.begin(), kept.end());
+    EXPECT_EQ(kept, c.kept) << c.name;
+    // Kept with their ranges, so a fixed term does not collapse to a point.
+    for (size_t k = 0; k < table.Names.size(); ++k) {
+      EXPECT_EQ(table.Minimum[k].Re, -2) << c.name;
+      EXPECT_EQ(table.Maximum[k].Re, 5) << c.name;
+    }
+  }
 }
 
 TEST(GraphInputForm, VariableTableButtonStopsWhenTheStoreStepRefuses) {
