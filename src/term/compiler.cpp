@@ -128,7 +128,15 @@ TTerm Build(std::string_view s, bool& ok, int level) {
     case '^': node->Operation = opPower; break;
     default: ok = false; return node;
   }
-  const bool unarySign = (c == '+' || c == '-') && (before.empty() || before.back() == '(');
+  // A sign first in the text or directly after "(" is unary. After "(" that
+  // holds only when nothing but opening brackets stands before it; otherwise
+  // the bracket follows a misspelt function name or an operand, as in
+  // sqr(-4), 2(-3) or x(-2), and the term is refused instead of silently
+  // losing the text in front.
+  const bool sign = c == '+' || c == '-';
+  const bool afterBracket = sign && !before.empty() && before.back() == '(';
+  if (afterBracket && !OnlyOpenBrackets(before)) ok = false;
+  const bool unarySign = sign && (before.empty() || afterBracket);
   node->Left = unarySign ? Constant({}) : Build(before, ok, level + 1);
   node->Right = Build(s.substr(p), ok, level + 1);
   return node;

@@ -90,11 +90,49 @@ TEST(CompileTerm, TreesAndFlags) {
       {"1E400", false, "0"},
       {"1E5000", false, "0"},
       {"1E-400", true, "0"},
+      // A sign directly after "(" is unary only with nothing but opening
+      // brackets in front; a misspelt function or an operand before that
+      // bracket refuses the term instead of being dropped.
+      {"sqr(-4)", false, "(- 0 4)"},
+      {"sgn(-x)", false, "(- 0 x)"},
+      {"2(-3)", false, "(- 0 3)"},
+      {"x(-2)", false, "(- 0 2)"},
+      {"x(+2)", false, "(+ 0 2)"},
+      {"(x)(-2)", false, "(- 0 2)"},
+      {"(a+b)(-c)", false, "(- 0 c)"},
+      {"1+sqr(-4)", false, "(+ 1 (- 0 4))"},
+      {"(-x)", true, "(- 0 x)"},
+      {"((+2))", true, "(+ 0 2)"},
+      {"-(-x)", true, "(- 0 (- 0 x))"},
+      {"((-x)+1)", true, "(+ (- 0 x) 1)"},
+      {"sin(-x)", true, "(sin (- 0 x))"},
+      {"x^(-2)", true, "(^ x (- 0 2))"},
+      {"2lg(-8)", true, "(lg 2 (- 0 8))"},
+      {"h(-x)", true, "(h (- 0 x))"},
   };
   for (const auto& c : cases) {
     TTerm tree;
     EXPECT_EQ(CompileTerm(c.text, tree), c.ok) << c.text;
     EXPECT_EQ(PrefixForm(tree.get()), c.tree) << c.text;
+  }
+}
+
+// A signed term behind any number of opening brackets compiles to the same
+// tree as the bare term.
+TEST(CompileTerm, SignsAfterOpeningBracketsStayUnary) {
+  const char* bodies[] = {"-x", "+2", "-x^2+1", "-(y)", "-sin(x)*2", "+1E-5", "-x-y"};
+  for (const char* body : bodies) {
+    TTerm bare;
+    ASSERT_TRUE(CompileTerm(body, bare)) << body;
+    for (int depth = 1; depth <= 4; ++depth) {
+      const std::string text = std::string(depth, '(') + body + std::string(depth, ')');
+      TTerm tree;
+      EXPECT_TRUE(CompileTerm(text, tree)) << text;
+      EXPECT_EQ(PrefixForm(tree.get()), PrefixForm(bare.get())) << text;
+      TTerm product;
+      EXPECT_TRUE(CompileTerm("3*" + text, product)) << text;
+      EXPECT_EQ(PrefixForm(product.get()), "(* 3 " + PrefixForm(bare.get()) + ")") << text;
+    }
   }
 }
 
