@@ -10,6 +10,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/cli_commands.h"
@@ -187,7 +188,7 @@ std::string SegmentJson(const TSegment& s) {
   line += ", \"Color\": " + JsonNumber(int64_t{s.Color});
   line += ", \"Projected\": ";
   line += s.Projected ? "true" : "false";
-  line += ", \"Text\": " + JsonString(s.Text);
+  line += ", \"Text\": " + JsonString(s.Text.View());
   line += ", \"DirX\": " + JsonNumber(int64_t{s.DirX});
   line += ", \"DirY\": " + JsonNumber(int64_t{s.DirY});
   line += ", \"DirZ\": " + JsonNumber(int64_t{s.DirZ});
@@ -255,7 +256,7 @@ int CliRender(const TCliArgs& args, std::ostream& out, std::ostream& err) {
   const TCoordinateSystem* display =
       loaded.Current >= 0 ? &loaded.Document.Displays[static_cast<std::size_t>(loaded.Current)] : nullptr;
   std::string error;
-  if (!ExportPicture(display, plotScene, parsed.Width, parsed.Height, format, parsed.Output, error)) {
+  if (!ExportPicture(display, std::move(plotScene), parsed.Width, parsed.Height, format, parsed.Output, error)) {
     err << "morvit-cli render: cannot write " << parsed.Output << ": " << error << "\n";
     return ExitFailed;
   }

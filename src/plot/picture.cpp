@@ -47,11 +47,16 @@ void DrawPicture(TGraphic3D& graphic, Canvas& canvas, const TCoordinateSystem& d
   // CopyObject replaces the whole content; assigning over the previous
   // picture's segments reuses their storage instead of emptying it first.
   CopyObject(scene, view);
-  ApplyViewTransformation(view, display, canvas.Width(), canvas.Height());
+  DrawPictureInPlace(graphic, canvas, display, view, Sort);
+}
+
+void DrawPictureInPlace(TGraphic3D& graphic, Canvas& canvas, const TCoordinateSystem& display,
+                        TObject3D& scene, bool Sort) {
+  ApplyViewTransformation(scene, display, canvas.Width(), canvas.Height());
   if (display.ThreeAxes) {
-    DrawObject(graphic, canvas, view, display.Alpha, display.Beta, display.Gamma, Sort,
+    DrawObject(graphic, canvas, scene, display.Alpha, display.Beta, display.Gamma, Sort,
                display.Perspective);
   } else {
-    DrawObject(graphic, canvas, view, display.Alpha, display.Beta, display.Gamma, false, -1);
+    DrawObject(graphic, canvas, scene, display.Alpha, display.Beta, display.Gamma, false, -1);
   }
 }

@@ -34,3 +34,10 @@ void ApplyViewTransformation(TObject3D& scene, const TCoordinateSystem& display,
 // infinity enters the scene from the view.
 void DrawPicture(TGraphic3D& graphic, Canvas& canvas, const TCoordinateSystem& display,
                  const TObject3D& scene, bool Sort, TObject3D& view);
+
+// DrawPicture without the copy: transforms, sorts and draws scene itself,
+// which afterwards holds the picture's pixel-space view. For a caller that
+// draws a scene once (the command line, an export of a scene made for it);
+// a scene of many surfaces would otherwise be held twice.
+void DrawPictureInPlace(TGraphic3D& graphic, Canvas& canvas, const TCoordinateSystem& display,
+                        TObject3D& scene, bool Sort);

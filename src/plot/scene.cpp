@@ -2,7 +2,12 @@
 
 #include <cmath>
 #include <numbers>
+#include <ostream>
 #include <utility>
+
+// A scene of eight 301 x 301 surfaces holds 720,000 quads: every byte of a
+// segment is 0.7 MB of the picture's memory.
+static_assert(sizeof(void*) != 8 || sizeof(TSegment) <= 120, "a segment grew");
 
 namespace {
 
@@ -26,6 +31,13 @@ TPoint3D& Vertex(TSegment& segment, int index) {
 std::int8_t StoreDir(double value) { return static_cast<std::int8_t>(value); }
 
 }  // namespace
+
+const std::string& TSegmentText::str() const {
+  static const std::string none;
+  return text_ ? *text_ : none;
+}
+
+std::ostream& operator<<(std::ostream& out, const TSegmentText& text) { return out << text.View(); }
 
 void InitGraphic3D(TGraphic3D& graphic, std::int32_t width, std::int32_t height) {
   for (int i = 0; i < 360; ++i) {

@@ -12,6 +12,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include <jpeglib.h>
@@ -32,14 +33,14 @@ constexpr int JpegQuality = 92;
 constexpr int PngQuality = 89;
 
 // What the window does: the area is black, then the picture is drawn on it.
-void Draw(QtCanvas& canvas, const TCoordinateSystem* display, const TObject3D& scene) {
+// The scene becomes the picture's view.
+void Draw(QtCanvas& canvas, const TCoordinateSystem* display, TObject3D& scene) {
   canvas.SetBrushColor(0);
   canvas.FillRect(0, 0, canvas.Width(), canvas.Height());
   if (display == nullptr) return;
   TGraphic3D graphic;
   InitGraphic3D(graphic, canvas);
-  TObject3D view;
-  DrawPicture(graphic, canvas, *display, scene, true, view);
+  DrawPictureInPlace(graphic, canvas, *display, scene, true);
 }
 
 // libjpeg reports errors through a callback that must not return.
@@ -99,7 +100,7 @@ bool JpegBytes(const QImage& image, std::string& bytes) {
   return ok;
 }
 
-bool PixelBytes(const TCoordinateSystem* display, const TObject3D& scene, int width, int height,
+bool PixelBytes(const TCoordinateSystem* display, TObject3D& scene, int width, int height,
                 TPictureFormat format, std::string& bytes) {
   QtCanvas canvas(width, height);
   if (canvas.Image().isNull()) return false;
@@ -113,7 +114,7 @@ bool PixelBytes(const TCoordinateSystem* display, const TObject3D& scene, int wi
   return true;
 }
 
-bool VectorBytes(const TCoordinateSystem* display, const TObject3D& scene, int width, int height,
+bool VectorBytes(const TCoordinateSystem* display, TObject3D& scene, int width, int height,
                  TPictureFormat format, std::string& bytes) {
   QByteArray data;
   QBuffer buffer(&data);
@@ -181,6 +182,14 @@ bool ParsePictureSize(const std::string& text, std::int32_t& width, std::int32_t
 }
 
 bool ExportPicture(const TCoordinateSystem* display, const TObject3D& scene, std::int32_t width,
+                   std::int32_t height, TPictureFormat format, const std::filesystem::path& path,
+                   std::string& error) {
+  TObject3D view;
+  CopyObject(scene, view);
+  return ExportPicture(display, std::move(view), width, height, format, path, error);
+}
+
+bool ExportPicture(const TCoordinateSystem* display, TObject3D&& scene, std::int32_t width,
                    std::int32_t height, TPictureFormat format, const std::filesystem::path& path,
                    std::string& error) {
   if (width < 1 || height < 1 || width > MaxPictureSide || height > MaxPictureSide) {

@@ -31,3 +31,8 @@ bool ParsePictureSize(const std::string& text, std::int32_t& width, std::int32_t
 bool ExportPicture(const TCoordinateSystem* display, const TObject3D& scene, std::int32_t width,
                    std::int32_t height, TPictureFormat format, const std::filesystem::path& path,
                    std::string& error);
+// The same for a scene the caller has no further use for: it is drawn in
+// place instead of through a copy, so it is held once, not twice.
+bool ExportPicture(const TCoordinateSystem* display, TObject3D&& scene, std::int32_t width,
+                   std::int32_t height, TPictureFormat format, const std::filesystem::path& path,
+                   std::string& error);

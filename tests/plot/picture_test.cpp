@@ -3,11 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <limits>
 #include <string>
 #include <vector>
 
+#include "document/reader.h"
+#include "plot/plot_display.h"
 #include "support/recording_canvas.h"
+#include "support/scripted_prompts.h"
 
 namespace {
 
@@ -146,6 +150,43 @@ TEST(Picture, ThreeDimensionalViewUsesAnglesAndPerspective) {
   // z = 10 scales by (200 + 100) * 0.8 / 2 / 20 = 6 to 60, turns into y = -60.
   EXPECT_EQ(canvas.Calls.back(), "lineto 100 110");
   EXPECT_EQ(graphic.EyeDistance, 500);
+}
+
+// The command line draws its scene in place, the window through a copy it
+// keeps for the next redraw: both must paint the same picture, segment for
+// segment, for every display of every example document.
+TEST(Picture, DrawingInPlacePaintsWhatDrawingACopyPaints) {
+  int displays = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(MORVIT_SOURCE_DIR "/examples")) {
+    if (entry.path().extension() != ".mvf") continue;
+    TDocument document;
+    CreateDocument(document);
+    TStringGrid table;
+    ASSERT_TRUE(OpenDocument(entry.path(), document, table)) << entry.path();
+    for (std::size_t d = 0; d < document.Displays.size(); ++d) {
+      ScriptedPrompts prompts;
+      TObject3D scene;
+      ASSERT_TRUE(PlotDisplay(document, static_cast<int>(d), scene, prompts)) << entry.path();
+      const TCoordinateSystem& display = document.Displays[d];
+      RecordingCanvas copied(320, 240), inPlace(320, 240);
+      TGraphic3D copiedGraphic, inPlaceGraphic;
+      InitGraphic3D(copiedGraphic, copied);
+      InitGraphic3D(inPlaceGraphic, inPlace);
+      TObject3D view;
+      DrawPicture(copiedGraphic, copied, display, scene, true, view);
+      TObject3D drawn = scene;
+      DrawPictureInPlace(inPlaceGraphic, inPlace, display, drawn, true);
+      EXPECT_EQ(inPlace.Calls, copied.Calls) << entry.path() << " display " << d;
+      ASSERT_EQ(drawn.size(), view.size());
+      for (std::size_t i = 0; i < view.size(); ++i) {
+        ASSERT_EQ(drawn[i].P1, view[i].P1) << entry.path() << " segment " << i;
+        ASSERT_EQ(drawn[i].Text, view[i].Text) << entry.path() << " segment " << i;
+      }
+      EXPECT_EQ(inPlaceGraphic.EyeDistance, copiedGraphic.EyeDistance);
+      ++displays;
+    }
+  }
+  EXPECT_GE(displays, 7);
 }
 
 }  // namespace

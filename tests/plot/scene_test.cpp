@@ -4,6 +4,9 @@
 
 #include <cmath>
 #include <limits>
+#include <sstream>
+#include <string>
+#include <utility>
 
 namespace {
 
@@ -110,6 +113,41 @@ TEST(Scene, AddRoutinesFillTheirFields) {
   EXPECT_EQ(copy.size(), 3u);
   ClearObject(copy);
   EXPECT_TRUE(copy.empty());
+}
+
+// A segment's text is held behind a pointer; it must still behave as the
+// string it replaced: copies are independent, a moved-to segment keeps it,
+// and the empty text is the empty string.
+TEST(Scene, SegmentTextIsAValue) {
+  TObject3D scene;
+  AddText(scene, "label", 0, 1, 2, 3, 0, 0, 0);
+  AddQuad(scene, {}, {}, {}, {}, 1);
+  TObject3D copy = scene;
+  copy[0].Text = std::string("changed");
+  EXPECT_EQ(scene[0].Text, "label") << "a copy shares no text with its source";
+  EXPECT_EQ(copy[0].Text, "changed");
+  EXPECT_FALSE(copy[0].Text == scene[0].Text);
+
+  TSegment moved = std::move(copy[0]);
+  EXPECT_EQ(moved.Text, "changed");
+  EXPECT_EQ(moved.Text.str(), "changed");
+
+  const TSegmentText& none = scene[1].Text;
+  EXPECT_TRUE(none.empty());
+  EXPECT_EQ(none, "");
+  EXPECT_EQ(none.str(), std::string());
+  EXPECT_EQ(none, TSegmentText(""));
+
+  TSegmentText text("abc");
+  const TSegmentText& self = text;
+  text = self;
+  EXPECT_EQ(text, "abc") << "assigning a text to itself keeps it";
+  text = std::string();
+  EXPECT_TRUE(text.empty());
+
+  std::ostringstream out;
+  out << scene[0].Text << '|' << none << '|';
+  EXPECT_EQ(out.str(), "label||");
 }
 
 TEST(Scene, MoveAndScaleTouchOnlyProjectedSegments) {

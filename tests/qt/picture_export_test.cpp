@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <utility>
 
 #include "document/reader.h"
 #include "plot/picture.h"
@@ -111,6 +112,11 @@ TEST(PictureExport, EveryFormatLooksLikeTheWindow) {
     QImage image(png, "PNG");
     ASSERT_EQ(image.size(), QSize(320, 240)) << example;
     EXPECT_EQ(image.convertToFormat(QImage::Format_RGB32), plotted.Window) << example;
+    // The command line hands its scene over to be drawn in place: same pixels.
+    TObject3D handedOver = plotted.Scene;
+    ASSERT_TRUE(ExportPicture(plotted.Display(), std::move(handedOver), 320, 240,
+                              TPictureFormat::Png, png.toStdString(), error)) << error;
+    EXPECT_EQ(QImage(png, "PNG").convertToFormat(QImage::Format_RGB32), plotted.Window) << example;
 
     ASSERT_TRUE(ExportPicture(plotted.Display(), plotted.Scene, 320, 240, TPictureFormat::Jpeg,
                               jpg.toStdString(), error)) << error;
