@@ -11,7 +11,7 @@ packages=(
   xvfb xauth
   dpkg-dev file
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-  lintian appstream scdoc help2man man-db
+  lintian appstream scdoc man-db
 )
 
 missing=()

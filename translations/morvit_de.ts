@@ -177,10 +177,26 @@ Finden Sie es nützlich? Sagen Sie uns Ihre Meinung, und finden Sie weitere frei
     </message>
 </context>
 <context>
-    <name>THelpViewer</name>
+    <name>THelpWindow</name>
     <message>
         <source>Morvit Help</source>
-        <translation>Morvit-Hilfe</translation>
+        <translation type="unfinished">Morvit-Hilfe</translation>
+    </message>
+    <message>
+        <source>Search the help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No match</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2, in &quot;%3&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -353,7 +353,8 @@ bool ReadVariables(TValueReader& in, TVarTable& vars) {
          ReadComplexList(in, vars.Actual);
 }
 
-// Steps 3 to 10; false on a failure.
+// The file from its signature on: the displays, graphs,
+// diagrams, data table and variables in file order; false on a failure.
 bool ReadBody(TValueReader& in, TDocument& document) {
   if (!in.ReadSignature()) return false;
   in.SkipLine();

@@ -45,7 +45,7 @@ inline constexpr size_t MaxNumberLength = 4096;
 inline constexpr std::string_view FileSignature = "Morvit V1";
 inline constexpr std::string_view InvalidFileMessage = "Invalid file.";
 
-// Steps 2 to 12 of OpenFile: empties the document (index lists, displays,
+// Reading a document file: empties the document (index lists, displays,
 // graphs, diagrams; the data table becomes 2 by 2 keeping those four cells;
 // the variable table stays) and reads the stream into it. Returns true when
 // the read went through; false when "Invalid file." must be shown. On a
@@ -53,11 +53,11 @@ inline constexpr std::string_view InvalidFileMessage = "Invalid file.";
 bool ReadDocument(std::istream& in, TDocument& document);
 bool ReadDocument(std::string_view bytes, TDocument& document);
 
-// Step 2 alone: what the document holds before the first value is read.
+// What the document holds before the first value of a file is read.
 void EmptyDocumentForReading(TDocument& document);
 
 // OpenFile without its window: opens path (a file that cannot be opened
 // empties the document and fails), reads it, and evaluates the data table
-// into table (step 13's EvaluateTable). Returns false when "Invalid file."
-// must be shown.
+// into table with EvaluateTable, as opening a file does. Returns false when
+// "Invalid file." must be shown.
 bool OpenDocument(const std::filesystem::path& path, TDocument& document, TStringGrid& table);
