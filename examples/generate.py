@@ -335,7 +335,7 @@ def torus_surface():
     return document(
         displays=[display(Resolution=40, GraphIndices=[0], **TASK_VIEW)],
         graphs=[graph("(6+3*cos(v))*cos(u)", "(6+3*cos(v))*sin(u)", "3*sin(v)", color2=YELLOW)],
-        variables=[("u", 0, 2 * PI, 0), ("v", 0, 2 * PI, 0)])
+        variables=[("v", 0, 2 * PI, 0), ("u", 0, 2 * PI, 0)])
 
 
 SQRT_PARTS = ["re", "im", "abs", "arg"]
