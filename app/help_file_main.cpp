@@ -1,7 +1,9 @@
 // Writes the help file that the program shows: the help text of help/ with
 // the command-line reference put in at its marker line, so that the manual
-// and `morvit-cli --help` are made from one text.
+// and `morvit-cli --help` are made from one text; or, with --man, the manual
+// page morvit-cli(1) from the same text.
 //   morvit-help-file TEMPLATE OUT
+//   morvit-help-file --man OUT
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -14,13 +16,33 @@ namespace {
 
 constexpr const char* Marker = "<!-- command-line reference -->";
 
+// Replaces OUT only when the whole text was written.
+int WriteFile(const std::string& path, const std::string& text) {
+  const std::string temporary = path + ".tmp";
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    out << text;
+    if (!out.flush()) {
+      std::cerr << "morvit-help-file: cannot write " << temporary << "\n";
+      return 1;
+    }
+  }
+  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+    std::cerr << "morvit-help-file: cannot write " << path << "\n";
+    return 1;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 3) {
-    std::cerr << "usage: morvit-help-file TEMPLATE OUT\n";
+    std::cerr << "usage: morvit-help-file TEMPLATE OUT | --man OUT\n";
     return 2;
   }
+  if (std::string(argv[1]) == "--man")
+    return WriteFile(argv[2], CliReferenceManPage(CliReference(), CliCommandNames()));
   std::ifstream in(argv[1], std::ios::binary);
   std::stringstream text;
   text << in.rdbuf();
@@ -35,18 +57,5 @@ int main(int argc, char** argv) {
     return 1;
   }
   help.replace(at, std::string(Marker).size(), CliReferenceHtml(CliReference(), CliCommandNames()));
-  const std::string temporary = std::string(argv[2]) + ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out << help;
-    if (!out.flush()) {
-      std::cerr << "morvit-help-file: cannot write " << temporary << "\n";
-      return 1;
-    }
-  }
-  if (std::rename(temporary.c_str(), argv[2]) != 0) {
-    std::cerr << "morvit-help-file: cannot write " << argv[2] << "\n";
-    return 1;
-  }
-  return 0;
+  return WriteFile(argv[2], help);
 }

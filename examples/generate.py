@@ -293,7 +293,9 @@ def exponential_function():
 
 # The documents that the manual's tasks build step by step in the window. Each
 # holds exactly what those steps leave behind, so that its picture is the one
-# the reader gets; the views are those of the drags the task describes.
+# the reader gets; the views are those of the drags the task describes. The
+# graph dialog puts every variable of a term into the variable table, also
+# those that an axis binds, with the value 0.
 
 def first_curve():
     """A first curve: y = sin(x) on a new document's display, with the
@@ -301,7 +303,8 @@ def first_curve():
     return document(
         displays=[display(Min2=-2, Max2=2, MajorInterval2=1, MinorInterval2=0.5,
                           GraphIndices=[0])],
-        graphs=[graph("x", "sin(x)")])
+        graphs=[graph("x", "sin(x)")],
+        variables=[("x", 0, 0, 0)])
 
 
 # The view of a task's 3D picture: a drag of 60 pixels up (Alpha 0 - 60) and
@@ -309,6 +312,7 @@ def first_curve():
 # the wheel down, which halves the zoom.
 TASK_VIEW = dict(ThreeAxes=True, Alpha=300, Beta=330, Zoom1=0.5, Zoom2=0.5, Zoom3=0.5)
 YELLOW = rgb(255, 255, 0)
+PURE_RED = rgb(255, 0, 0)
 
 
 def ripple_surface():
@@ -317,7 +321,8 @@ def ripple_surface():
     points per direction."""
     return document(
         displays=[display(Resolution=50, GraphIndices=[0], **TASK_VIEW)],
-        graphs=[graph("x", "y", "6*cos(sqrt(x^2+y^2))*exp(-(x^2+y^2)/50)", color2=YELLOW)])
+        graphs=[graph("x", "y", "6*cos(sqrt(x^2+y^2))*exp(-(x^2+y^2)/50)", color2=YELLOW)],
+        variables=[("x", 0, 0, 0), ("y", 0, 0, 0)])
 
 
 def lissajous_curve():
@@ -335,7 +340,7 @@ def torus_surface():
     return document(
         displays=[display(Resolution=40, GraphIndices=[0], **TASK_VIEW)],
         graphs=[graph("(6+3*cos(v))*cos(u)", "(6+3*cos(v))*sin(u)", "3*sin(v)", color2=YELLOW)],
-        variables=[("u", 0, 2 * PI, 0), ("v", 0, 2 * PI, 0)])
+        variables=[("v", 0, 2 * PI, 0), ("u", 0, 2 * PI, 0)])
 
 
 SQRT_PARTS = ["re", "im", "abs", "arg"]
@@ -350,7 +355,8 @@ def complex_sqrt():
     view = dict(Min3=-5, Max3=5, MajorInterval3=5, MinorInterval3=1, Resolution=30, **TASK_VIEW)
     return document(
         displays=[display(GraphIndices=[k], **view) for k in range(len(SQRT_PARTS))],
-        graphs=[graph("x", "y", "%s(sqrt(x+i*y))" % part, color2=YELLOW) for part in SQRT_PARTS])
+        graphs=[graph("x", "y", "%s(sqrt(x+i*y))" % part, color2=YELLOW) for part in SQRT_PARTS],
+        variables=[("x", 0, 0, 0), ("y", 0, 0, 0)])
 
 
 def power_law_task():
@@ -361,7 +367,8 @@ def power_law_task():
         displays=[display(Log1=True, Log2=True, Min1=-1, Max1=3, Min2=-2, Max2=4,
                           MajorInterval1=10, MinorInterval1=1,
                           MajorInterval2=10, MinorInterval2=1, GraphIndices=[0])],
-        graphs=[graph("x", "x^2")])
+        graphs=[graph("x", "x^2")],
+        variables=[("x", 0, 0, 0)])
 
 
 # A pendulum measured with a stopwatch: length in m, period of one swing in
@@ -390,8 +397,9 @@ def imported_data():
         diagrams=[diagram(Column1=1, Column2=2, UseColumn1=True, UseColumn2=True,
                           ErrorHigh2=3, ErrorLow2=3, ConnectPoints=False,
                           Description="Pendulum: period against length",
-                          Color1=RED, Color2=RED)],
-        table=data_table([list(row) for row in PENDULUM]))
+                          Color1=PURE_RED)],
+        table=data_table([list(row) for row in PENDULUM]),
+        variables=[("x", 0, 0, 0)])
 
 
 # Gallery documents beyond the tasks.

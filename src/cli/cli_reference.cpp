@@ -93,6 +93,64 @@ void BodyHtml(const std::vector<std::string>& body, std::ostream& html) {
   close();
 }
 
+// Roff text: a backslash and a hyphen escaped, a line that would start with
+// a control character guarded, `code` set in bold.
+std::string InlineRoff(const std::string& text) {
+  std::string roff = (!text.empty() && (text[0] == '.' || text[0] == '\'')) ? "\\&" : "";
+  bool code = false;
+  for (char c : text) {
+    switch (c) {
+      case '\\': roff += "\\e"; break;
+      case '-': roff += "\\-"; break;
+      case '`':
+        roff += code ? "\\fR" : "\\fB";
+        code = !code;
+        break;
+      default: roff += c;
+    }
+  }
+  if (code) roff += "\\fR";
+  return roff;
+}
+
+void BodyRoff(const std::vector<std::string>& body, std::ostream& roff) {
+  bool example = false;
+  bool paragraph = false;
+  for (const std::string& line : body) {
+    const bool exampleLine = StartsWith(line, "    ");
+    if (example && !exampleLine) {
+      roff << ".fi\n.RE\n";
+      example = false;
+    }
+    if (line.empty()) {
+      paragraph = false;
+    } else if (exampleLine) {
+      if (!example) roff << ".PP\n.RS\n.nf\n";
+      example = true;
+      roff << InlineRoff(line.substr(4)) << "\n";
+    } else if (StartsWith(line, "- ")) {
+      roff << ".IP \\(bu 2\n" << InlineRoff(line.substr(2)) << "\n";
+      paragraph = true;
+    } else {
+      if (!paragraph) roff << ".PP\n";
+      paragraph = true;
+      roff << InlineRoff(line.substr(line.find_first_not_of(' '))) << "\n";
+    }
+  }
+  if (example) roff << ".fi\n.RE\n";
+}
+
+std::string Upper(std::string text) {
+  for (char& c : text)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return text;
+}
+
+bool Shown(const TCliReferenceBlock& block, const std::vector<std::string>& commands) {
+  return !block.IsCommand || commands.empty() ||
+         std::find(commands.begin(), commands.end(), block.Title) != commands.end();
+}
+
 }  // namespace
 
 TCliReference ParseCliReference(const std::string& text) {
@@ -146,9 +204,7 @@ std::string CliReferenceHtml(const TCliReference& reference,
   std::ostringstream html;
   bool first = true;
   for (const auto& block : reference) {
-    if (block.IsCommand && !commands.empty() &&
-        std::find(commands.begin(), commands.end(), block.Title) == commands.end())
-      continue;
+    if (!Shown(block, commands)) continue;
     if (first) {
       html << "<h2><a name=\"cli\"></a>" << InlineHtml(block.Title) << "</h2>\n";
     } else if (block.IsCommand) {
@@ -163,4 +219,28 @@ std::string CliReferenceHtml(const TCliReference& reference,
     BodyHtml(block.Body, html);
   }
   return html.str();
+}
+
+std::string CliReferenceManPage(const TCliReference& reference,
+                                const std::vector<std::string>& commands) {
+  std::ostringstream roff;
+  roff << ".TH MORVIT-CLI 1 \"\" \"Morvit\" \"User Commands\"\n"
+          ".SH NAME\nmorvit-cli \\- Morvit's term engine and drawing on the command line\n"
+          ".SH SYNOPSIS\n.B morvit-cli\n.I SUBCOMMAND\n[\\fIARGUMENTS\\fR...]\n";
+  bool first = true;
+  bool commandsOpened = false;
+  for (const auto& block : reference) {
+    if (!Shown(block, commands)) continue;
+    if (block.IsCommand) {
+      if (!commandsOpened) roff << ".SH SUBCOMMANDS\n";
+      commandsOpened = true;
+      roff << ".SS " << InlineRoff(block.Title + " " + block.Synopsis) << "\n"
+           << InlineRoff(block.Summary) << "\n";
+    } else {
+      roff << ".SH " << (first ? "DESCRIPTION" : InlineRoff(Upper(block.Title))) << "\n";
+    }
+    first = false;
+    BodyRoff(block.Body, roff);
+  }
+  return roff.str();
 }

@@ -36,5 +36,11 @@ const TCliReferenceBlock* FindCliReferenceCommand(const TCliReference& reference
 std::string CliReferenceHtml(const TCliReference& reference,
                              const std::vector<std::string>& commands = {});
 
+// The whole reference as the manual page morvit-cli(1), in roff: the first
+// section is the description, the other sections follow under their titles,
+// the subcommands under SUBCOMMANDS.
+std::string CliReferenceManPage(const TCliReference& reference,
+                                const std::vector<std::string>& commands = {});
+
 // The names of the subcommands this morvit-cli runs, in the order of --help.
 std::vector<std::string> CliCommandNames();

@@ -1,7 +1,7 @@
 // Our help viewer: the help file "morvit.chm" beside the program holds one
-// HTML page whose anchors "topicN" are the topics by context number; a small
-// window shows them. With the debug switch every help call is logged to
-// "HHDebug.txt".
+// HTML page whose anchors "topicN" are the topics by context number; the help
+// window shows them, with a search across the whole page. With the debug
+// switch every help call is logged to "HHDebug.txt".
 #pragma once
 
 #include <QPointer>
@@ -10,7 +10,6 @@
 
 #include "main/help_window.h"
 #include "ports/help.h"
-
 
 class THelpViewer final : public Help {
  public:

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -93,7 +94,9 @@ void THelpWindow::ShowMatch(int index) {
   current_ = index;
   const QTextCursor& match = matches_[index];
   browser_->setTextCursor(match);
-  browser_->ensureCursorVisible();
+  // A third of the way down, so that the text around the place shows too.
+  QScrollBar* bar = browser_->verticalScrollBar();
+  bar->setValue(bar->value() + browser_->cursorRect().top() - browser_->viewport()->height() / 3);
   lMatches_->setText(tr("%1 of %2, in \"%3\"")
                          .arg(index + 1)
                          .arg(matches_.size())

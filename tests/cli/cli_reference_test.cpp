@@ -107,4 +107,38 @@ TEST(CliReference, HtmlShowsOnlyTheSubcommandsGiven) {
   EXPECT_NE(some.find("<p>Second.</p>"), std::string::npos);
 }
 
+struct TRoffCase {
+  const char* Text;
+  const char* Roff;
+};
+
+// Roff reads a leading dot as a request and a backslash as an escape; a
+// manual page must show both as typed.
+TEST(CliReference, ManPageOfTheBody) {
+  const TRoffCase cases[] = {
+      {"Plain text.", ".PP\nPlain text.\n"},
+      {".starts with a dot", ".PP\n\\&.starts with a dot\n"},
+      {"a\\b and -x", ".PP\na\\eb and \\-x\n"},
+      {"Type `x^2`.", ".PP\nType \\fBx^2\\fR.\n"},
+      {"- item", ".IP \\(bu 2\nitem\n"},
+      {"    .example", ".PP\n.RS\n.nf\n\\&.example\n.fi\n.RE\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Text);
+    const std::string roff = CliReferenceManPage(ParseCliReference(std::string("# T\n") + c.Text + "\n"));
+    const std::string head = ".SH DESCRIPTION\n";
+    const size_t at = roff.find(head);
+    ASSERT_NE(at, std::string::npos) << roff;
+    EXPECT_EQ(roff.substr(at + head.size()), c.Roff);
+  }
+}
+
+TEST(CliReference, ManPageHasEverySubcommand) {
+  const std::string roff = CliReferenceManPage(CliReference(), CliCommandNames());
+  EXPECT_EQ(roff.rfind(".TH MORVIT-CLI 1", 0), 0u);
+  EXPECT_NE(roff.find(".SH EXIT STATUS\n"), std::string::npos);
+  for (const std::string& name : CliCommandNames())
+    EXPECT_NE(roff.find(".SS " + name + " "), std::string::npos) << name;
+}
+
 }  // namespace

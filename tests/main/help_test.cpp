@@ -16,6 +16,8 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
+#include <QLineEdit>
+#include <QTest>
 
 #include "main/help_window.h"
 
@@ -171,6 +173,28 @@ TEST(Help, EnterWalksThroughEveryPlaceAndWrapsRound) {
   EXPECT_EQ(window.Browser()->textCursor().selectionStart(), *positions.begin());
   window.FindNext(true);
   EXPECT_EQ(window.Browser()->textCursor().selectionStart(), *positions.rbegin());
+}
+
+// Typed into the field as a user types: each letter searches anew, Enter
+// goes on to the next place and Shift+Enter back.
+TEST(Help, TheSearchFieldAnswersTheKeyboard) {
+  App();
+  THelpWindow window;
+  window.Browser()->setSource(QUrl::fromLocalFile(QDir(MORVIT_HELP_DIR).filePath("morvit.chm")));
+  auto* field = window.findChild<QLineEdit*>("eSearch");
+  ASSERT_NE(field, nullptr);
+  QTest::keyClicks(field, "torus");
+  ASSERT_GT(window.MatchCount(), 1);
+  const int first = window.Browser()->textCursor().selectionStart();
+  QTest::keyClick(field, Qt::Key_Return);
+  const int second = window.Browser()->textCursor().selectionStart();
+  EXPECT_GT(second, first);
+  QTest::keyClick(field, Qt::Key_Return, Qt::ShiftModifier);
+  EXPECT_EQ(window.Browser()->textCursor().selectionStart(), first);
+  EXPECT_EQ(field->text(), "torus");  // Enter is no text
+  field->clear();
+  EXPECT_EQ(window.MatchCount(), 0);
+  EXPECT_TRUE(window.Browser()->extraSelections().isEmpty());
 }
 
 }  // namespace
