@@ -190,3 +190,25 @@ TEST(DiagramDataTransferDialog, CopyPutsTheValuesOnTheClipboardAndKeepsTheTermsI
   EXPECT_EQ(editor.dialog.Form().TempTable.Cells(2, 2), "Col1*3");
   EXPECT_EQ(Shown(editor.table, 2, 2), "6");
 }
+
+// Text that cannot be imported however it is read is refused before the
+// import dialog opens; the grid stays as it was.
+TEST(DiagramDataTransferDialog, HostileFilesAreRefusedBeforeThePreview) {
+  TShownEditor editor;
+  const fs::path path = TempPath("hostile.csv");
+  const std::string files[] = {std::string(1 << 16, '\0'), "1,\"2\n3,4\n", "\xE2\x82\xAC;1\n"};
+  for (const std::string& bytes : files) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    editor.prompts.FileAnswers = {path.string()};
+    const TStringGrid before = editor.dialog.Form().TempTable;
+    Control<QToolButton>(editor.dialog, "bImportCSV")->click();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(editor.dialog.Form().TempTable, before);
+  }
+  fs::remove(path);
+  EXPECT_EQ(editor.prompts.MessageTexts(),
+            (std::vector<std::string>{"The file is not text and cannot be imported.",
+                                      "Record 1 opens a quote that is never closed.",
+                                      "Record 1, field 1 holds the character U+20AC, which the data table cannot hold "
+                                      "(its cells are Latin-1 text)."}));
+}
