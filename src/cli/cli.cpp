@@ -23,12 +23,10 @@ const TCliCommand Commands[] = {
     {"import",
      "DATA -o OUT.mvf [--separator auto|comma|semicolon|tab|blank] [--decimal auto|point|comma] "
      "[--header auto|yes|no]",
-     "Makes a new document holding the delimited text DATA in its data table from cell (1,1), as the diagram\n"
-     "      data editor imports it, and writes it to OUT.mvf.",
+     "A new document with the delimited text DATA imported at data cell (1,1), written to OUT.mvf.",
      CliImport},
     {"export", "FILE.mvf -o OUT.csv [--texts] [--separator comma|semicolon|tab] [--header]",
-     "Writes the data table of FILE.mvf as delimited text in UTF-8: the values shown, or with --texts the\n"
-     "      cell texts; with --header the column headers first.",
+     "Writes the data table of FILE.mvf as UTF-8 delimited text: the values, or with --texts the terms.",
      CliExport},
 };
 
