@@ -14,10 +14,12 @@ namespace {
 
 std::string Utf8(const QString& text) { return text.toUtf8().toStdString(); }
 
-// Copy and paste keys in the grid and in the cell field. In the cell field
-// they stay the field's own while they concern its text: a copy with text
-// selected, a paste of one line. A block is never a cell's text (a cell
-// holds one line), so the keys then move blocks between grid and clipboard.
+// Copy and paste keys in the grid and in the cell field, which has the focus
+// whenever a cell is selected. In the cell field they stay the field's own
+// while they concern its text: a copy of text selected in it while one cell
+// is selected, a paste of one line. A block of cells is never a cell's text
+// (a cell holds one line), so otherwise the keys move blocks between the
+// grid and the clipboard.
 class TClipboardKeys : public QObject {
  public:
   TClipboardKeys(TfDiagramInput& dialog, QLineEdit& cellField)
@@ -29,7 +31,9 @@ class TClipboardKeys : public QObject {
     const auto* key = static_cast<QKeyEvent*>(event);
     const bool inField = watched == &cellField_;
     if (key->matches(QKeySequence::Copy)) {
-      if (inField && cellField_.hasSelectedText()) return false;
+      const TGridRect& cells = dialog_.Form().Selection;
+      const bool oneCell = cells.Left == cells.Right && cells.Top == cells.Bottom;
+      if (inField && oneCell && cellField_.hasSelectedText()) return false;
       dialog_.bCopyClick();
       return true;
     }

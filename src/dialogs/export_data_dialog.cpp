@@ -12,6 +12,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "dialogs/ok_cancel_line.h"
+
 namespace {
 
 // The separators an export offers, in the order of the choice.
@@ -55,18 +57,7 @@ TfExportData::TfExportData(QWidget* parent) : QDialog(parent) {
   separatorLine->addRow(QStringLiteral("Se&parator:"), cbSeparator_);
   page->addLayout(separatorLine);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  auto* bOk = new QPushButton(QStringLiteral("&OK"), this);
-  bOk->setObjectName(QStringLiteral("bOk"));
-  bOk->setDefault(true);
-  auto* bCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-  bCancel->setObjectName(QStringLiteral("bCancel"));
-  buttons->addWidget(bOk);
-  buttons->addWidget(bCancel);
-  page->addLayout(buttons);
-  connect(bOk, &QPushButton::clicked, this, &QDialog::accept);
-  connect(bCancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(AddOkCancelLine(*this, *page), &QPushButton::clicked, this, &QDialog::accept);
 }
 
 bool TfExportData::Execute(TExportChoice& choice) {

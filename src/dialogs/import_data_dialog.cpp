@@ -2,13 +2,14 @@
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include "dialogs/ok_cancel_line.h"
 
 namespace {
 
@@ -48,26 +49,15 @@ TfImportData::TfImportData(Prompts& prompts, QWidget* parent) : QDialog(parent),
   preview_->horizontalHeader()->setDefaultSectionSize(90);
   preview_->setMinimumSize(520, 260);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  auto* bOk = new QPushButton(QStringLiteral("&OK"), this);
-  bOk->setObjectName(QStringLiteral("bOk"));
-  bOk->setDefault(true);
-  auto* bCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-  bCancel->setObjectName(QStringLiteral("bCancel"));
-  buttons->addWidget(bOk);
-  buttons->addWidget(bCancel);
-
   auto* page = new QVBoxLayout(this);
   page->addLayout(choices);
   page->addWidget(lDetected_);
   page->addWidget(preview_, 1);
-  page->addLayout(buttons);
+  QPushButton* bOk = AddOkCancelLine(*this, *page);
 
   for (QComboBox* box : {cbSeparator_, cbDecimal_, cbHeader_})
     connect(box, &QComboBox::currentIndexChanged, this, &TfImportData::ChoiceChange);
   connect(bOk, &QPushButton::clicked, this, &TfImportData::bOkClick);
-  connect(bCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 bool TfImportData::Execute(std::string bytes, int left, int top) {

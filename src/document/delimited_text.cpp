@@ -233,7 +233,7 @@ class TSplitter {
     if (error_.empty()) Feed(chunk);
     if (error_.empty() && parser_.pstate == LibcsvFieldBegun && parser_.quoted)
       error_ = "Record " + std::to_string(records_.size() + 1) + " opens a quote that is never closed.";
-    if (error_.empty() && csv_fini(&parser_, FieldDone, RecordDone, this) != 0) error_ = NotText;
+    if (error_.empty() && csv_fini(&parser_, FieldDone, RecordDone, this) != 0) error_ = SplitFailure();
     error = error_;
     return error_.empty();
   }
@@ -244,8 +244,13 @@ class TSplitter {
   void Feed(std::string& chunk) {
     if (csv_parse(&parser_, chunk.data(), chunk.size(), FieldDone, RecordDone, this) != chunk.size() &&
         error_.empty())
-      error_ = NotText;
+      error_ = SplitFailure();
     chunk.clear();
+  }
+
+  // Without strict quoting libcsv fails only when it runs out of memory.
+  std::string SplitFailure() {
+    return std::string("The file could not be split into fields: ") + csv_strerror(csv_error(&parser_)) + ".";
   }
 
   static void FieldDone(void* field, size_t length, void* self) {

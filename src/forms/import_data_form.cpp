@@ -54,7 +54,8 @@ bool TImportDataForm::Parse() {
   }
   // The bounds of the table at the landing cell are the editor's to check;
   // the preview shows where the data goes.
-  for (int c = 0; c < Data.Width; ++c) {
+  const int columns = std::min(Data.Width, PreviewColumnCount);
+  for (int c = 0; c < columns; ++c) {
     std::string title = ColumnHeader(left_ + c);
     const auto k = static_cast<size_t>(c);
     if (k < Data.HeaderNames.size() && !Data.HeaderNames[k].empty()) title += " (" + Data.HeaderNames[k] + ")";
@@ -64,7 +65,7 @@ bool TImportDataForm::Parse() {
   for (size_t r = 0; r < rows; ++r) {
     PreviewRows.push_back(RowHeader(top_ + static_cast<int>(r)));
     std::vector<std::string> cells = Data.Records[r];
-    cells.resize(static_cast<size_t>(Data.Width));
+    cells.resize(static_cast<size_t>(columns));
     PreviewCells.push_back(std::move(cells));
   }
   lDetected = SeparatorItems()[static_cast<size_t>(Data.Separator)] + " separated, decimal " +

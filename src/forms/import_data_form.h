@@ -53,5 +53,7 @@ class TImportDataForm {
   int top_ = 1;
 };
 
-// Rows the preview shows; enough to see the layout without reading on.
+// Rows and columns the preview shows: enough to see the layout, and few
+// enough that a file of a hundred thousand fields a line previews at once.
 inline constexpr size_t PreviewRowCount = 20;
+inline constexpr int PreviewColumnCount = 50;

@@ -87,8 +87,8 @@ TEST(DiagramInputDialog, CellFieldGridAndTabsAreBoundToTheForm) {
   EXPECT_EQ(table->model()->headerData(1, Qt::Vertical).toString(), "Row2");
   EXPECT_EQ(Shown(table, 2, 1), "2");
   EXPECT_EQ(eCell->text(), "1");
-  EXPECT_FALSE(Control<QToolButton>(dialog, "bImportCSV")->isEnabled());
-  EXPECT_FALSE(Control<QToolButton>(dialog, "bExportCSV")->isEnabled());
+  EXPECT_TRUE(Control<QToolButton>(dialog, "bImportCSV")->isEnabled());
+  EXPECT_TRUE(Control<QToolButton>(dialog, "bExportCSV")->isEnabled());
   EXPECT_EQ(Control<QToolButton>(dialog, "bTranspose")->toolTip(), "Transpose cells");
   ASSERT_EQ(tabs->count(), 1);
   EXPECT_EQ(tabs->tabText(0), "Diagram1");

@@ -46,6 +46,7 @@ TEST(DelimitedText, ParsesTheCasesAsTheyWillLand) {
       {"CRLF", "1,2\r\n3,4\r\n", Auto, {{"1", "2"}, {"3", "4"}}, Comma, false, {}},
       {"CR alone", "1,2\r3,4\r", Auto, {{"1", "2"}, {"3", "4"}}, Comma, false, {}},
       {"no line end at the end", "1,2\n3,4", Auto, {{"1", "2"}, {"3", "4"}}, Comma, false, {}},
+      {"a closed quote at the very end", "1,\"2\"", Auto, {{"1", "2"}}, Comma, false, {}},
       {"empty lines inside stay rows, trailing ones go", "1,2\n\n\r\n3,4\n\n\n", Auto,
        {{"1", "2"}, {}, {}, {"3", "4"}}, Comma, false, {}},
       {"ragged rows", "1,2,3\n4\n5,6\n", Auto, {{"1", "2", "3"}, {"4"}, {"5", "6"}}, Comma, false, {}},

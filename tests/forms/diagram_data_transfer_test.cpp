@@ -177,6 +177,19 @@ TEST(ImportDataForm, PreviewShowsTheRowsWhereTheyLand) {
   EXPECT_TRUE(prompts.MessageTexts().empty());
 }
 
+// A line of 100,000 fields fits the table; the preview shows its start.
+TEST(ImportDataForm, PreviewOfAWideFileShowsItsFirstColumns) {
+  ScriptedPrompts prompts;
+  TImportDataForm form(prompts);
+  std::string line;
+  for (int k = 0; k < 100'000; ++k) line += "1,";
+  ASSERT_TRUE(form.FormShow(line + "2\n", 1, 1));
+  EXPECT_EQ(form.Data.Width, 100'001);
+  EXPECT_EQ(form.PreviewColumns.size(), static_cast<size_t>(PreviewColumnCount));
+  ASSERT_EQ(form.PreviewCells.size(), 1u);
+  EXPECT_EQ(form.PreviewCells[0].size(), static_cast<size_t>(PreviewColumnCount));
+}
+
 TEST(ImportDataForm, RefusalsAreShownAndKeepTheDialogOpen) {
   ScriptedPrompts prompts;
   TImportDataForm form(prompts);

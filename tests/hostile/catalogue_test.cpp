@@ -4,11 +4,14 @@
 // bounded time and a bounded amount of live memory.
 #include <gtest/gtest.h>
 #include <malloc.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <limits>
 #include <new>
@@ -17,6 +20,7 @@
 #include <vector>
 
 #include "document/data_table.h"
+#include "document/delimited_text.h"
 #include "document/reader.h"
 #include "document/writer.h"
 #include "plot/picture.h"
@@ -449,6 +453,58 @@ TEST(Catalogue, HostileTermsAreRefusedOrEvaluated) {
               SecondsPerCase);
     EXPECT_LT(peakBytes.load() - before, BytesPerCase);
   }
+}
+
+// Delimited files written to break the import, read and parsed the way the
+// editor and the command line do: each ends in its message within seconds
+// and a small fraction of the file's size in live memory, before any table
+// is touched. The files are made here; the 200 MB one is sparse.
+TEST(Catalogue, HostileDelimitedFilesEndInAMessage) {
+  namespace fs = std::filesystem;
+  const fs::path path = fs::temp_directory_path() / ("morvit_hostile_" + std::to_string(::getpid()) + ".csv");
+  const struct {
+    const char* name;
+    std::function<void(std::ofstream&)> write;
+    uintmax_t size;  // the file's size after writing: a sparse tail
+    const char* message;
+  } cases[] = {
+      {"200 MB", [](std::ofstream& out) { out << "1,2\n3,4\n"; }, 200ULL << 20, "The file is larger than 64 MB"},
+      {"NUL bytes", [](std::ofstream& out) { out << std::string(4 << 20, '\0'); }, 0, "The file is not text"},
+      {"1,000,000 fields on one line",
+       [](std::ofstream& out) {
+         for (int k = 0; k < 1'000'000; ++k) out << (k ? ",1" : "1");
+         out << "\n";
+       },
+       0, "The data does not fit into the data table"},
+      {"a quote that never closes",
+       [](std::ofstream& out) { out << "1,2\n\"3,4\n" << std::string(8 << 20, 'x'); }, 0,
+       "Record 2 opens a quote that is never closed."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    {
+      std::ofstream out(path, std::ios::binary | std::ios::trunc);
+      c.write(out);
+    }
+    if (c.size != 0) fs::resize_file(path, c.size);
+    TStringGrid grid(3, 3);
+    grid.SetCells(1, 1, "kept");
+    const TStringGrid before = grid;
+
+    const long long live = liveBytes.load();
+    peakBytes.store(live);
+    const auto start = std::chrono::steady_clock::now();
+    std::string bytes, error;
+    TDelimitedData data;
+    const bool ok = ReadDelimitedFile(path, bytes, error) && ParseDelimitedText(bytes, {}, data, error) &&
+                    PlaceDelimitedData(grid, data, 1, 1, error);
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 5.0);
+    EXPECT_LT(peakBytes.load() - live, 64LL << 20);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(error.substr(0, std::string(c.message).size()), c.message) << error;
+    EXPECT_EQ(grid, before);
+  }
+  fs::remove(path);
 }
 
 }  // namespace

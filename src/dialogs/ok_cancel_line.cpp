@@ -1,0 +1,20 @@
+#include "dialogs/ok_cancel_line.h"
+
+#include <QBoxLayout>
+#include <QDialog>
+#include <QPushButton>
+
+QPushButton* AddOkCancelLine(QDialog& dialog, QBoxLayout& page) {
+  auto* line = new QHBoxLayout;
+  line->addStretch(1);
+  auto* bOk = new QPushButton(QStringLiteral("&OK"), &dialog);
+  bOk->setObjectName(QStringLiteral("bOk"));
+  bOk->setDefault(true);
+  auto* bCancel = new QPushButton(QStringLiteral("&Cancel"), &dialog);
+  bCancel->setObjectName(QStringLiteral("bCancel"));
+  line->addWidget(bOk);
+  line->addWidget(bCancel);
+  page.addLayout(line);
+  QObject::connect(bCancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+  return bOk;
+}
