@@ -56,8 +56,8 @@
         <translation>Sie können die Darstellungsart auch später im Fenster der Koordinatensystem-Einstellungen ändern.</translation>
     </message>
     <message>
-        <source>Error at &quot;%1&quot;.</source>
-        <translation>Fehler bei &quot;%1&quot;.</translation>
+        <source>Error at "%1".</source>
+        <translation>Fehler bei "%1".</translation>
     </message>
     <message>
         <source>Values for variable cannot be saved.</source>
@@ -175,28 +175,60 @@ Finden Sie es nützlich? Sagen Sie uns Ihre Meinung, und finden Sie weitere frei
         <source>Do you really want to close the program?</source>
         <translation>Soll das Programm wirklich beendet werden?</translation>
     </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>Semikolon</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>Blank</source>
+        <translation>Leerzeichen</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Punkt</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
 </context>
 <context>
     <name>THelpWindow</name>
     <message>
         <source>Morvit Help</source>
-        <translation type="unfinished">Morvit-Hilfe</translation>
+        <translation>Morvit-Hilfe</translation>
     </message>
     <message>
         <source>Search the help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe durchsuchen</translation>
     </message>
     <message>
         <source>Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen:</translation>
     </message>
     <message>
         <source>No match</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gefunden</translation>
     </message>
     <message>
-        <source>%1 of %2, in &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>%1 of %2, in "%3"</source>
+        <translation>%1 von %2, in "%3"</translation>
     </message>
 </context>
 <context>
@@ -328,6 +360,17 @@ Finden Sie es nützlich? Sagen Sie uns Ihre Meinung, und finden Sie weitere frei
     <message>
         <source>(none)</source>
         <translation>(keine)</translation>
+    </message>
+</context>
+<context>
+    <name>TOkCancelLine</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -684,6 +727,57 @@ Finden Sie es nützlich? Sagen Sie uns Ihre Meinung, und finden Sie weitere frei
     </message>
 </context>
 <context>
+    <name>TfExportData</name>
+    <message>
+        <source>Export data to file</source>
+        <translation>Daten in Datei exportieren</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>&amp;Values shown</source>
+        <translation>Angezeigte &amp;Werte</translation>
+    </message>
+    <message>
+        <source>Cell &amp;texts (terms)</source>
+        <translation>Zell&amp;texte (Terme)</translation>
+    </message>
+    <message>
+        <source>Cells</source>
+        <translation>Zellen</translation>
+    </message>
+    <message>
+        <source>&amp;Whole table</source>
+        <translation>&amp;Ganze Tabelle</translation>
+    </message>
+    <message>
+        <source>&amp;Selection</source>
+        <translation>&amp;Auswahl</translation>
+    </message>
+    <message>
+        <source>Column &amp;headers as first line</source>
+        <translation>Spalten&amp;köpfe als erste Zeile</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>Semikolon</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>Se&amp;parator:</source>
+        <translation>&amp;Trennzeichen:</translation>
+    </message>
+</context>
+<context>
     <name>TfGraphInput</name>
     <message>
         <source>Graph Input</source>
@@ -720,6 +814,25 @@ Finden Sie es nützlich? Sagen Sie uns Ihre Meinung, und finden Sie weitere frei
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TfImportData</name>
+    <message>
+        <source>Import data from file</source>
+        <translation>Daten aus Datei importieren</translation>
+    </message>
+    <message>
+        <source>&amp;Separator:</source>
+        <translation>&amp;Trennzeichen:</translation>
+    </message>
+    <message>
+        <source>&amp;Decimal separator:</source>
+        <translation>&amp;Dezimaltrennzeichen:</translation>
+    </message>
+    <message>
+        <source>&amp;Header line:</source>
+        <translation>&amp;Kopfzeile:</translation>
     </message>
 </context>
 <context>

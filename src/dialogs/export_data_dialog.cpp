@@ -39,22 +39,22 @@ QButtonGroup* RadioGroup(const char* name, const QString& title, const QString& 
 
 TfExportData::TfExportData(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("fExportData"));
-  setWindowTitle(QStringLiteral("Export data to file"));
+  setWindowTitle(tr("Export data to file"));
   setProperty("helpContext", DiagramInputHelpContext);
 
   auto* page = new QVBoxLayout(this);
-  rgContent_ = RadioGroup("rgContent", QStringLiteral("Write"), QStringLiteral("&Values shown"),
-                          QStringLiteral("Cell &texts (terms)"), page, this);
-  rgRange_ = RadioGroup("rgRange", QStringLiteral("Cells"), QStringLiteral("&Whole table"),
-                        QStringLiteral("&Selection"), page, this);
-  cbHeader_ = new QCheckBox(QStringLiteral("Column &headers as first line"), this);
+  rgContent_ = RadioGroup("rgContent", tr("Write"), tr("&Values shown"),
+                          tr("Cell &texts (terms)"), page, this);
+  rgRange_ = RadioGroup("rgRange", tr("Cells"), tr("&Whole table"),
+                        tr("&Selection"), page, this);
+  cbHeader_ = new QCheckBox(tr("Column &headers as first line"), this);
   cbHeader_->setObjectName(QStringLiteral("cbHeader"));
   page->addWidget(cbHeader_);
   cbSeparator_ = new QComboBox(this);
   cbSeparator_->setObjectName(QStringLiteral("cbSeparator"));
-  cbSeparator_->addItems({QStringLiteral("Comma"), QStringLiteral("Semicolon"), QStringLiteral("Tab")});
+  cbSeparator_->addItems({tr("Comma"), tr("Semicolon"), tr("Tab")});
   auto* separatorLine = new QFormLayout;
-  separatorLine->addRow(QStringLiteral("Se&parator:"), cbSeparator_);
+  separatorLine->addRow(tr("Se&parator:"), cbSeparator_);
   page->addLayout(separatorLine);
 
   connect(AddOkCancelLine(*this, *page), &QPushButton::clicked, this, &QDialog::accept);

@@ -9,6 +9,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/message_catalogue.h"
 #include "dialogs/ok_cancel_line.h"
 
 namespace {
@@ -19,7 +20,7 @@ QString Latin1(const std::string& text) { return QString::fromLatin1(text.data()
 QComboBox* Choice(const char* name, const std::vector<std::string>& items, QWidget* parent) {
   auto* box = new QComboBox(parent);
   box->setObjectName(QString::fromLatin1(name));
-  for (const std::string& item : items) box->addItem(Latin1(item));
+  for (const std::string& item : items) box->addItem(TranslateMessage(Latin1(item)));
   return box;
 }
 
@@ -27,16 +28,16 @@ QComboBox* Choice(const char* name, const std::vector<std::string>& items, QWidg
 
 TfImportData::TfImportData(Prompts& prompts, QWidget* parent) : QDialog(parent), form_(prompts) {
   setObjectName(QStringLiteral("fImportData"));
-  setWindowTitle(QStringLiteral("Import data from file"));
+  setWindowTitle(tr("Import data from file"));
   setProperty("helpContext", ImportDataHelpContext);
 
   cbSeparator_ = Choice("cbSeparator", TImportDataForm::SeparatorItems(), this);
   cbDecimal_ = Choice("cbDecimal", TImportDataForm::DecimalItems(), this);
   cbHeader_ = Choice("cbHeader", TImportDataForm::HeaderItems(), this);
   auto* choices = new QFormLayout;
-  choices->addRow(QStringLiteral("&Separator:"), cbSeparator_);
-  choices->addRow(QStringLiteral("&Decimal separator:"), cbDecimal_);
-  choices->addRow(QStringLiteral("&Header line:"), cbHeader_);
+  choices->addRow(tr("&Separator:"), cbSeparator_);
+  choices->addRow(tr("&Decimal separator:"), cbDecimal_);
+  choices->addRow(tr("&Header line:"), cbHeader_);
 
   lDetected_ = new QLabel(this);
   lDetected_->setObjectName(QStringLiteral("lDetected"));

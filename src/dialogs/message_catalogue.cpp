@@ -40,6 +40,15 @@ const char* const CoreMessages[] = {
     QT_TRANSLATE_NOOP("Messages", "Error: Result cannot be calculated."),
     QT_TRANSLATE_NOOP("Messages", "The document could not be written."),
     QT_TRANSLATE_NOOP("Messages", "Morvit data file (.mvf)"),
+    // The choices of the data import.
+    QT_TRANSLATE_NOOP("Messages", "Automatic"),
+    QT_TRANSLATE_NOOP("Messages", "Comma"),
+    QT_TRANSLATE_NOOP("Messages", "Semicolon"),
+    QT_TRANSLATE_NOOP("Messages", "Tab"),
+    QT_TRANSLATE_NOOP("Messages", "Blank"),
+    QT_TRANSLATE_NOOP("Messages", "Point"),
+    QT_TRANSLATE_NOOP("Messages", "Yes"),
+    QT_TRANSLATE_NOOP("Messages", "No"),
 };
 
 constexpr const char* Context = "Messages";
