@@ -170,8 +170,8 @@ TCalcLines CalcDifferentiate(TVarTable& table, std::string_view term, const std:
   const Real noise = 16 * std::numeric_limits<double>::epsilon() * largest / (Real(x[3]) - x[2]);
   const Real tolerance = HalfUnitShown(derivative, 4);
   if (corner > std::max(tolerance, noise) && corner > smooth)
-    lines.push_back(std::string(CalcWarningPrefix) + "Slopes left and right of the point differ by " +
-                    EstimateText(corner) + "; the term may have no derivative there.");
+    lines.push_back(std::string(CalcWarningPrefix) + "Left and right slopes differ by " +
+                    EstimateText(corner) + "; the derivative may not exist.");
   else if (!(truncation <= tolerance))
     lines.push_back(InaccurateWarning(truncation));
   return lines;

@@ -279,6 +279,6 @@ TEST(CalculatorForm, AWarningFollowsItsResultInTheList) {
   form.bCalcIntClick();
   EXPECT_EQ(form.mResult,
             (std::vector<std::string>{
-                "0", "Warning: Slopes left and right of the point differ by 2; the term may have no derivative there.",
+                "0", "Warning: Left and right slopes differ by 2; the derivative may not exist.",
                 "1"}));
 }
