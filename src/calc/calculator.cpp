@@ -70,11 +70,12 @@ Real HalfUnitShown(TComplex value, int decimals) {
   return std::max(decimal, Real(0.5) * std::pow(Real(10), std::floor(std::log10(magnitude)) - 14));
 }
 
-// An error estimate to two significant digits, in the system's number form.
+// An error estimate to two significant digits, in the system's number form;
+// one beyond the double range shows as the largest double.
 std::string EstimateText(Real estimate) {
+  const auto value = static_cast<double>(std::min(estimate, Real(std::numeric_limits<double>::max())));
   char buffer[32];
-  const auto written = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(estimate),
-                                     std::chars_format::scientific, 1);
+  const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 1);
   double shown = 0;
   std::from_chars(buffer, written.ptr, shown);
   return RealToStr(shown);
