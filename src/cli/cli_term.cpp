@@ -82,9 +82,9 @@ int CliDiff(const TCliArgs& args, std::ostream& out, std::ostream& err) {
   TVarTable table;
   if (!ReadAssignments(args, 3, table, err)) return ExitUsage;
   CalcTermExit(table, args[0]);
-  const std::string line = CalcDifferentiate(table, args[0], args[1], args[2]);
-  out << line << "\n";
-  return IsCalcErrorLine(line) ? ExitFailed : ExitOk;
+  const TCalcLines lines = CalcDifferentiate(table, args[0], args[1], args[2]);
+  for (const std::string& line : lines) out << line << "\n";
+  return IsCalcErrorLine(lines.front()) ? ExitFailed : ExitOk;
 }
 
 int CliIntegrate(const TCliArgs& args, std::ostream& out, std::ostream& err) {
@@ -92,7 +92,7 @@ int CliIntegrate(const TCliArgs& args, std::ostream& out, std::ostream& err) {
   TVarTable table;
   if (!ReadAssignments(args, 4, table, err)) return ExitUsage;
   CalcTermExit(table, args[0]);
-  const std::string line = CalcIntegrate(table, args[0], args[1], args[2], args[3]);
-  out << line << "\n";
-  return IsCalcErrorLine(line) ? ExitFailed : ExitOk;
+  const TCalcLines lines = CalcIntegrate(table, args[0], args[1], args[2], args[3]);
+  for (const std::string& line : lines) out << line << "\n";
+  return IsCalcErrorLine(lines.front()) ? ExitFailed : ExitOk;
 }

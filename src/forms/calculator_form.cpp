@@ -63,13 +63,15 @@ void TCalculatorForm::bCalculateClick() {
 }
 
 void TCalculatorForm::bCalcDiffClick() {
-  mResult.push_back(CalcDifferentiate(document_.VarTable, cbTerm,
-                                      SelectedName(cbDiffVarItems, cbDiffVarIndex), eDiffValue));
+  const TCalcLines lines =
+      CalcDifferentiate(document_.VarTable, cbTerm, SelectedName(cbDiffVarItems, cbDiffVarIndex), eDiffValue);
+  mResult.insert(mResult.end(), lines.begin(), lines.end());
 }
 
 void TCalculatorForm::bCalcIntClick() {
-  mResult.push_back(CalcIntegrate(document_.VarTable, cbTerm,
-                                  SelectedName(cbIntVarItems, cbIntVarIndex), eLow, eHigh));
+  const TCalcLines lines =
+      CalcIntegrate(document_.VarTable, cbTerm, SelectedName(cbIntVarItems, cbIntVarIndex), eLow, eHigh);
+  mResult.insert(mResult.end(), lines.begin(), lines.end());
 }
 
 void TCalculatorForm::bVarTableClick() {

@@ -30,6 +30,14 @@ TEST(Cli, TermSubcommands) {
       {{"diff", "t^2", "t", "-1"}, 0, "-2\n"},
       {{"integrate", "x^2", "x", "0", "1"}, 0, "0.333333\n"},
       {{"integrate", "x", "x", "0", "1E400"}, 1, "Error: Invalid value entered.\n"},
+      // Every line the calculator appends; the status follows the first.
+      {{"integrate", "ln(x)", "x", "0", "1"}, 1, "Error: Term cannot be calculated at every point of the interval.\n"},
+      {{"integrate", "1/x", "x", "0", "1"}, 1, "Error: Term cannot be calculated at every point of the interval.\n"},
+      {{"integrate", "cos(4000*pi*x)", "x", "0", "1"}, 0, "1\nWarning: Result may be inaccurate, estimated error 1.\n"},
+      {{"diff", "x", "x", "1E11"}, 0, "1\n"},
+      {{"diff", "abs(x)", "x", "0"}, 0,
+       "0\nWarning: Left and right slopes differ by 2; the derivative may not exist.\n"},
+      {{"diff", "sqrt(x)", "x", "0"}, 1, "Error: Term is real on one side of the point only.\n"},
   };
   for (const auto& c : cases) {
     std::ostringstream out, err;

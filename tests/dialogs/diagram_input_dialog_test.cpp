@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QHeaderView>
+#include <QItemSelection>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -150,6 +152,30 @@ TEST(DiagramInputDialog, CellFieldGridAndTabsAreBoundToTheForm) {
   EXPECT_EQ(document.HiddenTable.Cells(1, 1), "5");
   EXPECT_EQ(document.Displays[0].DiagramIndices, std::vector<uint16_t>{0});
   EXPECT_EQ(prompts.Unanswered, 0);
+}
+
+TEST(DiagramInputDialog, TransposeShowsTheGrownTable) {
+  EnsureDiagramApplication();
+  TDocument document;
+  CreateDocument(document);
+  document.HiddenTable = TStringGrid(3, 4);  // 2 data columns, 3 data rows
+  for (int r = 1; r <= 3; ++r) document.HiddenTable.SetCells(2, r, std::to_string(r));
+  ScriptedPrompts prompts;
+  TDiagramHost host;
+  TfDiagramInput dialog(document, prompts, host, nullptr);
+  dialog.FormShow();
+  dialog.show();
+  auto* table = Control<QTableView>(dialog, "Table");
+  table->selectionModel()->select(QItemSelection(table->model()->index(0, 1), table->model()->index(2, 1)),
+                                  QItemSelectionModel::ClearAndSelect);
+  QTest::mouseClick(Control<QToolButton>(dialog, "bTranspose"), Qt::LeftButton);
+  // The view, not only the model, knows the new column.
+  ASSERT_EQ(table->horizontalHeader()->count(), 4);
+  EXPECT_EQ(table->model()->headerData(3, Qt::Horizontal).toString(), "Col4");
+  EXPECT_EQ(Shown(table, 2, 1), "1");
+  EXPECT_EQ(Shown(table, 3, 1), "2");
+  EXPECT_EQ(Shown(table, 4, 1), "3");
+  EXPECT_TRUE(prompts.Records.empty());
 }
 
 TEST(DiagramInputDialog, RefusedTabChangeKeepsTheTabAndItsTexts) {

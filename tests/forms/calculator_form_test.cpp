@@ -261,3 +261,24 @@ TEST(CalculatorForm, EditsConfirmedInTheVariableTableStayAfterClosing) {
   // Closing draws nothing: the picture was drawn from this table already.
   EXPECT_EQ(host.Redraws, 1);
 }
+
+TEST(CalculatorForm, AWarningFollowsItsResultInTheList) {
+  TDocument document;
+  CreateDocument(document);
+  TFakeHost host;
+  TCalculatorForm form(document, host);
+  form.FormShow();
+  form.cbTerm = "abs(x)";
+  form.cbTermExit();
+  form.cbDiffVarIndex = 0;
+  form.eDiffValue = "0";
+  form.bCalcDiffClick();
+  form.cbIntVarIndex = 0;
+  form.eLow = "-1";
+  form.eHigh = "1";
+  form.bCalcIntClick();
+  EXPECT_EQ(form.mResult,
+            (std::vector<std::string>{
+                "0", "Warning: Left and right slopes differ by 2; the derivative may not exist.",
+                "1"}));
+}

@@ -440,10 +440,11 @@ TEST(DiagramInputForm, TransposeNeverLosesACell) {
   }
 
   // A block whose mirror would take the table past its bounds is refused
-  // before anything changes: 2 rows of 400000 cells cannot become 400000 rows.
-  TFixture f(Grid(400000, 1));
+  // before anything changes: a row of 1000 cells would need 1001 columns of
+  // 1001 rows, past the million cells a table may hold.
+  TFixture f(Grid(1000, 1));
   f.Form.FormShow();
-  f.Form.TableClick({1, 1, 400000, 1});
+  f.Form.TableClick({1, 1, 1000, 1});
   f.Form.eCell = "7";
   f.Form.eCellExit();
   const TStringGrid before = f.Form.TempTable;
@@ -451,7 +452,7 @@ TEST(DiagramInputForm, TransposeNeverLosesACell) {
   ASSERT_EQ(f.Prompts.Records.size(), 1u);
   EXPECT_EQ(f.Prompts.Records[0].Kind, TMessageKind::Error);
   EXPECT_EQ(f.Form.TempTable, before);
-  EXPECT_EQ(f.Form.Selection, (TGridRect{1, 1, 400000, 1}));
+  EXPECT_EQ(f.Form.Selection, (TGridRect{1, 1, 1000, 1}));
 }
 
 TEST(DiagramInputForm, DeletingTheSelectedRowNeverWritesIntoItsNeighbour) {
