@@ -15,6 +15,8 @@
 #include <QVBoxLayout>
 
 #include "dialogs/color_swatch.h"
+#include "dialogs/dialog_keys.h"
+#include "dialogs/document_text.h"
 
 namespace {
 
@@ -43,8 +45,8 @@ QRadioButton* NamedRadio(const QString& name, const QString& text, QWidget* pare
   return radio;
 }
 
-QString Text(const std::string& text) { return QString::fromStdString(text); }
-std::string Text(const QLineEdit* edit) { return edit->text().toStdString(); }
+QString Text(const std::string& text) { return DocumentText(text); }
+std::string Text(const QLineEdit* edit) { return DocumentBytes(edit->text()); }
 
 }  // namespace
 
@@ -74,6 +76,8 @@ TfAxisSettings::TfAxisSettings(TDocument& document, Prompts& prompts, TDialogHos
   layout->addWidget(PageControl);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  EnterPressesFocusedButton(this);
+  for (const TAxisControls& axis : axes_) KeepDocumentText(axis.eLabel, prompts);
 }
 
 QWidget* TfAxisSettings::BuildAxesPage() {

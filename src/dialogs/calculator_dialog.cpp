@@ -15,12 +15,16 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "dialogs/dialog_keys.h"
+#include "dialogs/document_text.h"
+
 namespace {
 
 constexpr int CalculatorHelpContext = 70;
 
-QString Qt8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-std::string Std(const QString& text) { return text.toUtf8().toStdString(); }
+// Window text from a document's 8-bit text and back, Latin-1 both ways.
+QString Qt8(const std::string& text) { return DocumentText(text); }
+std::string Std(const QString& text) { return DocumentBytes(text); }
 
 QLabel* NamedLabel(const QString& text, const char* name, QWidget* parent) {
   auto* label = new QLabel(text, parent);
@@ -155,7 +159,6 @@ void TfCalculator::BuildControls() {
   auto* closeLine = new QHBoxLayout;
   closeLine->addStretch(1);
   bClose_ = NamedButton(tr("&Close"), "bClose", this);
-  bClose_->setAutoDefault(false);
   closeLine->addWidget(bClose_);
 
   auto* page = new QVBoxLayout(this);
@@ -166,7 +169,7 @@ void TfCalculator::BuildControls() {
   // A fixed border: the window takes the size its contents ask for.
   page->setSizeConstraint(QLayout::SetFixedSize);
 
-  for (QPushButton* button : {bVarTable_, bCalcDiff_, bCalcInt_}) button->setAutoDefault(false);
+  EnterPressesFocusedButton(this);
 
   cbTerm_->installEventFilter(this);
   if (cbTerm_->lineEdit() != nullptr) cbTerm_->lineEdit()->installEventFilter(this);

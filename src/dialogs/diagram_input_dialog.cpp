@@ -24,6 +24,8 @@
 #include <QVBoxLayout>
 
 #include "dialogs/color_swatch.h"
+#include "dialogs/dialog_keys.h"
+#include "dialogs/document_text.h"
 
 // The evaluated table as the grid shows it: row 0 and column 0 of the table
 // are the grid's header row and column, so they stay in place while the
@@ -63,17 +65,16 @@ class TDataTableModel : public QAbstractTableModel {
   }
 
  private:
-  static QString Text(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  }
+  static QString Text(const std::string& text) { return DocumentText(text); }
 
   const TStringGrid& table_;
 };
 
 namespace {
 
-QString Qt8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-std::string Std(const QString& text) { return text.toUtf8().toStdString(); }
+// Window text from a document's 8-bit text and back, Latin-1 both ways.
+QString Qt8(const std::string& text) { return DocumentText(text); }
+std::string Std(const QString& text) { return DocumentBytes(text); }
 
 template <typename T>
 T* Named(T* widget, const char* name) {
@@ -93,9 +94,7 @@ QToolButton* ToolButton(const char* name, const QString& text, const QString& hi
 }
 
 QPushButton* PushButton(const char* name, const QString& text, QWidget* parent) {
-  auto* button = Named(new QPushButton(text, parent), name);
-  button->setAutoDefault(false);
-  return button;
+  return Named(new QPushButton(text, parent), name);
 }
 
 void SetText(QLineEdit* edit, const std::string& text) {
@@ -140,6 +139,12 @@ TfDiagramInput::TfDiagramInput(TDocument& document, Prompts& prompts, TDialogHos
   table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
   table_->setMinimumSize(420, 300);
+  // The header row and column only name the cells: a click on them, or on
+  // the corner, selects nothing (a whole column selected would let one click
+  // of "Delete cell content" empty it). Column widths stay adjustable.
+  table_->horizontalHeader()->setSectionsClickable(false);
+  table_->verticalHeader()->setSectionsClickable(false);
+  table_->setCornerButtonEnabled(false);
 
   auto* left = new QVBoxLayout;
   left->addWidget(BuildToolBar());
@@ -169,6 +174,8 @@ TfDiagramInput::TfDiagramInput(TDocument& document, Prompts& prompts, TDialogHos
   page->addLayout(work, 1);
   page->addLayout(buttons);
 
+  KeepDocumentText(eCell_, prompts);
+  KeepDocumentText(eDescription_, prompts);
   eCell_->installEventFilter(this);
   connect(eCell_, &QLineEdit::textEdited, this, [this](const QString& text) { form_.eCell = Std(text); });
   connect(bEnter_, &QPushButton::clicked, this, &TfDiagramInput::bEnterClick);
@@ -178,6 +185,7 @@ TfDiagramInput::TfDiagramInput(TDocument& document, Prompts& prompts, TDialogHos
   connect(bCancel, &QPushButton::clicked, this, &TfDiagramInput::bCancelClick);
   BindClipboard();
   resize(1000, 620);
+  EnterPressesFocusedButton(this);
 }
 
 TfDiagramInput::~TfDiagramInput() = default;

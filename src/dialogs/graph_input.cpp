@@ -13,6 +13,8 @@
 #include <QVBoxLayout>
 
 #include "dialogs/color_swatch.h"
+#include "dialogs/dialog_keys.h"
+#include "dialogs/document_text.h"
 
 namespace {
 
@@ -31,7 +33,7 @@ QComboBox* TermField(const char* name, QWidget* parent) {
 }
 
 void ShowTerm(QComboBox* field, const std::string& term) {
-  field->setEditText(QString::fromStdString(term));
+  field->setEditText(DocumentText(term));
 }
 
 }  // namespace
@@ -114,6 +116,8 @@ TfGraphInput::TfGraphInput(TDocument& document, Prompts& prompts, TDialogHost& h
   layout->addWidget(TabArea);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  EnterPressesFocusedButton(this);
+  for (QComboBox* field : {cbX, cbY, cbZ}) KeepDocumentText(field, prompts);
 
   setTabOrder(cbZ, cbY);
   setTabOrder(cbY, cbX);
@@ -158,7 +162,7 @@ void TfGraphInput::FieldsToControls() {
       const bool shown = TabControl->isVisibleTo(TabArea);
       TabControl->hide();
       while (TabControl->count() > 0) TabControl->removeTab(TabControl->count() - 1);
-      for (const std::string& caption : captions) TabControl->addTab(QString::fromStdString(caption));
+      for (const std::string& caption : captions) TabControl->addTab(DocumentText(caption));
       TabControl->setVisible(shown);
     }
     TabControl->setCurrentIndex(form_.SelectedTab);
@@ -177,7 +181,7 @@ void TfGraphInput::FieldsToControls() {
 void TfGraphInput::TermListToControls() {
   QStringList entries;
   entries.reserve(static_cast<qsizetype>(form_.TermList.size()));
-  for (const std::string& term : form_.TermList) entries << QString::fromStdString(term);
+  for (const std::string& term : form_.TermList) entries << DocumentText(term);
   for (QComboBox* field : {cbX, cbY, cbZ}) {
     const QString typed = field->currentText();
     field->clear();
@@ -187,9 +191,9 @@ void TfGraphInput::TermListToControls() {
 }
 
 void TfGraphInput::ControlsToFields() {
-  form_.Fields.Term1 = cbX->currentText().toStdString();
-  form_.Fields.Term2 = cbY->currentText().toStdString();
-  form_.Fields.Term3 = cbZ->currentText().toStdString();
+  form_.Fields.Term1 = DocumentBytes(cbX->currentText());
+  form_.Fields.Term2 = DocumentBytes(cbY->currentText());
+  form_.Fields.Term3 = DocumentBytes(cbZ->currentText());
   form_.Fields.Color1 = pColor1->Color();
   form_.Fields.Color2 = pColor2->Color();
 }

@@ -7,6 +7,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStringDecoder>
 #include <QStringList>
 #include <utility>
 
@@ -43,8 +44,12 @@ TMessageButton ClosedAnswer(uint8_t buttons) {
 
 // Messages join their lines with a line feed and a carriage return, as the
 // old boxes did; a Qt label would show the carriage return as an extra break.
+// A message is UTF-8, unless it quotes a document's 8-bit text (a variable
+// name from a file), which is Latin-1 and no valid UTF-8 once it leaves ASCII.
 QString DisplayText(const std::string& text) {
-  QString shown = QString::fromStdString(text);
+  QStringDecoder utf8(QStringDecoder::Utf8);
+  QString shown = utf8(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
+  if (utf8.hasError()) shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
   shown.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));

@@ -10,6 +10,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/dialog_keys.h"
+#include "dialogs/document_text.h"
+
 namespace {
 
 constexpr int ColumnWidth = 151;
@@ -25,7 +28,7 @@ void CommitOpenEditor(QTableWidget* table) {
 
 std::string CellText(const QTableWidget* table, int row, int column) {
   const QTableWidgetItem* item = table->item(row, column);
-  return item != nullptr ? item->text().toStdString() : std::string();
+  return item != nullptr ? DocumentBytes(item->text()) : std::string();
 }
 
 }  // namespace
@@ -68,6 +71,7 @@ TfVarInput::TfVarInput(TDocument& document, Prompts& prompts, TDialogHost& host,
   layout->addWidget(Table);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  EnterPressesFocusedButton(this);
 }
 
 int TfVarInput::Execute() {
@@ -86,7 +90,7 @@ void TfVarInput::FormShow() {
     const TVarInputRow& values = form_.Rows[static_cast<size_t>(row)];
     const std::string* texts[] = {&values.Name, &values.Minimum, &values.Maximum, &values.Actual};
     for (int column = 0; column < 4; ++column) {
-      auto* item = new QTableWidgetItem(QString::fromStdString(*texts[column]));
+      auto* item = new QTableWidgetItem(DocumentText(*texts[column]));
       // Names are not read back: they come and go with the terms that use them.
       if (column == 0) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
       Table->setItem(row, column, item);

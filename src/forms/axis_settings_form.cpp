@@ -50,10 +50,15 @@ bool PowerOf(double base, double exponent, double& value) {
 
 // A logarithmic axis stores exponents and shows values. A file may bring a
 // base for which the value is undefined or not positive; the dialog then
-// shows the stored exponent rather than a value it cannot form.
+// shows the stored exponent rather than a value it cannot form. A value
+// beyond the range of a number (10 to the power 400) is shown as that power,
+// "10^400": OK then refuses it as no number instead of reading the exponent
+// back as a value.
 std::string ShownBound(double stored, bool logarithmic, double base) {
+  if (!logarithmic) return RealToStr(stored);
   double value = 0;
-  if (logarithmic && PowerOf(base, stored, value) && value > 0) return RealToStr(value);
+  if (PowerOf(base, stored, value) && value > 0) return RealToStr(value);
+  if (base > 0 && std::isfinite(stored)) return RealToStr(base) + "^" + RealToStr(stored);
   return RealToStr(stored);
 }
 

@@ -96,9 +96,12 @@ bool TGraphInputForm::TabControlChanging() {
   const int t = SelectedTab;
   if (t < 0 || static_cast<size_t>(t) >= TabCount()) return true;
   if (Fields.Term1.empty() || Fields.Term2.empty()) {
-    if (prompts_.Message(TMessageKind::Warning, TwoDimensionsQuestion, mbYes | mbNo | mbHelp,
-                         GraphInputHelpContext) != mbYes)
-      return false;
+    // Help shows this dialog's topic and is no answer: the question comes back.
+    TMessageButton answer = mbHelp;
+    while (answer == mbHelp)
+      answer = prompts_.Message(TMessageKind::Warning, TwoDimensionsQuestion, mbYes | mbNo | mbHelp,
+                                GraphInputHelpContext);
+    if (answer != mbYes) return false;
   }
   const std::string* terms[] = {&Fields.Term1, &Fields.Term2, &Fields.Term3};
   for (int axis = 1; axis <= 3; ++axis) {

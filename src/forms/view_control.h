@@ -17,7 +17,12 @@ void DragRotate(TCoordinateSystem& display, int dx, int dy);
 // may carry the zoom past them.
 void DragZoom(TCoordinateSystem& display, int dy);
 
-// Middle drag: shifts the view so the picture follows the mouse.
+// Middle drag: in an unturned view the picture moves against the mouse
+// (dragging right moves it left, dragging down moves it up). dx pixels shift
+// axis 1 by dx / (5 x Zoom1) model units, which the view scales by Zoom1 and
+// by the fit factor 0.8 x width / axis range: the picture moves 0.16 x width /
+// range pixels per pixel dragged, a speed set by the axis range and not by the
+// zoom. Axis 2 likewise with the height.
 void DragPan(TCoordinateSystem& display, int dx, int dy);
 
 // No rotation, zoom 1, the ranges centred. Ranges and styles stay.

@@ -1,21 +1,22 @@
 #include "main/help_viewer.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeySequence>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QTextStream>
 #include <QUrl>
+#include <QWindow>
 
 namespace {
 
 bool DebugSwitchGiven(const QString& programDir, const QStringList& arguments) {
   for (const QString& argument : arguments)
-    if (argument.compare("/debug", Qt::CaseInsensitive) == 0 ||
-        argument.compare("-debug", Qt::CaseInsensitive) == 0)
-      return true;
+    if (IsHelpDebugSwitch(argument)) return true;
   return QFileInfo::exists(QDir(programDir).filePath("debug.debug"));
 }
 
@@ -28,7 +29,26 @@ QString LogFilePath(const QString& programDir) {
   return QDir(QDir::tempPath()).filePath("HHDebug.txt");
 }
 
+// Help asked for from a modal dialog must be readable while the dialog waits:
+// as the dialog's transient window it stands above it and is not blocked by
+// it. Qt settles whether a window is blocked when it is shown, so a window
+// that changes its owner is shown afresh.
+void KeepUsableOverModalDialog(QWidget* window) {
+  QWidget* modal = QApplication::activeModalWidget();
+  window->winId();
+  QWindow* handle = window->windowHandle();
+  QWindow* owner = modal != nullptr ? modal->windowHandle() : nullptr;
+  if (handle == nullptr || handle->transientParent() == owner) return;
+  window->hide();
+  handle->setTransientParent(owner);
+}
+
 }  // namespace
+
+bool IsHelpDebugSwitch(const QString& argument) {
+  return argument.compare("/debug", Qt::CaseInsensitive) == 0 ||
+         argument.compare("-debug", Qt::CaseInsensitive) == 0;
+}
 
 THelpViewer::THelpViewer(const QString& programDir, const QStringList& arguments)
     : programDir_(programDir) {
@@ -51,7 +71,10 @@ void THelpViewer::ShowTopic(int context) {
     window_ = new THelpWindow;
     window_->setAttribute(Qt::WA_DeleteOnClose);
     window_->resize(640, 560);
+    auto* close = new QShortcut(QKeySequence::Cancel, window_);
+    QObject::connect(close, &QShortcut::activated, window_, &QWidget::close);
   }
+  KeepUsableOverModalDialog(window_);
   QUrl url = QUrl::fromLocalFile(HelpFilePath());
   url.setFragment(QString("topic%1").arg(context));
   window_->Browser()->setSource(url, QTextDocument::HtmlResource);

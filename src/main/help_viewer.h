@@ -11,6 +11,10 @@
 #include "main/help_window.h"
 #include "ports/help.h"
 
+// "/debug" or "-debug" in any letter case on the command line switches the
+// help log on; it is a switch, never the name of a document.
+bool IsHelpDebugSwitch(const QString& argument);
+
 class THelpViewer final : public Help {
  public:
   // Our viewer is built in, so it is always present and of this version.

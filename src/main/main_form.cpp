@@ -18,7 +18,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTimer>
@@ -35,6 +34,7 @@
 #include "main/about.h"
 #include "main/dialog_set.h"
 #include "main/draw_area.h"
+#include "main/help_key.h"
 #include "main/help_viewer.h"
 #include "main/recent_documents.h"
 #include "main/tool_icons.h"
@@ -60,6 +60,14 @@ constexpr const char* FarewellText = QT_TRANSLATE_NOOP(
     "https://morvit.org");
 
 QString DisplayTabText(int index) { return QString("Display%1").arg(index + 1); }
+
+// The document named on the command line: the first argument that is not the
+// help's debug switch.
+QString DocumentArgument(const QStringList& arguments) {
+  for (const QString& argument : arguments)
+    if (!IsHelpDebugSwitch(argument)) return argument;
+  return QString();
+}
 
 constexpr const char* DocumentFilter = "Morvit data file (.mvf)|*.mvf";
 // The descriptions are translated one by one where the chooser is built.
@@ -147,7 +155,6 @@ void TMainForm::BuildMenusAndToolBar() {
                         bool onToolBar, auto handler) {
     QAction* action = menu->addAction(ToolIcon(icon), text);
     action->setToolTip(hint);
-    action->setStatusTip(hint);
     connect(action, &QAction::triggered, this, handler);
     if (onToolBar) {
       // The tool bar shows the hint, not the menu text with its dots.
@@ -177,6 +184,7 @@ void TMainForm::BuildMenusAndToolBar() {
   connect(saveAs, &QAction::triggered, this, [this] { SaveDocumentAsClick(); });
   recentMenu_ = file->addMenu(tr("Recent documents"));
   recentMenu_->setObjectName("RecentDocuments");
+  recentMenu_->setToolTipsVisible(true);  // the full path, as the status line shows none
   // Built when opened, so that it shows what other windows stored meanwhile.
   connect(recentMenu_, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
   file->addSeparator();
@@ -222,9 +230,7 @@ void TMainForm::BuildMenusAndToolBar() {
   connect(link, &QLabel::linkActivated, this, [this] { WebClick(); });
   tools->addWidget(link);
 
-  auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
-  f1->setContext(Qt::ApplicationShortcut);
-  connect(f1, &QShortcut::activated, this, [this] { ShowHelpOfActiveWindow(); });
+  qApp->installEventFilter(new THelpKey(help_, MainHelpContext, this));
 }
 
 void TMainForm::BuildStatusPanel() {
@@ -269,10 +275,13 @@ void TMainForm::showEvent(QShowEvent* event) {
 }
 
 void TMainForm::Refresh() {
-  if (FirstShow && !arguments_.isEmpty() && !arguments_.front().isEmpty())
-    OpenFile(arguments_.front(), true);
+  if (FirstShow) {
+    const QString document = DocumentArgument(arguments_);
+    if (!document.isEmpty()) OpenFile(document, true);
+  }
 
-  const int t = tabControl_->currentIndex();
+  const int t = showFirstDisplay_ ? 0 : tabControl_->currentIndex();
+  showFirstDisplay_ = false;
   rebuildingTabs_ = true;
   while (tabControl_->count() > 0) tabControl_->removeTab(0);
   for (int k = 0; k < static_cast<int>(document_.Displays.size()); ++k)
@@ -283,6 +292,7 @@ void TMainForm::Refresh() {
   const bool anyDisplay = tabControl_->count() > 0;
   tabControl_->setVisible(anyDisplay);
   iDrawArea_->setVisible(anyDisplay);
+  SettleDrawAreaSize();
   PlotCurrentDisplay();
 
   if (FirstShow) {
@@ -309,12 +319,31 @@ void TMainForm::NewDrawingImage() {
 
 void TMainForm::ResizeDrawArea() {
   NewDrawingImage();
+  // The refresh draws once its layout is settled; a picture being built (its
+  // error box lets resizes through) is drawn into the new image when done.
+  if (settlingLayout_ || plotting_) return;
   ClearObject(PlotScene);
   PlotCurrentDisplay();
 }
 
+// The first tab gives the tab strip its height, and the strip shows or hides
+// with the displays: the drawing area takes its new size now, so that the
+// refresh draws once, at that size, instead of once more on the next resize.
+void TMainForm::SettleDrawAreaSize() {
+  if (!isVisible() || centralWidget()->layout() == nullptr) return;
+  settlingLayout_ = true;
+  centralWidget()->layout()->activate();
+  settlingLayout_ = false;
+}
+
 void TMainForm::PlotCurrentDisplay() {
-  if (PlotDisplay(document_, CurrentDisplay(), PlotScene, prompts_)) ShowScene(PlotScene, true);
+  // Building the scene may ask a question; a second build meanwhile would
+  // empty the scene under the first and stack a second box.
+  if (plotting_) return;
+  plotting_ = true;
+  const bool built = PlotDisplay(document_, CurrentDisplay(), PlotScene, prompts_);
+  plotting_ = false;
+  if (built) ShowScene(PlotScene, true);
 }
 
 void TMainForm::Redraw() { PlotCurrentDisplay(); }
@@ -353,9 +382,8 @@ void TMainForm::OpenFile(const QString& path, bool duringStartup) {
   DocumentStored(ok ? path : QString());
   if (!ok) ShowError(prompts_, std::string(InvalidFileMessage));
   if (dialogs_) dialogs_->DocumentReplaced();
-  rebuildingTabs_ = true;
-  tabControl_->setCurrentIndex(tabControl_->count() > 0 ? 0 : -1);
-  rebuildingTabs_ = false;
+  // Whatever tab was selected, and however many the old document had.
+  showFirstDisplay_ = true;
   if (!duringStartup) Refresh();
 }
 
@@ -417,7 +445,6 @@ void TMainForm::FillRecentMenu() {
     QAction* action = recentMenu_->addAction(
         QString("&%1 %2").arg(k + 1).arg(QFileInfo(path).fileName().replace("&", "&&")));
     action->setToolTip(path);
-    action->setStatusTip(path);
     connect(action, &QAction::triggered, this, [this, path] { OpenDocumentFrom(path); });
   }
   if (recent.isEmpty()) recentMenu_->addAction(tr("(none)"))->setEnabled(false);
@@ -523,12 +550,6 @@ void TMainForm::InfoClick() {
   if (about_ != nullptr) about_->exec();
 }
 
-void TMainForm::ShowHelpOfActiveWindow() {
-  const QWidget* window = QApplication::activeWindow();
-  const QVariant context = window != nullptr ? window->property("helpContext") : QVariant();
-  help_.ShowTopic(context.isValid() ? context.toInt() : MainHelpContext);
-}
-
 void TMainForm::MouseDown(Qt::MouseButtons buttons, int x, int y) {
   TCoordinateSystem* display = Current();
   if (display == nullptr) return;
@@ -571,6 +592,11 @@ void TMainForm::WheelZoom(int notches) {
 
 QString TMainForm::StatusText() const {
   return lAlpha_->text() + " " + lBeta_->text() + " " + lZoom_->text();
+}
+
+bool TMainForm::event(QEvent* event) {
+  if (event->type() == QEvent::StatusTip) return true;
+  return QMainWindow::event(event);
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

@@ -96,11 +96,16 @@ class TMainForm final : public QMainWindow, public TDialogHost {
   // is offered for saving first.
   void OpenDocumentFrom(const QString& path);
 
+  // No right-click popup on the tool bar: its one entry would hide it.
+  QMenu* createPopupMenu() override { return nullptr; }
+
  protected:
   void showEvent(QShowEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // Menu status tips would replace Alpha, Beta and Zoom in the status line.
+  bool event(QEvent* event) override;
 
  private:
   void CreateStep();
@@ -108,10 +113,10 @@ class TMainForm final : public QMainWindow, public TDialogHost {
   void BuildStatusPanel();
   void NewDrawingImage();
   void ResizeDrawArea();
+  void SettleDrawAreaSize();
   void PlotCurrentDisplay();
   void TabChanged();
   void CloseStep();
-  void ShowHelpOfActiveWindow();
   TCoordinateSystem* Current();
   // Before the document is replaced or the window closes: asks whether to
   // save unsaved work. False when the user cancelled (or the save failed), so
@@ -150,6 +155,9 @@ class TMainForm final : public QMainWindow, public TDialogHost {
   bool FirstShow = true;
   bool closing_ = false;
   bool rebuildingTabs_ = false;
+  bool showFirstDisplay_ = false;  // a document was read: its first display is shown
+  bool settlingLayout_ = false;
+  bool plotting_ = false;  // PlotDisplay is building PlotScene
 
   QTabBar* tabControl_ = nullptr;
   TDrawArea* iDrawArea_ = nullptr;

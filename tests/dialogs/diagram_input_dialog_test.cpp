@@ -221,3 +221,40 @@ TEST(DiagramInputDialog, RefusedTabChangeKeepsTheTabAndItsTexts) {
   EXPECT_TRUE(dialog.Form().WorkDiagrams.empty());
   EXPECT_EQ(host.Redraws, 0);
 }
+
+// The header row and column and the corner only name the cells: a click on
+// them selects nothing, so "Delete cell content" cannot empty a whole column
+// or the table after one click.
+TEST(DiagramInputDialog, HeaderClicksSelectNothing) {
+  EnsureDiagramApplication();
+  TDocument document;
+  CreateDocument(document);
+  document.HiddenTable = TStringGrid(4, 4);
+  for (int c = 1; c < 4; ++c)
+    for (int r = 1; r < 4; ++r) document.HiddenTable.SetCells(c, r, std::to_string(c * 10 + r));
+  ScriptedPrompts prompts;
+  TDiagramHost host;
+  TfDiagramInput dialog(document, prompts, host, nullptr);
+  dialog.FormShow();
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  auto* table = Control<QTableView>(dialog, "Table");
+  ASSERT_NE(table, nullptr);
+  const TGridRect before = dialog.Form().Selection;
+
+  QHeaderView* columns = table->horizontalHeader();
+  QHeaderView* rows = table->verticalHeader();
+  QTest::mouseClick(columns->viewport(), Qt::LeftButton, {},
+                    QPoint(columns->sectionViewportPosition(1) + 5, columns->height() / 2));
+  QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
+                    QPoint(rows->width() / 2, rows->sectionViewportPosition(2) + 3));
+  for (QAbstractButton* corner : table->findChildren<QAbstractButton*>())
+    if (corner->parentWidget() == table) QTest::mouseClick(corner, Qt::LeftButton);
+  EXPECT_EQ(table->selectionModel()->selectedIndexes().size(), 1);
+  EXPECT_EQ(dialog.Form().Selection, before);
+
+  QTest::mouseClick(Control<QToolButton>(dialog, "bDelete"), Qt::LeftButton);
+  EXPECT_EQ(Shown(table, 2, 1), "21");
+  EXPECT_EQ(Shown(table, 1, 3), "13");
+  dialog.reject();
+}

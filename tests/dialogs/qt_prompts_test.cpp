@@ -123,3 +123,26 @@ TEST(QtPrompts, PackedColoursHoldRedInTheLowByte) {
     EXPECT_EQ(PackedFromColor(color), row.Back) << row.Packed;
   }
 }
+
+// A message is UTF-8, unless it quotes a document's 8-bit text, such as a
+// variable name read from a file: that is shown as Latin-1, not as "\uFFFD".
+TEST(QtPrompts, MessageQuotingADocumentTextShowsItsCharacters) {
+  EnsureApplication();
+  const struct {
+    std::string Text;
+    QString Shown;
+  } rows[] = {
+      {"Error at \"\xB5\".\nValues for variable cannot be saved.",
+       QString::fromUtf8("Error at \"\u00B5\".\nValues for variable cannot be saved.")},
+      {"Alpha=30\u00B0", QString::fromUtf8("Alpha=30\u00B0")},
+      {"line\n\rnext", QStringLiteral("line\nnext")},
+  };
+  for (const auto& row : rows) {
+    TQtPrompts prompts;
+    TShownBox shown;
+    AnswerNextBox(QMessageBox::Ok, shown);
+    prompts.Message(TMessageKind::Error, row.Text, mbOk, 0);
+    EXPECT_TRUE(shown.Seen);
+    EXPECT_EQ(shown.Text, row.Shown) << row.Text;
+  }
+}

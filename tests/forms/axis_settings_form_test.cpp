@@ -52,8 +52,11 @@ TEST(AxisSettingsForm, LoadShowsValuesAndTheSliderPosition) {
       // exponents are shown, never "nan" or "inf".
       {[](TCoordinateSystem& d) { d.Log1 = true; d.Min1 = -2; d.Max1 = 3; d.MajorInterval1 = 0; }, "-2", "3", 5},
       {[](TCoordinateSystem& d) { d.Log1 = true; d.Min1 = 0.5; d.Max1 = 1.5; d.MajorInterval1 = -4; }, "0.5", "1.5", 5},
-      {[](TCoordinateSystem& d) { d.Log1 = true; d.Min1 = -1; d.Max1 = 400; d.MajorInterval1 = 10; }, "0.1", "400", 5},
-      {[](TCoordinateSystem& d) { d.Log1 = true; d.Min1 = -400; d.Max1 = 1; d.MajorInterval1 = 10; }, "-400", "10", 5},
+      // A value beyond the range of a number is shown as the power, which
+      // OK cannot take for a value (the exponent 400 once came back as 2.6).
+      {[](TCoordinateSystem& d) { d.Log1 = true; d.Min1 = -1; d.Max1 = 400; d.MajorInterval1 = 10; }, "0.1", "10^400", 5},
+      {[](TCoordinateSystem& d) { d.Log1 = true; d.Min1 = -400; d.Max1 = 1; d.MajorInterval1 = 10; }, "10^-400", "10", 5},
+      {[](TCoordinateSystem& d) { d.Log1 = true; d.Min1 = 1; d.Max1 = 2000; d.MajorInterval1 = 2; }, "2", "2^2000", 5},
   };
   for (size_t i = 0; i < rows.size(); ++i) {
     TDocument document = DefaultDocument();
@@ -300,6 +303,26 @@ TEST(AxisSettingsForm, RoundTripsThroughOpeningAgain) {
   EXPECT_EQ(d.Gamma, 0);
   EXPECT_EQ(d.Origin3, 0);
   EXPECT_FALSE(d.ThreeAxes);
+}
+
+TEST(AxisSettingsForm, ABoundBeyondTheNumberRangeIsNeverStoredAsAnotherValue) {
+  // A file's exponent whose value no number holds: OK right after opening
+  // must neither store the shown text's logarithm nor anything else.
+  for (const double exponent : {400.0, -400.0, 1E300}) {
+    TDocument document = DefaultDocument();
+    TCoordinateSystem& d = document.Displays[0];
+    d.Log2 = true;
+    d.MajorInterval2 = 10;
+    d.Min2 = exponent < 0 ? exponent : 0;
+    d.Max2 = exponent < 0 ? 1 : exponent;
+    const TDocument before = document;
+    ScriptedPrompts prompts;
+    TAxisSettingsForm form(document, prompts);
+    form.Load(0);
+    EXPECT_FALSE(form.Store(0)) << exponent;
+    EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{InvalidNumber}) << exponent;
+    EXPECT_TRUE(document.Displays == before.Displays) << exponent;
+  }
 }
 
 TEST(AxisSettingsForm, WithoutACurrentDisplayOkStoresNothing) {

@@ -107,7 +107,10 @@ TEST(GraphInputForm, StoreStepAsksAndRefusesInOrder) {
       {"sin(", "y", "", {}, {bad1}, false},
       {"(((", "", "", {mbYes}, {TwoDQuestion, bad1}, false},
       {"(((", "", "", {mbNo}, {TwoDQuestion}, false},
-      {"x", "", "", {mbHelp}, {TwoDQuestion}, false},  // any answer but Yes refuses
+      {"x", "", "", {mbNo}, {TwoDQuestion}, false},  // any answer but Yes refuses
+      // Help shows the topic and is no answer: the question is asked again.
+      {"x", "", "", {mbHelp, mbNo}, {TwoDQuestion, TwoDQuestion}, false},
+      {"x", "", "", {mbHelp, mbHelp, mbYes}, {TwoDQuestion, TwoDQuestion, TwoDQuestion}, true},
       {"", "y", "", {mbYes}, {TwoDQuestion}, true},
       {"", "", "", {mbYes}, {TwoDQuestion}, true},
       {"", "", "((", {mbYes}, {TwoDQuestion, bad3}, false},

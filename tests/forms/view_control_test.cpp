@@ -4,6 +4,9 @@
 
 #include <climits>
 #include <cmath>
+#include <utility>
+
+#include "plot/picture.h"
 
 namespace {
 
@@ -59,7 +62,7 @@ TEST(ViewControl, ZoomSteps) {
   EXPECT_NEAR(d.Zoom1, std::pow(1.05, 20), 1E-12);
 }
 
-TEST(ViewControl, PanningFollowsTheMouse) {
+TEST(ViewControl, PanningShiftsTheView) {
   TCoordinateSystem d;
   DragPan(d, 10, 0);
   EXPECT_DOUBLE_EQ(d.Shift1, -2);
@@ -71,6 +74,38 @@ TEST(ViewControl, PanningFollowsTheMouse) {
   DragPan(d, 10, 10);
   EXPECT_DOUBLE_EQ(d.Shift1, -2);
   EXPECT_DOUBLE_EQ(d.Shift2, 2);
+}
+
+// What the help says of the middle button: the picture moves against the
+// mouse, 0.16 x width / axis range pixels per pixel, whatever the zoom.
+TEST(ViewControl, PannedPictureMovesAgainstTheMouseAtASpeedSetByTheRange) {
+  const struct {
+    double min, max, zoom;
+    int width, height, dx, dy;
+    double movedX, movedY;  // pixels on screen, y upwards
+  } cases[] = {
+      {-10, 10, 1, 600, 400, 10, 0, -48, 0},
+      {-10, 10, 4, 600, 400, 10, 0, -48, 0},     // zoomed in: the same speed
+      {0, 1, 1, 600, 400, -1, 0, 96, 0},         // a short range: fast
+      {-1000, 1000, 1, 600, 400, 100, 0, -4.8, 0},  // a long one: slow
+      {-10, 10, 0.5, 600, 400, 0, 10, 0, 32},   // dragged down, moved up
+  };
+  for (const auto& c : cases) {
+    TCoordinateSystem d;
+    d.Min1 = d.Min2 = c.min;
+    d.Max1 = d.Max2 = c.max;
+    d.Zoom1 = d.Zoom2 = c.zoom;
+    // Where the model point 0 appears, relative to the picture's centre.
+    const auto screen = [&] {
+      const TFitFactors fit = FitFactors(d, c.width, c.height);
+      return std::pair{d.Shift1 * d.Zoom1 * fit.X, d.Shift2 * d.Zoom2 * fit.Y};
+    };
+    const auto before = screen();
+    DragPan(d, c.dx, c.dy);
+    const auto after = screen();
+    EXPECT_NEAR(after.first - before.first, c.movedX, 1E-9) << c.max << " " << c.zoom;
+    EXPECT_NEAR(after.second - before.second, c.movedY, 1E-9) << c.max << " " << c.zoom;
+  }
 }
 
 TEST(ViewControl, RestoreDefaultViewCentresTheRanges) {

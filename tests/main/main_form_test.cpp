@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -13,14 +16,25 @@
 #include <QUrl>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
+#include <QMenu>
 #include <QTabBar>
+#include <QPointer>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <functional>
 
 #include "document/reader.h"
+#include "document/writer.h"
+#include "plot/plot_display.h"
 #include "main/dialog_set.h"
 #include "main/draw_area.h"
 #include "main/help_viewer.h"
 #include "main/recent_documents.h"
+#include "main/window_set.h"
 #include "ports/event_pump.h"
 #include "support/scripted_prompts.h"
 
@@ -170,6 +184,262 @@ TEST_F(MainFormTest, HelpCommands) {
   form->ShowHelpClick();
   form->SupportClick();
   EXPECT_EQ(help.Topics, (std::vector<int>{1, 999}));
+}
+
+// Key presses go where a user's would: to the focused widget of the window.
+void PressKey(QWidget* window, Qt::Key key) {
+  QWidget* focus = window->focusWidget();
+  QTest::keyClick(focus != nullptr ? focus : window, key);
+}
+
+// Runs work once the next modal dialog has opened, then closes that dialog.
+void InNextModalDialog(std::function<void(QDialog*)> work) {
+  QTimer::singleShot(0, [work] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    work(dialog);
+    dialog->reject();
+  });
+}
+
+// F1 in every window opens that window's own topic, also in the modal
+// dialogs, where Qt refuses the main window's shortcuts, and in the variable
+// table opened on top of another dialog.
+TEST(HelpKey, OpensTheTopicOfTheWindowItIsPressedIn) {
+  App();
+  ScriptedPrompts prompts;
+  RecordingHelp help;
+  NoEventPump pump;
+  TWindowSet windows(prompts, help, pump, {}, false);
+  TMainForm& main = windows.MainForm();
+  main.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+  PressKey(&main, Qt::Key_F1);
+  EXPECT_EQ(help.Topics, std::vector<int>{10});
+
+  const struct {
+    std::function<void()> Open;
+    int Topic;
+  } modal[] = {
+      {[&] { windows.EditDiagrams(); }, 20},
+      {[&] { windows.VariableTable(); }, 40},
+      {[&] { windows.AxisSettings(); }, 50},
+      {[&] { windows.Calculator(); }, 70},
+  };
+  for (const auto& m : modal) {
+    help.Topics.clear();
+    InNextModalDialog([](QDialog* dialog) { PressKey(dialog, Qt::Key_F1); });
+    m.Open();
+    EXPECT_EQ(help.Topics, std::vector<int>{m.Topic});
+  }
+
+  // The calculator's variable table, then the calculator again.
+  help.Topics.clear();
+  InNextModalDialog([](QDialog* calculator) {
+    InNextModalDialog([](QDialog* table) { PressKey(table, Qt::Key_F1); });
+    calculator->findChild<QPushButton*>("bVarTable")->click();
+    PressKey(calculator, Qt::Key_F1);
+  });
+  windows.Calculator();
+  EXPECT_EQ(help.Topics, (std::vector<int>{40, 70}));
+
+  // The graph input dialog, modeless, and its variable table (after the
+  // question about the empty terms).
+  help.Topics.clear();
+  windows.EditGraphs();
+  QDialog* graphInput = nullptr;
+  for (QDialog* dialog : main.findChildren<QDialog*>())
+    if (dialog->windowTitle() == "Graph Input") graphInput = dialog;
+  ASSERT_NE(graphInput, nullptr);
+  ASSERT_TRUE(graphInput->isVisible());
+  PressKey(graphInput, Qt::Key_F1);
+  prompts.MessageAnswers = {mbYes};
+  InNextModalDialog([](QDialog* table) { PressKey(table, Qt::Key_F1); });
+  graphInput->findChild<QToolButton*>("bVarTable")->click();
+  EXPECT_EQ(help.Topics, (std::vector<int>{11, 40}));
+  graphInput->reject();
+}
+
+// Whether a window is blocked by a modal dialog, as Qt last told it.
+class TBlockedState final : public QObject {
+ public:
+  bool Blocked = false;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::WindowBlocked) Blocked = true;
+    if (event->type() == QEvent::WindowUnblocked) Blocked = false;
+    return false;
+  }
+};
+
+QWidget* HelpWindow() {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->windowTitle() == "Morvit Help" && w->isVisible()) return w;
+  return nullptr;
+}
+
+// The help window asked for from a modal dialog can be read and scrolled
+// while the dialog waits, also when it was open before; it closes with Escape.
+TEST(HelpKey, HelpWindowStaysUsableOverAModalDialogAndClosesWithEscape) {
+  App();
+  QTemporaryDir dir;
+  {
+    QFile file(QDir(dir.path()).filePath("morvit.chm"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<html><body><a name=\"topic10\"></a>Main<a name=\"topic20\"></a>Diagrams</body></html>");
+  }
+  THelpViewer viewer(dir.path(), {});
+  viewer.ShowTopic(10);
+  QPointer<QWidget> help = HelpWindow();
+  ASSERT_FALSE(help.isNull());
+  TBlockedState state;
+  help->installEventFilter(&state);
+  {
+    QDialog dialog;
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    EXPECT_TRUE(state.Blocked);  // what a modal dialog does to other windows
+    viewer.ShowTopic(20);
+    ASSERT_EQ(HelpWindow(), help.data());
+    EXPECT_FALSE(state.Blocked);
+  }
+
+  help->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+  // Sent as the window system sends it, through the shortcuts.
+  QTest::keyClick(help->windowHandle(), Qt::Key_Escape);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return help.isNull() || !help->isVisible(); }));
+}
+
+// The command line opens a document as "Open document..." does: its first
+// display is shown, whatever was selected before, also after an empty one.
+TEST(MainFormStartup, CommandLineDocumentShowsItsFirstDisplay) {
+  App();
+  const QString several = QString(MORVIT_SOURCE_DIR) + "/examples/several-displays.mvf";
+  const std::vector<QStringList> commandLines = {{several}, {"-debug", several}, {several, "/DEBUG"}};
+  for (const QStringList& arguments : commandLines) {
+    ScriptedPrompts prompts;
+    RecordingHelp help;
+    NoEventPump pump;
+    TMainForm form(prompts, help, pump, arguments);
+    form.resize(400, 300);
+    form.Refresh();
+    EXPECT_TRUE(prompts.MessageTexts().empty()) << arguments.join(" ").toStdString();
+    EXPECT_GT(form.TabControl()->count(), 1);
+    EXPECT_EQ(form.CurrentDisplay(), 0) << arguments.join(" ").toStdString();
+    EXPECT_EQ(form.FilePath(), several);
+  }
+}
+
+TEST_F(MainFormTest, ADocumentReadAfterAnEmptyOneShowsItsFirstDisplay) {
+  form->Doc().Displays.clear();
+  form->Refresh();
+  ASSERT_EQ(form->CurrentDisplay(), -1);
+  form->OpenFile(QString(MORVIT_SOURCE_DIR) + "/examples/several-displays.mvf");
+  EXPECT_GT(form->TabControl()->count(), 1);
+  EXPECT_EQ(form->CurrentDisplay(), 0);
+}
+
+// The help's debug switch alone is no document: no "Invalid file.", and the
+// program starts with its default display.
+TEST(MainFormStartup, DebugSwitchIsNoDocument) {
+  App();
+  for (const char* debugSwitch : {"-debug", "/debug", "-DeBuG"}) {
+    ScriptedPrompts prompts;
+    RecordingHelp help;
+    NoEventPump pump;
+    TMainForm form(prompts, help, pump, {QString::fromLatin1(debugSwitch)});
+    form.resize(400, 300);
+    form.Refresh();
+    EXPECT_TRUE(prompts.MessageTexts().empty()) << debugSwitch;
+    EXPECT_EQ(form.TabControl()->count(), 1) << debugSwitch;
+    EXPECT_EQ(form.CurrentDisplay(), 0) << debugSwitch;
+  }
+}
+
+// A document whose one graph has three free variables: every drawing of it
+// shows the error box once.
+QString ThreeFreeVariablesDocument(const QTemporaryDir& dir) {
+  TDocument document;
+  CreateDocument(document);
+  document.Graphs.push_back({"a+b+c", "", "", 0xFF0000, 0xFF0000});
+  document.Displays[0].GraphIndices = {0};
+  for (const char* name : {"a", "b", "c"}) SetVariable(document.VarTable, name, {0, 0}, {1, 0}, {0, 0});
+  const QString path = QDir(dir.path()).filePath("three-free.mvf");
+  std::string error;
+  EXPECT_TRUE(SaveDocument(QFile::encodeName(path).toStdString(), document, error)) << error;
+  return path;
+}
+
+// The prompts of a user who resizes the window while a box is open.
+class ResizingPrompts final : public ScriptedPrompts {
+ public:
+  std::function<void()> WhileABoxIsOpen;
+  TMessageButton Message(TMessageKind kind, const std::string& text, uint8_t buttons, int helpContext) override {
+    const TMessageButton answer = ScriptedPrompts::Message(kind, text, buttons, helpContext);
+    if (WhileABoxIsOpen && !resizing_) {
+      resizing_ = true;
+      WhileABoxIsOpen();
+      resizing_ = false;
+    }
+    return answer;
+  }
+
+ private:
+  bool resizing_ = false;
+};
+
+size_t TooManyVariablesBoxes(const ScriptedPrompts& prompts) {
+  const auto texts = prompts.MessageTexts();
+  return static_cast<size_t>(std::count(texts.begin(), texts.end(), std::string(TooManyFreeVariablesMessage)));
+}
+
+// Start-up draws once: the tab strip's first tab must not resize the drawing
+// area into a second drawing, and a resize while the box is open must not
+// stack a second box.
+TEST(MainFormStartup, StartUpDrawsOnceAndAResizeNeverStacksABox) {
+  App();
+  QTemporaryDir dir;
+  const QString document = ThreeFreeVariablesDocument(dir);
+  for (const bool resizeWhileOpen : {false, true}) {
+    ResizingPrompts prompts;
+    RecordingHelp help;
+    NoEventPump pump;
+    TMainForm form(prompts, help, pump, {document});
+    if (resizeWhileOpen)
+      prompts.WhileABoxIsOpen = [&form] {
+        form.resize(form.width() + 40, form.height() + 30);
+        QCoreApplication::processEvents();
+      };
+    form.resize(640, 480);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QTest::qWait(20);
+    EXPECT_EQ(TooManyVariablesBoxes(prompts), 1u) << resizeWhileOpen;
+    prompts.WhileABoxIsOpen = nullptr;
+    // Once the box is closed, a resize draws again, and asks again.
+    form.resize(form.width() + 40, form.height());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return TooManyVariablesBoxes(prompts) == 2; }));
+    form.hide();
+  }
+}
+
+// The status line keeps Alpha, Beta and Zoom while a menu shows its entries,
+// and the tool bar offers no popup that would hide it.
+TEST_F(MainFormTest, StatusLineAndToolBarStayAsTheyAre) {
+  QAction* newDocument = nullptr;
+  for (QAction* action : form->findChildren<QAction*>())
+    if (action->text() == "New document" && action->parent() != form.get()) newDocument = action;
+  ASSERT_NE(newDocument, nullptr);
+  newDocument->showStatusText(form.get());
+  for (const char* name : {"lAlpha", "lBeta", "lZoom"})
+    EXPECT_TRUE(form->findChild<QLabel*>(name)->isVisibleTo(form.get())) << name;
+  EXPECT_EQ(form->StatusText(), QString::fromUtf8("Alpha=0\u00B0 Beta=0\u00B0 Zoom=100%"));
+
+  std::unique_ptr<QMenu> popup(form->createPopupMenu());
+  EXPECT_TRUE(popup == nullptr || popup->isEmpty());
 }
 
 class RecordingDialogs final : public TDialogSet {
