@@ -8,6 +8,7 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 #include <algorithm>
+#include <cmath>
 #include <cctype>
 #include <csetjmp>
 #include <cstdio>
@@ -27,6 +28,9 @@ namespace {
 // pictures use the same dots per inch to keep texts as large as on screen.
 constexpr int ScreenDpi = 96;
 constexpr int JpegQuality = 92;
+// Past four device pixels per pixel no screen exists; the limit keeps a
+// hostile ratio from asking for a huge image.
+constexpr double MaxPixelRatio = 4.0;
 // zlib level 1: less than half the default level's time on the benchmark picture, for
 // files about 60% larger; the pixels are the same at every level.
 constexpr int PngQuality = 89;
@@ -197,4 +201,38 @@ bool ExportPicture(const TCoordinateSystem* display, const TObject3D& scene, std
     return false;
   }
   return ReplaceFile(path, bytes, error);
+}
+
+QImage PictureImage(const TCoordinateSystem* display, const TObject3D& scene, std::int32_t width,
+                    std::int32_t height, double pixelRatio) {
+  if (width < 1 || height < 1 || width > MaxPictureSide || height > MaxPictureSide ||
+      !(pixelRatio >= 1.0 && pixelRatio <= MaxPixelRatio))
+    return QImage();
+  if (pixelRatio == 1.0) {
+    // The very canvas the window draws on, so a copy matches the screen.
+    QtCanvas canvas(width, height);
+    if (canvas.Image().isNull()) return QImage();
+    Draw(canvas, display, scene);
+    return canvas.Image().copy();
+  }
+  QImage image(static_cast<int>(std::lround(width * pixelRatio)),
+               static_cast<int>(std::lround(height * pixelRatio)), QImage::Format_RGB32);
+  if (image.isNull()) return QImage();
+  image.fill(Qt::black);
+  {
+    QtCanvas canvas(image, width, height);
+    Draw(canvas, display, scene);
+    if (!canvas.Finish()) return QImage();
+  }
+  image.setDevicePixelRatio(pixelRatio);
+  return image;
+}
+
+bool DrawPictureFitted(QPaintDevice& device, const TCoordinateSystem* display,
+                       const TObject3D& scene, std::int32_t width, std::int32_t height) {
+  if (width < 1 || height < 1) return false;
+  QtCanvas canvas(device, width, height);
+  if (canvas.Width() == 0) return false;
+  Draw(canvas, display, scene);
+  return canvas.Finish();
 }

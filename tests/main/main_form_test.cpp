@@ -21,6 +21,7 @@
 #include "main/draw_area.h"
 #include "main/help_viewer.h"
 #include "main/recent_documents.h"
+#include "main_test_application.h"
 #include "ports/event_pump.h"
 #include "support/scripted_prompts.h"
 
@@ -34,13 +35,7 @@ class RecordingHelp final : public Help {
   void CloseAll() override { ++Closed; }
 };
 
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "morvit_main_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = new QApplication(argc, argv);
-  return *app;
-}
+QApplication& App() { return MainTestApplication(); }
 
 class MainFormTest : public ::testing::Test {
  protected:
