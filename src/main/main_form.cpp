@@ -475,24 +475,35 @@ bool TMainForm::PrintTo(QPrinter& printer) {
   return PrintPicture(printer, display, PlotScene, canvas_->Width(), canvas_->Height());
 }
 
+QPrinter* TMainForm::PrinterForPicture() {
+  if (Current() == nullptr) return nullptr;
+  if (!printer_) {
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // Later prints keep what the user chose in the print dialog.
+    SuggestOrientation(*printer_, canvas_->Width(), canvas_->Height());
+  }
+  return printer_.get();
+}
+
 void TMainForm::PrintClick() {
-  if (Current() == nullptr) return;
-  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  SuggestOrientation(*printer_, canvas_->Width(), canvas_->Height());
-  QPrintDialog dialog(printer_.get(), this);
+  QPrinter* printer = PrinterForPicture();
+  if (printer == nullptr) return;
+  QPrintDialog dialog(printer, this);
   dialog.setWindowTitle("Print");
   if (dialog.exec() != QDialog::Accepted) return;
-  if (!PrintTo(*printer_)) ShowError(prompts_, "The picture could not be printed.");
+  if (!PrintTo(*printer)) ShowError(prompts_, "The picture could not be printed.");
 }
 
 void TMainForm::PrintPreviewClick() {
-  if (Current() == nullptr) return;
-  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  SuggestOrientation(*printer_, canvas_->Width(), canvas_->Height());
-  QPrintPreviewDialog dialog(printer_.get(), this);
+  QPrinter* printer = PrinterForPicture();
+  if (printer == nullptr) return;
+  QPrintPreviewDialog dialog(printer, this);
   dialog.setObjectName("PrintPreviewDialog");
   dialog.setWindowTitle("Print preview");
-  connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) { PrintTo(*printer); });
+  // Large enough to judge the page, not a thumbnail.
+  dialog.resize(size());
+  connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+          [this](QPrinter* target) { PrintTo(*target); });
   dialog.exec();
 }
 

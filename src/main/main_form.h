@@ -138,6 +138,9 @@ class TMainForm final : public QMainWindow, public TDialogHost {
   void FillRecentMenu();
   void AddPrintCommands(QMenu* file);
   void AddUndoAndCopyCommands(QMenu* edit);
+  // The printer kept between prints, first offered in the picture's
+  // orientation; null without a current display.
+  QPrinter* PrinterForPicture();
 
   Prompts& prompts_;
   Help& help_;

@@ -7,9 +7,12 @@
 #include <QClipboard>
 #include <QFile>
 #include <QImage>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QtEndian>
 
 #include "main/draw_area.h"
@@ -75,6 +78,10 @@ TEST_F(PictureOutputTest, CtrlCCopiesThePictureAtTheScreensResolution) {
   QTest::keyClick(area, Qt::Key_C, Qt::ControlModifier);
   const QImage copied = QGuiApplication::clipboard()->image();
   const double ratio = area->devicePixelRatioF();
+  // CTest runs this test once more on a screen scaled by 2.
+  if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+    EXPECT_DOUBLE_EQ(ratio, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
+  }
   ASSERT_FALSE(copied.isNull());
   EXPECT_EQ(copied.size(), (area->size() * ratio));
   if (ratio == 1.0) {
@@ -129,4 +136,20 @@ TEST_F(PictureOutputTest, PrintAndPreviewAreInTheFileMenu) {
   EXPECT_EQ(print->text(), "Print...");
   EXPECT_EQ(print->shortcut(), QKeySequence("Ctrl+P"));
   EXPECT_EQ(preview->text(), "Print preview...");
+}
+
+// The preview shows the one page that printing makes, drawn by the same call.
+TEST_F(PictureOutputTest, PreviewShowsOnePage) {
+  int pages = -1;
+  QTimer::singleShot(0, [&] {
+    auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(preview, nullptr);
+    auto* widget = preview->findChild<QPrintPreviewWidget*>();
+    ASSERT_NE(widget, nullptr);
+    widget->updatePreview();
+    pages = widget->pageCount();
+    preview->reject();
+  });
+  form->PrintPreviewClick();
+  EXPECT_EQ(pages, 1);
 }
