@@ -8,17 +8,42 @@ TSharedSnapshot TakeSnapshot(const TDocument& document, const TSharedSnapshot& p
   snapshot->Rest.Graphs = document.Graphs;
   snapshot->Rest.Diagrams = document.Diagrams;
   snapshot->Rest.VarTable = document.VarTable;
-  if (previous != nullptr && previous->Table != nullptr && *previous->Table == document.HiddenTable)
+  if (previous != nullptr && previous->Table != nullptr && *previous->Table == document.HiddenTable) {
     snapshot->Table = previous->Table;
-  else
+    snapshot->TableBytes = previous->TableBytes;
+  } else {
     snapshot->Table = std::make_shared<const TStringGrid>(document.HiddenTable);
+    snapshot->TableBytes = TableBytes(document.HiddenTable);
+  }
   return snapshot;
+}
+
+std::size_t TableBytes(const TStringGrid& table) {
+  static const std::size_t inPlace = std::string().capacity();
+  std::size_t bytes = sizeof(TStringGrid);
+  for (int col = 0; col < table.ColCount(); ++col)
+    for (int row = 0; row < table.RowCount(); ++row) {
+      const std::string& text = table.Cells(col, row);
+      // Short texts live inside the string itself.
+      bytes += sizeof(std::string) + (text.capacity() > inPlace ? text.capacity() + 1 : 0);
+    }
+  return bytes;
 }
 
 TDocument SnapshotDocument(const TDocumentSnapshot& target) {
   TDocument document = target.Rest;
   if (target.Table != nullptr) document.HiddenTable = *target.Table;
   return document;
+}
+
+bool SameWork(const TDocumentSnapshot& state, const TDocument& document) {
+  if (state.Table == nullptr || !(*state.Table == document.HiddenTable)) return false;
+  TDocument rest;
+  rest.Displays = document.Displays;
+  rest.Graphs = document.Graphs;
+  rest.Diagrams = document.Diagrams;
+  rest.VarTable = document.VarTable;
+  return SameWork(state.Rest, rest);
 }
 
 TDocument RestoreSnapshot(const TDocumentSnapshot& target, const TDocumentSnapshot& other,

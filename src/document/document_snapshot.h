@@ -9,6 +9,7 @@
 // redone itself set the view (the settings dialog centres the shifts).
 #pragma once
 
+#include <cstddef>
 #include <memory>
 
 #include "document/document.h"
@@ -16,6 +17,7 @@
 struct TDocumentSnapshot {
   TDocument Rest;                           // everything but HiddenTable (left 1 by 1)
   std::shared_ptr<const TStringGrid> Table;  // HiddenTable
+  std::size_t TableBytes = 0;                // about what Table takes in memory
 };
 using TSharedSnapshot = std::shared_ptr<const TDocumentSnapshot>;
 
@@ -23,8 +25,15 @@ using TSharedSnapshot = std::shared_ptr<const TDocumentSnapshot>;
 // equal (previous may be null).
 TSharedSnapshot TakeSnapshot(const TDocument& document, const TSharedSnapshot& previous);
 
+// About the memory a table takes: its cells and their texts.
+std::size_t TableBytes(const TStringGrid& table);
+
 // The document that target holds.
 TDocument SnapshotDocument(const TDocumentSnapshot& target);
+
+// SameWork of the document that state holds and document, without a copy of
+// the table.
+bool SameWork(const TDocumentSnapshot& state, const TDocument& document);
 
 // Going from the state other to the state target while the document is
 // current: target's work, with each display's view taken from current unless

@@ -12,6 +12,7 @@
 #include <QObject>
 #include <QString>
 #include <QUndoStack>
+#include <cstddef>
 #include <functional>
 
 #include "document/document.h"
@@ -24,10 +25,15 @@ class TDocumentHistory final : public QObject {
  public:
   // The steps kept; older ones are forgotten, so memory stays bounded.
   static constexpr int StepLimit = 100;
+  // Memory of the data tables the steps keep: a step that changed a table
+  // of a million cells holds a copy of it, so the oldest steps go once the
+  // copies pass this (the newest step always stays).
+  static constexpr std::size_t TableByteLimit = 256u << 20;
 
   // document is the window's; restored runs after undo or redo replaced it,
   // to redraw and to tell the open dialogs.
-  TDocumentHistory(TDocument& document, std::function<void()> restored, QObject* parent = nullptr);
+  TDocumentHistory(TDocument& document, std::function<void()> restored, QObject* parent = nullptr,
+                   std::size_t tableByteLimit = TableByteLimit);
 
   // A new or another document: no steps, the start is the document as it is.
   void Reset();
@@ -56,6 +62,8 @@ class TDocumentHistory final : public QObject {
   // that the next step holds only what its dialog changed.
   void TakeCurrentView();
   void PushIfChanged(const QString& action);
+  // Forgets the oldest steps while their tables pass TableByteLimit.
+  void ForgetOldTables();
   void Apply(const TSharedSnapshot& target, const TDocumentSnapshot& other);
 
   TDocument& document_;
@@ -63,4 +71,5 @@ class TDocumentHistory final : public QObject {
   QUndoStack stack_;
   TSharedSnapshot committed_;  // the document as of the newest step
   int running_ = 0;            // modal runs open, nested
+  std::size_t tableByteLimit_;
 };

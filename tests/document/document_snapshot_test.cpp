@@ -100,3 +100,22 @@ TEST(DocumentSnapshot, EveryViewFieldCounts) {
     EXPECT_EQ(copy == changed, row.View) << row.Field;  // nothing else is copied
   }
 }
+
+TEST(DocumentSnapshot, TableBytesGrowWithCellsAndLongTexts) {
+  const TStringGrid small(2, 2);
+  const TStringGrid large(100, 100);
+  TStringGrid longTexts(2, 2);
+  longTexts.SetCells(1, 1, std::string(100'000, 'x'));
+  EXPECT_GT(TableBytes(large), 100 * TableBytes(small) / 4 * 3);
+  EXPECT_GT(TableBytes(longTexts), TableBytes(small) + 100'000);
+
+  // The comparison without a copy agrees with the one over whole documents.
+  TDocument document = TwoDisplays();
+  const TSharedSnapshot state = TakeSnapshot(document, nullptr);
+  EXPECT_TRUE(SameWork(*state, document));
+  document.HiddenTable.SetCells(1, 2, "x");
+  EXPECT_FALSE(SameWork(*state, document));
+  document = SnapshotDocument(*state);
+  document.Displays[1].Label2 = "v";
+  EXPECT_FALSE(SameWork(*state, document));
+}

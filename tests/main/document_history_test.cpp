@@ -266,3 +266,42 @@ TEST_F(DocumentHistoryTest, AVariableTableInsideTheCalculatorIsNoStepOfItsOwn) {
   EXPECT_EQ(Main().History().Stack().count(), 0);
   EXPECT_FALSE(Main().IsModified());
 }
+
+// Steps that each changed a large table keep a copy of it; past the limit the
+// oldest go, the newest always stays, and undo still ends where it should.
+TEST(DocumentHistory, LargeTablesForgetTheOldestSteps) {
+  MainTestApplication();
+  TDocument document;
+  CreateDocument(document);
+  document.HiddenTable = TStringGrid(10, 10);
+  const auto fill = [](TStringGrid& table, int k) {
+    table.SetCells(1, 1, std::string(1000, static_cast<char>('a' + k)));
+    for (int c = 2; c < 10; ++c)
+      for (int r = 1; r < 10; ++r) table.SetCells(c, r, std::string(1000, 'x'));
+  };
+  TStringGrid sample = document.HiddenTable;
+  fill(sample, 0);
+  const std::size_t one = TableBytes(sample);
+  int restored = 0;
+  // Room for three and a half such tables.
+  TDocumentHistory history(document, [&] { ++restored; }, nullptr, 3 * one + one / 2);
+  for (int k = 1; k <= 8; ++k) {
+    fill(document.HiddenTable, k);
+    history.Record("Diagram data");
+  }
+  // Each step holds its own table: the newest two steps need three tables,
+  // three steps would need four.
+  EXPECT_EQ(history.Stack().count(), 2);
+  history.Undo();
+  history.Undo();
+  EXPECT_EQ(document.HiddenTable.Cells(1, 1), std::string(1000, 'a' + 6));
+  EXPECT_EQ(restored, 2);
+  history.Redo();
+  EXPECT_EQ(document.HiddenTable.Cells(1, 1), std::string(1000, 'a' + 7));
+
+  // A single step past the limit stays: undo must always reach one back.
+  TDocumentHistory tight(document, [] {}, nullptr, 1);
+  document.HiddenTable.SetCells(1, 1, "changed");
+  tight.Record("Diagram data");
+  EXPECT_EQ(tight.Stack().count(), 1);
+}
