@@ -67,11 +67,11 @@ void TDocumentHistory::Record(const QString& action) {
 }
 
 QAction* TDocumentHistory::CreateUndoAction(QObject* parent) {
-  return stack_.createUndoAction(parent, "Undo");
+  return stack_.createUndoAction(parent, tr("Undo"));
 }
 
 QAction* TDocumentHistory::CreateRedoAction(QObject* parent) {
-  return stack_.createRedoAction(parent, "Redo");
+  return stack_.createRedoAction(parent, tr("Redo"));
 }
 
 void TDocumentHistory::TakeCurrentView() {

@@ -433,10 +433,10 @@ void TMainForm::OpenDocumentFrom(const QString& path) {
 }
 
 void TMainForm::AddPrintCommands(QMenu* file) {
-  QAction* preview = file->addAction("Print preview...");
+  QAction* preview = file->addAction(tr("Print preview..."));
   preview->setObjectName("PrintPreview");
   connect(preview, &QAction::triggered, this, [this] { PrintPreviewClick(); });
-  QAction* print = file->addAction("Print...");
+  QAction* print = file->addAction(tr("Print..."));
   print->setObjectName("Print");
   print->setShortcut(QKeySequence::Print);
   connect(print, &QAction::triggered, this, [this] { PrintClick(); });
@@ -452,7 +452,7 @@ void TMainForm::AddUndoAndCopyCommands(QMenu* edit) {
   redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
   edit->addAction(redo);
   edit->addSeparator();
-  QAction* copy = edit->addAction("Copy picture");
+  QAction* copy = edit->addAction(tr("Copy picture"));
   copy->setObjectName("CopyPicture");
   // The window holds no text field, so Ctrl+C anywhere in it, the drawing
   // area above all, means the picture.
@@ -466,7 +466,7 @@ void TMainForm::CopyPictureClick() {
   if (display == nullptr) return;
   if (!CopyPictureToClipboard(display, PlotScene, canvas_->Width(), canvas_->Height(),
                               iDrawArea_->devicePixelRatioF()))
-    ShowError(prompts_, "The picture could not be copied.");
+    ShowError(prompts_, QT_TRANSLATE_NOOP("Messages", "The picture could not be copied."));
 }
 
 bool TMainForm::PrintTo(QPrinter& printer) {
@@ -489,9 +489,10 @@ void TMainForm::PrintClick() {
   QPrinter* printer = PrinterForPicture();
   if (printer == nullptr) return;
   QPrintDialog dialog(printer, this);
-  dialog.setWindowTitle("Print");
+  dialog.setWindowTitle(tr("Print"));
   if (dialog.exec() != QDialog::Accepted) return;
-  if (!PrintTo(*printer)) ShowError(prompts_, "The picture could not be printed.");
+  if (!PrintTo(*printer))
+    ShowError(prompts_, QT_TRANSLATE_NOOP("Messages", "The picture could not be printed."));
 }
 
 void TMainForm::PrintPreviewClick() {
@@ -499,7 +500,7 @@ void TMainForm::PrintPreviewClick() {
   if (printer == nullptr) return;
   QPrintPreviewDialog dialog(printer, this);
   dialog.setObjectName("PrintPreviewDialog");
-  dialog.setWindowTitle("Print preview");
+  dialog.setWindowTitle(tr("Print preview"));
   // Large enough to judge the page, not a thumbnail.
   dialog.resize(size());
   connect(&dialog, &QPrintPreviewDialog::paintRequested, this,

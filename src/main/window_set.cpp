@@ -1,5 +1,6 @@
 #include "main/window_set.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
 #include "dialogs/axis_settings.h"
@@ -31,7 +32,9 @@ TWindowSet::TWindowSet(Prompts& prompts, Help& help, EventPump& pump, const QStr
   about_ = std::make_unique<TfInfo>(main);
   // The graph input dialog stays open beside the window; its OK is one step.
   QObject::connect(graphInput_.get(), &QDialog::accepted, main,
-                   [main] { main->History().Record("Graph input"); });
+                   [main] {
+                     main->History().Record(QCoreApplication::translate("TWindowSet", "Graph input"));
+                   });
   mainForm_->SetDialogs(this);
   mainForm_->SetSplash(splash_.get());
   mainForm_->SetAbout(about_.get());
@@ -44,15 +47,19 @@ TWindowSet::~TWindowSet() = default;
 void TWindowSet::EditGraphs() { graphInput_->ShowModeless(); }
 // Each modal dialog's run is one step of the document's history.
 void TWindowSet::EditDiagrams() {
-  mainForm_->History().Edit("Diagram data", [this] { diagramInput_->Execute(); });
+  mainForm_->History().Edit(QCoreApplication::translate("TWindowSet", "Diagram data"),
+                            [this] { diagramInput_->Execute(); });
 }
 void TWindowSet::VariableTable() {
-  mainForm_->History().Edit("Variable table", [this] { varInput_->Execute(); });
+  mainForm_->History().Edit(QCoreApplication::translate("TWindowSet", "Variable table"),
+                            [this] { varInput_->Execute(); });
 }
 void TWindowSet::Calculator() {
-  mainForm_->History().Edit("Calculator", [this] { calculator_->Execute(); });
+  mainForm_->History().Edit(QCoreApplication::translate("TWindowSet", "Calculator"),
+                            [this] { calculator_->Execute(); });
 }
 void TWindowSet::AxisSettings() {
-  mainForm_->History().Edit("Coordinate system settings", [this] { axisSettings_->Execute(); });
+  mainForm_->History().Edit(QCoreApplication::translate("TWindowSet", "Coordinate system settings"),
+                            [this] { axisSettings_->Execute(); });
 }
 void TWindowSet::DocumentReplaced() { graphInput_->DocumentReplaced(); }
