@@ -203,6 +203,17 @@ bool ExportPicture(const TCoordinateSystem* display, const TObject3D& scene, std
   return ReplaceFile(path, bytes, error);
 }
 
+namespace {
+
+// A copy of the window's scene for drawing, which may move and project it.
+TObject3D ViewOf(const TObject3D& scene) {
+  TObject3D view;
+  CopyObject(scene, view);
+  return view;
+}
+
+}  // namespace
+
 QImage PictureImage(const TCoordinateSystem* display, const TObject3D& scene, std::int32_t width,
                     std::int32_t height, double pixelRatio) {
   if (width < 1 || height < 1 || width > MaxPictureSide || height > MaxPictureSide ||
@@ -212,7 +223,8 @@ QImage PictureImage(const TCoordinateSystem* display, const TObject3D& scene, st
     // The very canvas the window draws on, so a copy matches the screen.
     QtCanvas canvas(width, height);
     if (canvas.Image().isNull()) return QImage();
-    Draw(canvas, display, scene);
+    TObject3D view = ViewOf(scene);
+    Draw(canvas, display, view);
     return canvas.Image().copy();
   }
   QImage image(static_cast<int>(std::lround(width * pixelRatio)),
@@ -221,7 +233,8 @@ QImage PictureImage(const TCoordinateSystem* display, const TObject3D& scene, st
   image.fill(Qt::black);
   {
     QtCanvas canvas(image, width, height);
-    Draw(canvas, display, scene);
+    TObject3D view = ViewOf(scene);
+    Draw(canvas, display, view);
     if (!canvas.Finish()) return QImage();
   }
   image.setDevicePixelRatio(pixelRatio);
@@ -233,6 +246,7 @@ bool DrawPictureFitted(QPaintDevice& device, const TCoordinateSystem* display,
   if (width < 1 || height < 1) return false;
   QtCanvas canvas(device, width, height);
   if (canvas.Width() == 0) return false;
-  Draw(canvas, display, scene);
+  TObject3D view = ViewOf(scene);
+  Draw(canvas, display, view);
   return canvas.Finish();
 }

@@ -27,14 +27,6 @@ bool PictureFormatOf(const std::filesystem::path& path, TPictureFormat& format);
 // MaxPictureSide.
 bool ParsePictureSize(const std::string& text, std::int32_t& width, std::int32_t& height);
 
-// Draws scene as display shows it on a width x height drawing area (display
-// may be null: the area stays black, as the window's does without a display)
-// and writes it to path in format. The file is replaced only once the whole
-// picture is written. False with the reason in error.
-bool ExportPicture(const TCoordinateSystem* display, const TObject3D& scene, std::int32_t width,
-                   std::int32_t height, TPictureFormat format, const std::filesystem::path& path,
-                   std::string& error);
-
 // The picture of a width x height drawing area drawn at pixelRatio device
 // pixels per pixel (the screen's device pixel ratio, 1 to 4): an image of
 // width * pixelRatio x height * pixelRatio pixels in which lines and texts are
@@ -48,3 +40,11 @@ QImage PictureImage(const TCoordinateSystem* display, const TObject3D& scene, st
 // False when the device could not be painted on.
 bool DrawPictureFitted(QPaintDevice& device, const TCoordinateSystem* display,
                        const TObject3D& scene, std::int32_t width, std::int32_t height);
+
+// Draws scene as display shows it on a width x height drawing area (display
+// may be null: the area stays black, as the window's does without a display)
+// and writes it to path in format. The file is replaced only once the whole
+// picture is written. False with the reason in error.
+bool ExportPicture(const TCoordinateSystem* display, const TObject3D& scene, std::int32_t width,
+                   std::int32_t height, TPictureFormat format, const std::filesystem::path& path,
+                   std::string& error);

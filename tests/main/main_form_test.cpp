@@ -21,7 +21,6 @@
 #include "main/draw_area.h"
 #include "main/help_viewer.h"
 #include "main/recent_documents.h"
-#include "main_test_application.h"
 #include "ports/event_pump.h"
 #include "support/scripted_prompts.h"
 
@@ -35,7 +34,15 @@ class RecordingHelp final : public Help {
   void CloseAll() override { ++Closed; }
 };
 
-QApplication& App() { return MainTestApplication(); }
+QApplication& App() {
+  static int argc = 1;
+  static char name[] = "morvit_main_tests";
+  static char* argv[] = {name, nullptr};
+  static QApplication* app =
+      QApplication::instance() ? static_cast<QApplication*>(QApplication::instance())
+                               : new QApplication(argc, argv);
+  return *app;
+}
 
 class MainFormTest : public ::testing::Test {
  protected:
