@@ -305,3 +305,20 @@ TEST(DocumentHistory, LargeTablesForgetTheOldestSteps) {
   tight.Record("Diagram data");
   EXPECT_EQ(tight.Stack().count(), 1);
 }
+
+// Undo under the open graph input dialog: the dialog shows the document as
+// undone, so its next OK cannot write the undone graphs back.
+TEST_F(DocumentHistoryTest, TheOpenGraphInputDialogFollowsUndo) {
+  DialogCases[0].Change(*windows);  // Graph1: t, t^2
+  ASSERT_EQ(Doc().Graphs.size(), 1u);
+  windows->EditGraphs();
+  auto* dialog = Main().findChild<TfGraphInput*>();
+  ASSERT_NE(dialog, nullptr);
+  auto* cbX = Control<QComboBox>(dialog, "cbX");
+  EXPECT_EQ(cbX->currentText(), "t");
+  Main().History().Undo();
+  EXPECT_TRUE(Doc().Graphs.empty());
+  EXPECT_EQ(cbX->currentText(), "");
+  Control<QPushButton>(dialog, "bOk")->click();
+  for (const TGraph& graph : Doc().Graphs) EXPECT_NE(graph.Term1, "t");
+}
