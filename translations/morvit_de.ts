@@ -56,8 +56,8 @@
         <translation>Sie können die Darstellungsart auch später im Fenster der Koordinatensystem-Einstellungen ändern.</translation>
     </message>
     <message>
-        <source>Error at "%1".</source>
-        <translation>Fehler bei "%1".</translation>
+        <source>Error at &quot;%1&quot;.</source>
+        <translation>Fehler bei &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Values for variable cannot be saved.</source>
@@ -227,8 +227,8 @@ Finden Sie es nützlich? Sagen Sie uns Ihre Meinung, und finden Sie weitere frei
         <translation>Nicht gefunden</translation>
     </message>
     <message>
-        <source>%1 of %2, in "%3"</source>
-        <translation>%1 von %2, in "%3"</translation>
+        <source>%1 of %2, in &quot;%3&quot;</source>
+        <translation>%1 von %2, in &quot;%3&quot;</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,8 @@ TDrawArea::TDrawArea(QWidget* parent) : QWidget(parent) {
   setCursor(Qt::CrossCursor);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMinimumSize(1, 1);
+  // A click gives the drawing area the keyboard, for Ctrl+C and the view keys.
+  setFocusPolicy(Qt::StrongFocus);
 }
 
 void TDrawArea::paintEvent(QPaintEvent*) {

@@ -16,6 +16,9 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -33,9 +36,11 @@
 #include "forms/view_control.h"
 #include "main/about.h"
 #include "main/dialog_set.h"
+#include "main/document_history.h"
 #include "main/draw_area.h"
 #include "main/help_key.h"
 #include "main/help_viewer.h"
+#include "main/picture_output.h"
 #include "main/recent_documents.h"
 #include "main/tool_icons.h"
 #include "plot/picture.h"
@@ -107,6 +112,10 @@ TMainForm::TMainForm(Prompts& prompts, Help& help, EventPump& pump, const QStrin
   layout->addWidget(iDrawArea_, 1);
   setCentralWidget(central);
 
+  history_ = new TDocumentHistory(document_, [this] {
+    if (dialogs_) dialogs_->DocumentReplaced();
+    Refresh();
+  }, this);
   BuildMenusAndToolBar();
   BuildStatusPanel();
 
@@ -140,6 +149,7 @@ void TMainForm::CreateStep() {
   }
   CreateDocument(document_);
   DocumentStored(QString());
+  history_->Reset();
   NewDrawingImage();
   // Numbers are always written and read with "." whatever the desktop's locale.
   std::setlocale(LC_NUMERIC, "C");
@@ -191,12 +201,14 @@ void TMainForm::BuildMenusAndToolBar() {
   QAction* exportPicture = file->addAction(tr("Export picture..."));
   exportPicture->setObjectName("ExportPicture");
   connect(exportPicture, &QAction::triggered, this, [this] { ExportPictureClick(); });
+  AddPrintCommands(file);
   file->addSeparator();
   QAction* exit = file->addAction(tr("Exit"));
   exit->setShortcut(QKeySequence::Quit);
   connect(exit, &QAction::triggered, this, &QWidget::close);
 
   QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+  AddUndoAndCopyCommands(edit);
   command(edit, tr("Edit graphs..."), tr("Edit graphs"), TToolIcon::EditGraphs, true,
           [this] { if (dialogs_) dialogs_->EditGraphs(); });
   command(edit, tr("Edit diagrams..."), tr("Edit diagram data"), TToolIcon::EditDiagrams, true,
@@ -381,6 +393,7 @@ void TMainForm::OpenFile(const QString& path, bool duringStartup) {
   // not replace that file without the user choosing it again.
   DocumentStored(ok ? path : QString());
   if (!ok) ShowError(prompts_, std::string(InvalidFileMessage));
+  history_->Reset();
   if (dialogs_) dialogs_->DocumentReplaced();
   // Whatever tab was selected, and however many the old document had.
   showFirstDisplay_ = true;
@@ -396,6 +409,7 @@ void TMainForm::NewDocumentClick() {
   ClearObject(ViewScene);
   ResetDocument(document_);
   DocumentStored(QString());
+  history_->Reset();
   if (dialogs_) dialogs_->DocumentReplaced();
   Refresh();
 }
@@ -452,6 +466,82 @@ void TMainForm::FillRecentMenu() {
 
 void TMainForm::OpenDocumentFrom(const QString& path) {
   if (MaySetDocumentAside()) OpenFile(path);
+}
+
+void TMainForm::AddPrintCommands(QMenu* file) {
+  QAction* preview = file->addAction(tr("Print preview..."));
+  preview->setObjectName("PrintPreview");
+  connect(preview, &QAction::triggered, this, [this] { PrintPreviewClick(); });
+  QAction* print = file->addAction(tr("Print..."));
+  print->setObjectName("Print");
+  print->setShortcut(QKeySequence::Print);
+  connect(print, &QAction::triggered, this, [this] { PrintClick(); });
+}
+
+void TMainForm::AddUndoAndCopyCommands(QMenu* edit) {
+  QAction* undo = history_->CreateUndoAction(this);
+  undo->setObjectName("Undo");
+  undo->setShortcut(QKeySequence::Undo);
+  edit->addAction(undo);
+  QAction* redo = history_->CreateRedoAction(this);
+  redo->setObjectName("Redo");
+  redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  edit->addAction(redo);
+  edit->addSeparator();
+  QAction* copy = edit->addAction(tr("Copy picture"));
+  copy->setObjectName("CopyPicture");
+  // The window holds no text field, so Ctrl+C anywhere in it, the drawing
+  // area above all, means the picture.
+  copy->setShortcut(QKeySequence::Copy);
+  connect(copy, &QAction::triggered, this, [this] { CopyPictureClick(); });
+  edit->addSeparator();
+}
+
+void TMainForm::CopyPictureClick() {
+  const TCoordinateSystem* display = Current();
+  if (display == nullptr) return;
+  if (!CopyPictureToClipboard(display, PlotScene, canvas_->Width(), canvas_->Height(),
+                              iDrawArea_->devicePixelRatioF()))
+    ShowError(prompts_, QT_TRANSLATE_NOOP("Messages", "The picture could not be copied."));
+}
+
+bool TMainForm::PrintTo(QPrinter& printer) {
+  const TCoordinateSystem* display = Current();
+  if (display == nullptr) return false;
+  return PrintPicture(printer, display, PlotScene, canvas_->Width(), canvas_->Height());
+}
+
+QPrinter* TMainForm::PrinterForPicture() {
+  if (Current() == nullptr) return nullptr;
+  if (!printer_) {
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // Later prints keep what the user chose in the print dialog.
+    SuggestOrientation(*printer_, canvas_->Width(), canvas_->Height());
+  }
+  return printer_.get();
+}
+
+void TMainForm::PrintClick() {
+  QPrinter* printer = PrinterForPicture();
+  if (printer == nullptr) return;
+  QPrintDialog dialog(printer, this);
+  dialog.setWindowTitle(tr("Print"));
+  if (dialog.exec() != QDialog::Accepted) return;
+  if (!PrintTo(*printer))
+    ShowError(prompts_, QT_TRANSLATE_NOOP("Messages", "The picture could not be printed."));
+}
+
+void TMainForm::PrintPreviewClick() {
+  QPrinter* printer = PrinterForPicture();
+  if (printer == nullptr) return;
+  QPrintPreviewDialog dialog(printer, this);
+  dialog.setObjectName("PrintPreviewDialog");
+  dialog.setWindowTitle(tr("Print preview"));
+  // Large enough to judge the page, not a thumbnail.
+  dialog.resize(size());
+  connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+          [this](QPrinter* target) { PrintTo(*target); });
+  dialog.exec();
 }
 
 namespace {

@@ -23,8 +23,10 @@ class QMenu;
 class QDragEnterEvent;
 class QDropEvent;
 class QPushButton;
+class QPrinter;
 class QTabBar;
 class QtCanvas;
+class TDocumentHistory;
 
 class TMainForm final : public QMainWindow, public TDialogHost {
   Q_OBJECT
@@ -98,6 +100,17 @@ class TMainForm final : public QMainWindow, public TDialogHost {
 
   // No right-click popup on the tool bar: its one entry would hide it.
   QMenu* createPopupMenu() override { return nullptr; }
+  // Undo and redo of the document's changes; the dialogs' runs and OKs are
+  // recorded through it.
+  TDocumentHistory& History() { return *history_; }
+  // The current picture on the clipboard, at the screen's resolution.
+  void CopyPictureClick();
+  // The print dialog, then the current picture on the chosen printer.
+  void PrintClick();
+  void PrintPreviewClick();
+  // The current picture on printer, fitted to its page; false when nothing
+  // could be printed.
+  bool PrintTo(QPrinter& printer);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -127,6 +140,11 @@ class TMainForm final : public QMainWindow, public TDialogHost {
   bool SaveTo(const QString& path);
   void RememberDocument(const QString& path);
   void FillRecentMenu();
+  void AddPrintCommands(QMenu* file);
+  void AddUndoAndCopyCommands(QMenu* edit);
+  // The printer kept between prints, first offered in the picture's
+  // orientation; null without a current display.
+  QPrinter* PrinterForPicture();
 
   Prompts& prompts_;
   Help& help_;
@@ -141,6 +159,8 @@ class TMainForm final : public QMainWindow, public TDialogHost {
   QString filePath_;
   QString settingsFile_;
   QMenu* recentMenu_ = nullptr;
+  TDocumentHistory* history_ = nullptr;
+  std::unique_ptr<QPrinter> printer_;  // kept, so the print dialog offers the last choices
   TStringGrid Table;  // the data table as evaluated when the document was read
   TObject3D PlotScene;
   TObject3D ViewScene;

@@ -1,5 +1,6 @@
 #include "main/window_set.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
 #include "dialogs/axis_settings.h"
@@ -8,6 +9,7 @@
 #include "dialogs/graph_input.h"
 #include "dialogs/var_input.h"
 #include "main/about.h"
+#include "main/document_history.h"
 #include "main/main_form.h"
 #include "main/splash.h"
 
@@ -28,6 +30,11 @@ TWindowSet::TWindowSet(Prompts& prompts, Help& help, EventPump& pump, const QStr
   if (withSplash) splash_ = std::make_unique<TfSplash>(main);
   calculator_ = std::make_unique<TfCalculator>(document, prompts, *main, main);
   about_ = std::make_unique<TfInfo>(main);
+  // The graph input dialog stays open beside the window; its OK is one step.
+  QObject::connect(graphInput_.get(), &QDialog::accepted, main,
+                   [main] {
+                     main->History().Record(QCoreApplication::translate("TWindowSet", "Graph input"));
+                   });
   mainForm_->SetDialogs(this);
   mainForm_->SetSplash(splash_.get());
   mainForm_->SetAbout(about_.get());
@@ -38,8 +45,21 @@ TWindowSet::TWindowSet(Prompts& prompts, Help& help, EventPump& pump, const QStr
 TWindowSet::~TWindowSet() = default;
 
 void TWindowSet::EditGraphs() { graphInput_->ShowModeless(); }
-void TWindowSet::EditDiagrams() { diagramInput_->Execute(); }
-void TWindowSet::VariableTable() { varInput_->Execute(); }
-void TWindowSet::Calculator() { calculator_->Execute(); }
-void TWindowSet::AxisSettings() { axisSettings_->Execute(); }
+// Each modal dialog's run is one step of the document's history.
+void TWindowSet::EditDiagrams() {
+  mainForm_->History().Edit(QCoreApplication::translate("TWindowSet", "Diagram data"),
+                            [this] { diagramInput_->Execute(); });
+}
+void TWindowSet::VariableTable() {
+  mainForm_->History().Edit(QCoreApplication::translate("TWindowSet", "Variable table"),
+                            [this] { varInput_->Execute(); });
+}
+void TWindowSet::Calculator() {
+  mainForm_->History().Edit(QCoreApplication::translate("TWindowSet", "Calculator"),
+                            [this] { calculator_->Execute(); });
+}
+void TWindowSet::AxisSettings() {
+  mainForm_->History().Edit(QCoreApplication::translate("TWindowSet", "Coordinate system settings"),
+                            [this] { axisSettings_->Execute(); });
+}
 void TWindowSet::DocumentReplaced() { graphInput_->DocumentReplaced(); }

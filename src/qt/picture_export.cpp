@@ -8,6 +8,7 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 #include <algorithm>
+#include <cmath>
 #include <cctype>
 #include <csetjmp>
 #include <cstdio>
@@ -28,6 +29,9 @@ namespace {
 // pictures use the same dots per inch to keep texts as large as on screen.
 constexpr int ScreenDpi = 96;
 constexpr int JpegQuality = 92;
+// Past four device pixels per pixel no screen exists; the limit keeps a
+// hostile ratio from asking for a huge image.
+constexpr double MaxPixelRatio = 4.0;
 // zlib level 1: less than half the default level's time on the benchmark picture, for
 // files about 60% larger; the pixels are the same at every level.
 constexpr int PngQuality = 89;
@@ -206,4 +210,52 @@ bool ExportPicture(const TCoordinateSystem* display, TObject3D&& scene, std::int
     return false;
   }
   return ReplaceFile(path, bytes, error);
+}
+
+namespace {
+
+// A copy of the window's scene for drawing, which may move and project it.
+TObject3D ViewOf(const TObject3D& scene) {
+  TObject3D view;
+  CopyObject(scene, view);
+  return view;
+}
+
+}  // namespace
+
+QImage PictureImage(const TCoordinateSystem* display, const TObject3D& scene, std::int32_t width,
+                    std::int32_t height, double pixelRatio) {
+  if (width < 1 || height < 1 || width > MaxPictureSide || height > MaxPictureSide ||
+      !(pixelRatio >= 1.0 && pixelRatio <= MaxPixelRatio))
+    return QImage();
+  if (pixelRatio == 1.0) {
+    // The very canvas the window draws on, so a copy matches the screen.
+    QtCanvas canvas(width, height);
+    if (canvas.Image().isNull()) return QImage();
+    TObject3D view = ViewOf(scene);
+    Draw(canvas, display, view);
+    return canvas.Image().copy();
+  }
+  QImage image(static_cast<int>(std::lround(width * pixelRatio)),
+               static_cast<int>(std::lround(height * pixelRatio)), QImage::Format_RGB32);
+  if (image.isNull()) return QImage();
+  image.fill(Qt::black);
+  {
+    QtCanvas canvas(image, width, height);
+    TObject3D view = ViewOf(scene);
+    Draw(canvas, display, view);
+    if (!canvas.Finish()) return QImage();
+  }
+  image.setDevicePixelRatio(pixelRatio);
+  return image;
+}
+
+bool DrawPictureFitted(QPaintDevice& device, const TCoordinateSystem* display,
+                       const TObject3D& scene, std::int32_t width, std::int32_t height) {
+  if (width < 1 || height < 1) return false;
+  QtCanvas canvas(device, width, height);
+  if (canvas.Width() == 0) return false;
+  TObject3D view = ViewOf(scene);
+  Draw(canvas, display, view);
+  return canvas.Finish();
 }

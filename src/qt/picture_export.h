@@ -10,6 +10,9 @@
 #include "document/document.h"
 #include "plot/scene.h"
 
+class QImage;
+class QPaintDevice;
+
 enum class TPictureFormat : uint8_t { Png, Jpeg, Pdf, Svg };
 
 // Larger pictures would only fill memory: 8192 x 8192 pixels take 256 MB.
@@ -23,6 +26,20 @@ bool PictureFormatOf(const std::filesystem::path& path, TPictureFormat& format);
 // numbers and an upper-case X allowed); false unless both sides are from 1 to
 // MaxPictureSide.
 bool ParsePictureSize(const std::string& text, std::int32_t& width, std::int32_t& height);
+
+// The picture of a width x height drawing area drawn at pixelRatio device
+// pixels per pixel (the screen's device pixel ratio, 1 to 4): an image of
+// width * pixelRatio x height * pixelRatio pixels in which lines and texts are
+// drawn at that resolution, not enlarged. At ratio 1 it is the window's
+// picture pixel for pixel. A null image when it cannot be made.
+QImage PictureImage(const TCoordinateSystem* display, const TObject3D& scene, std::int32_t width,
+                    std::int32_t height, double pixelRatio);
+
+// Draws the picture of a width x height drawing area onto device (a printer's
+// page) as vectors, fitted to the device with its aspect kept and centred.
+// False when the device could not be painted on.
+bool DrawPictureFitted(QPaintDevice& device, const TCoordinateSystem* display,
+                       const TObject3D& scene, std::int32_t width, std::int32_t height);
 
 // Draws scene as display shows it on a width x height drawing area (display
 // may be null: the area stays black, as the window's does without a display)

@@ -43,6 +43,27 @@ QtCanvas::QtCanvas(QPaintDevice& device) {
   }
 }
 
+QtCanvas::QtCanvas(QPaintDevice& device, std::int32_t width, std::int32_t height) {
+  if (width <= 0 || height <= 0 || device.width() <= 0 || device.height() <= 0 ||
+      !painter_.begin(&device))
+    return;
+  painter_.setRenderHint(QPainter::Antialiasing, false);
+  painter_.setRenderHint(QPainter::TextAntialiasing, false);
+  const double scale = std::min(static_cast<double>(device.width()) / width,
+                                static_cast<double>(device.height()) / height);
+  painter_.translate((device.width() - width * scale) / 2, (device.height() - height * scale) / 2);
+  painter_.scale(scale, scale);
+  // Lines that leave the picture end at its edge, as they do in the image.
+  painter_.setClipRect(QRect(0, 0, width, height));
+  // Points on the device are device.logicalDpiY() / 72 of its pixels; the
+  // drawing image has 96 dots per inch like any fresh QImage.
+  if (device.logicalDpiY() > 0)
+    fontScale_ = static_cast<double>(QImage(1, 1, QImage::Format_RGB32).logicalDpiY()) /
+                 device.logicalDpiY();
+  width_ = width;
+  height_ = height;
+}
+
 bool QtCanvas::Finish() {
   raster_ = {};
   return painter_.isActive() && painter_.end();
@@ -68,7 +89,8 @@ void QtCanvas::SetFontColor(std::int32_t color) { fontColor_ = color; }
 void QtCanvas::SetFont(const std::string& name, std::int32_t size) {
   if (!painter_.isActive()) return;
   QFont font(Latin1(name));
-  font.setPointSize(std::clamp(size, 1, 1000));
+  if (fontScale_ == 1.0) font.setPointSize(std::clamp(size, 1, 1000));
+  else font.setPointSizeF(std::clamp(size, 1, 1000) * fontScale_);
   // "Courier" reaches a metric-compatible monospaced face through fontconfig.
   font.setStyleHint(QFont::TypeWriter);
   font.setStyleStrategy(QFont::NoAntialias);

@@ -19,6 +19,11 @@ class QtCanvas : public Canvas {
   // that an exported picture is drawn by the very same calls as the window's.
   // Image() stays empty then; Finish() completes the device's output.
   explicit QtCanvas(QPaintDevice& device);
+  // Paints a picture of width x height pixels onto device (a page, a larger
+  // image), scaled to the device's size with its aspect kept, centred and
+  // clipped to the picture. Texts keep their size relative to the picture,
+  // whatever the device's resolution.
+  QtCanvas(QPaintDevice& device, std::int32_t width, std::int32_t height);
   ~QtCanvas() override;
   QtCanvas(const QtCanvas&) = delete;
   QtCanvas& operator=(const QtCanvas&) = delete;
@@ -64,6 +69,9 @@ class QtCanvas : public Canvas {
   std::int32_t penColor_ = 0;
   std::int32_t brushColor_ = 0xFFFFFF;
   std::int32_t fontColor_ = 0;
+  // Point sizes are multiplied by it: the drawing image's dots per inch over
+  // the device's, for a picture scaled onto a device of another resolution.
+  double fontScale_ = 1.0;
   // What the painter holds now; changing the painter's pen or brush is not
   // free, and a surface repeats the same pen for every cell.
   std::int32_t painterPen_ = 0;
