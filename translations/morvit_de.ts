@@ -207,6 +207,42 @@ Finden Sie es nützlich? Sagen Sie uns Ihre Meinung, und finden Sie weitere frei
         <source>No</source>
         <translation>Nein</translation>
     </message>
+    <message>
+        <source>Error: Term cannot be calculated at every point of the interval.</source>
+        <translation>Fehler: Der Term kann nicht an jedem Punkt des Intervalls berechnet werden.</translation>
+    </message>
+    <message>
+        <source>Error: No difference quotient can be formed at this point.</source>
+        <translation>Fehler: An diesem Punkt lässt sich kein Differenzenquotient bilden.</translation>
+    </message>
+    <message>
+        <source>Error: Term is real on one side of the point only.</source>
+        <translation>Fehler: Der Term ist nur auf einer Seite des Punktes reell.</translation>
+    </message>
+    <message>
+        <source>Warning: Result may be inaccurate, estimated error %1.</source>
+        <translation>Warnung: Das Ergebnis ist möglicherweise ungenau, geschätzter Fehler %1.</translation>
+    </message>
+    <message>
+        <source>Warning: Result may be inaccurate; its error cannot be estimated.</source>
+        <translation>Warnung: Das Ergebnis ist möglicherweise ungenau; sein Fehler lässt sich nicht schätzen.</translation>
+    </message>
+    <message>
+        <source>Warning: Left and right slopes differ by %1; the derivative may not exist.</source>
+        <translation>Warnung: Linke und rechte Steigung unterscheiden sich um %1; die Ableitung existiert möglicherweise nicht.</translation>
+    </message>
+    <message>
+        <source>The transposed cells do not fit into the table.</source>
+        <translation>Die transponierten Zellen passen nicht in die Tabelle.</translation>
+    </message>
+    <message>
+        <source>Select a smaller block or one nearer to the top left.</source>
+        <translation>Wählen Sie einen kleineren Block oder einen näher an der linken oberen Ecke.</translation>
+    </message>
+    <message>
+        <source>The character "%1" cannot be stored: a Morvit document holds only Latin-1 (ISO 8859-1) characters.</source>
+        <translation>Das Zeichen "%1" kann nicht gespeichert werden: Ein Morvit-Dokument enthält nur Zeichen aus Latin-1 (ISO 8859-1).</translation>
+    </message>
 </context>
 <context>
     <name>THelpWindow</name>

@@ -17,6 +17,7 @@
 
 #include "dialogs/dialog_keys.h"
 #include "dialogs/document_text.h"
+#include "dialogs/message_catalogue.h"
 
 namespace {
 
@@ -222,7 +223,7 @@ void TfCalculator::ShowVariableLists() {
 }
 
 void TfCalculator::ShowNewResultLines() {
-  for (; linesShown_ < form_.mResult.size(); ++linesShown_) mResult_->appendPlainText(Qt8(form_.mResult[linesShown_]));
+  for (; linesShown_ < form_.mResult.size(); ++linesShown_) mResult_->appendPlainText(TranslateMessage(Qt8(form_.mResult[linesShown_])));
 }
 
 void TfCalculator::cbTermExit() {

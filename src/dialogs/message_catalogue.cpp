@@ -40,6 +40,16 @@ const char* const CoreMessages[] = {
     QT_TRANSLATE_NOOP("Messages", "Error: Result cannot be calculated."),
     QT_TRANSLATE_NOOP("Messages", "The document could not be written."),
     QT_TRANSLATE_NOOP("Messages", "Morvit data file (.mvf)"),
+    QT_TRANSLATE_NOOP("Messages", "Error: Term cannot be calculated at every point of the interval."),
+    QT_TRANSLATE_NOOP("Messages", "Error: No difference quotient can be formed at this point."),
+    QT_TRANSLATE_NOOP("Messages", "Error: Term is real on one side of the point only."),
+    QT_TRANSLATE_NOOP("Messages", "Warning: Result may be inaccurate, estimated error %1."),
+    QT_TRANSLATE_NOOP("Messages", "Warning: Result may be inaccurate; its error cannot be estimated."),
+    QT_TRANSLATE_NOOP("Messages", "Warning: Left and right slopes differ by %1; the derivative may not exist."),
+    QT_TRANSLATE_NOOP("Messages", "The transposed cells do not fit into the table."),
+    QT_TRANSLATE_NOOP("Messages", "Select a smaller block or one nearer to the top left."),
+    QT_TRANSLATE_NOOP("Messages", "The character \"%1\" cannot be stored: a Morvit document holds only "
+                                  "Latin-1 (ISO 8859-1) characters."),
     // The choices of the data import.
     QT_TRANSLATE_NOOP("Messages", "Automatic"),
     QT_TRANSLATE_NOOP("Messages", "Comma"),
