@@ -17,8 +17,9 @@ const TCliCommand Commands[] = {
      CliIntegrate},
     {"dump", "FILE", "Reads the document FILE and prints it as one JSON object.", CliDump},
     {"scene", "FILE [--display N]", "Plots display N of FILE and prints its scene, one segment per line.", CliScene},
-    {"render", "FILE -o OUT.png|OUT.jpg|OUT.pdf|OUT.svg [--display N] [--size WxH]",
-     "Draws display N of FILE as the drawing area of W x H pixels shows it, into a picture file.", CliRender},
+    {"render", "FILE -o OUT.png|OUT.jpg|OUT.pdf|OUT.svg [--display N] [--size WxH] [--scale S]",
+     "Draws display N of FILE as the drawing area of W x H pixels shows it, into a picture file; "
+     "a PNG or JPEG at S device pixels per pixel (1 to 4) is W*S x H*S pixels.", CliRender},
     {"write", "FILE OUT", "Reads the document FILE and writes it to OUT in the normal form.", CliWrite},
 };
 
