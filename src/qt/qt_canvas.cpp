@@ -30,7 +30,7 @@ QtCanvas::QtCanvas(std::int32_t width, std::int32_t height, double scale) {
       height_ = height;
       // The painter draws straight into the image's own pixels too, so both
       // ways of painting keep their order.
-      raster_ = {reinterpret_cast<std::uint32_t*>(image_.bits()), width_, height_,
+      raster_ = {reinterpret_cast<std::uint32_t*>(image_.bits()), image_.width(), image_.height(),
                  static_cast<std::int32_t>(image_.bytesPerLine() / 4)};
     }
   }
@@ -58,7 +58,11 @@ QColor QtCanvas::ToQColor(std::int32_t color) {
   return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
 }
 
-std::uint32_t QtCanvas::Argb(std::int32_t color) { return ToQColor(color).rgb(); }
+std::uint32_t QtCanvas::Argb(std::int32_t color) {
+  // ToQColor(color).rgb() without building a QColor for every polygon.
+  const auto c = static_cast<std::uint32_t>(color);
+  return 0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
+}
 
 std::int32_t QtCanvas::Width() const { return width_; }
 std::int32_t QtCanvas::Height() const { return height_; }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
+#include <array>
 #include <QGuiApplication>
 
 #include "plot/render.h"
@@ -215,6 +216,28 @@ TEST(QtCanvas, LinesAndOutlinesAreOneLogicalPixelThick) {
     for (int y = 0; y < image.height(); ++y) covered += (image.pixel(column, y) & 0xFFFFFF) == 0x00FF00;
     EXPECT_EQ(covered, rows) << scale;
   }
+}
+
+TEST(QtCanvas, AScaledQuadLooksAlikeAllOverTheImage) {
+  // The same slanted quad near the top-left corner and beyond the logical
+  // size in device pixels (lower right) is painted the same way.
+  EnsureApplication();
+  QtCanvas canvas(40, 30, 2);
+  const std::array<TCanvasPoint, 4> quad{{{3, 2}, {13, 4}, {11, 15}, {2, 12}}};
+  auto at = [](std::array<TCanvasPoint, 4> q, int dx, int dy) {
+    for (auto& p : q) p = {p.X + dx, p.Y + dy};
+    return q;
+  };
+  canvas.SetBrushColor(White);
+  canvas.FillRect(0, 0, 80, 60);
+  canvas.SetPenColor(0);
+  canvas.SetBrushColor(0x0000FF);
+  canvas.Polygon(quad);
+  canvas.Polygon(at(quad, 60, 40));
+  const QImage& image = canvas.Image();
+  for (int y = 0; y < 18; ++y)
+    for (int x = 0; x < 16; ++x)
+      ASSERT_EQ(image.pixel(x, y), image.pixel(x + 60, y + 40)) << x << "," << y;
 }
 
 TEST(QtCanvas, SmoothLinesShadeTheirEdgesButLeaveNoSeamBetweenQuads) {
