@@ -4,7 +4,6 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
-#include <cstring>
 #include <limits>
 #include <utility>
 #include <vector>
@@ -117,61 +116,6 @@ std::vector<std::uint32_t> ShellSortOrder(const TObject3D& scene) {
     order.swap(sorted);
   }
   return order;
-}
-
-// Scenes at least this long are first ordered by a radix sort on their keys.
-constexpr std::size_t RadixSortFrom = 512;
-
-// A double's bits as an unsigned number that orders as the double does
-// (negative numbers with all bits flipped, others with the sign bit set).
-std::uint64_t OrderedBits(double key) {
-  std::uint64_t bits;
-  std::memcpy(&bits, &key, sizeof bits);
-  return (bits >> 63) != 0 ? ~bits : bits | (std::uint64_t{1} << 63);
-}
-
-// The order by ascending depth when every key is a distinct number: then it
-// is the one order a correct sort can give, so it is also the Shell sort's,
-// found in linear time by a radix sort on the keys' bits (eleven bits per
-// pass). False when a key is not a number or two keys are equal, where only
-// the Shell sort itself says where equal keys end up.
-bool DistinctKeyOrder(const TObject3D& scene, std::vector<std::uint32_t>& order) {
-  constexpr int DigitBits = 11;
-  constexpr std::size_t Digits = std::size_t{1} << DigitBits;
-  constexpr int Passes = (64 + DigitBits - 1) / DigitBits;
-  const std::size_t n = scene.size();
-  std::vector<std::uint64_t> keys(n);
-  std::vector<std::uint32_t> counts(Digits * Passes, 0);
-  for (std::size_t i = 0; i < n; ++i) {
-    const double key = DepthKey(scene[i]);
-    if (std::isnan(key)) return false;
-    keys[i] = OrderedBits(key);
-    for (int pass = 0; pass < Passes; ++pass)
-      ++counts[pass * Digits + ((keys[i] >> (pass * DigitBits)) & (Digits - 1))];
-  }
-  order.resize(n);
-  for (std::size_t i = 0; i < n; ++i) order[i] = static_cast<std::uint32_t>(i);
-  std::vector<std::uint32_t> next(n);
-  for (int pass = 0; pass < Passes; ++pass) {
-    std::uint32_t* count = &counts[pass * Digits];
-    // A digit that every key shares moves nothing.
-    if (std::any_of(count, count + Digits, [n](std::uint32_t c) { return c == n; })) continue;
-    std::uint32_t start = 0;
-    for (std::size_t d = 0; d < Digits; ++d) {
-      const std::uint32_t c = count[d];
-      count[d] = start;
-      start += c;
-    }
-    for (std::size_t i = 0; i < n; ++i) {
-      const std::uint32_t index = order[i];
-      next[count[(keys[index] >> (pass * DigitBits)) & (Digits - 1)]++] = index;
-    }
-    order.swap(next);
-  }
-  // Equal doubles (0 and -0 too) are ties.
-  for (std::size_t i = 1; i < n; ++i)
-    if (!(DepthKey(scene[order[i - 1]]) < DepthKey(scene[order[i]]))) return false;
-  return true;
 }
 
 bool WithinLimit(const TPixelPosition& p) {
@@ -398,8 +342,7 @@ double DepthKey(const TSegment& segment) {
 
 void SortObject(TObject3D& scene) {
   if (scene.size() < 2) return;
-  std::vector<std::uint32_t> order;
-  if (scene.size() < RadixSortFrom || !DistinctKeyOrder(scene, order)) order = ShellSortOrder(scene);
+  std::vector<std::uint32_t> order = ShellSortOrder(scene);
   // Each segment moves once, along the cycles of the permutation, inside the
   // scene: a second scene of the same size would cost a fresh allocation and
   // its page faults at every redraw. order[j] is the segment that belongs at

@@ -431,8 +431,8 @@ TEST(Render, HugeQuadIsCutToTheLimit) {
 namespace {
 
 TEST(Render, SortObjectOfDistinctDepthsMatchesTheShellSortToo) {
-  // Long scenes of distinct depths take the radix path; their order must be
-  // the Shell sort's, ties anywhere must send them back to it.
+  // Long scenes of nearly distinct depths, as a surface gives, with a tie
+  // or with 0 against -0 (equal depths) among them.
   std::uint32_t seed = 777;
   const auto next = [&seed]() {
     seed = seed * 1664525u + 1013904223u;
