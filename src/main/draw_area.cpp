@@ -25,12 +25,12 @@ void TDrawArea::paintEvent(QPaintEvent*) {
   // The image has scale_ device pixels per logical pixel; drawn into its
   // logical extent it lands one to one on the screen's pixels.
   painter.drawImage(QRectF(0, 0, image_->width() / scale_, image_->height() / scale_), *image_);
-  if (ScreenScale() != scale_ && OnScaleChange && !scaleChangeQueued_) {
+  if (ScreenScale() != madeFor_ && OnScaleChange && !scaleChangeQueued_) {
     // Not from inside the paint: the new image is made and drawn afterwards.
     scaleChangeQueued_ = true;
     QTimer::singleShot(0, this, [this] {
       scaleChangeQueued_ = false;
-      if (ScreenScale() != scale_ && OnScaleChange) OnScaleChange();
+      if (ScreenScale() != madeFor_ && OnScaleChange) OnScaleChange();
     });
   }
 }

@@ -17,6 +17,7 @@ class TDrawArea final : public QWidget {
   void SetImage(const QImage* image, double scale = 1.0) {
     image_ = image;
     scale_ = scale;
+    madeFor_ = ScreenScale();
   }
   // The image shown; null before the first.
   const QImage* Image() const { return image_; }
@@ -26,7 +27,7 @@ class TDrawArea final : public QWidget {
   // picture for another screen, a test); 0 follows the screen again.
   void SetScaleOverride(double scale) {
     scaleOverride_ = scale;
-    if (ScreenScale() != scale_ && OnScaleChange) OnScaleChange();
+    if (ScreenScale() != madeFor_ && OnScaleChange) OnScaleChange();
   }
 
   std::function<void(QMouseEvent*)> OnMouseDown;
@@ -55,6 +56,9 @@ class TDrawArea final : public QWidget {
  private:
   const QImage* image_ = nullptr;
   double scale_ = 1.0;
+  // The screen scale the image was made for; the image's own scale may be
+  // kept within the canvas's limits.
+  double madeFor_ = 1.0;
   double scaleOverride_ = 0;
   bool scaleChangeQueued_ = false;
 };

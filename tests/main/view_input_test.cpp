@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QKeyEvent>
 #include <QResizeEvent>
@@ -251,6 +252,25 @@ TEST(ViewInput, LiveRotationDrawsFullFramesAndFallsBackWhenSlow) {
   // The release draws the whole picture as always.
   f.Form->MouseUp();
   EXPECT_GT(Colours(f.Picture()), 20);
+}
+
+TEST(ViewInput, ExportPictureOffersAScaleForPixelPictures) {
+  QTemporaryDir dir;
+  TForm f(2);
+  f.Prompts.SaveFileAnswers = {dir.filePath("sharp.png").toStdString(),
+                               dir.filePath("flat.svg").toStdString()};
+  f.Prompts.TextAnswers = {std::string("100x50 @ 2"), std::string("100x50")};
+  f.Form->ExportPictureClick();
+  EXPECT_EQ(QImage(dir.filePath("sharp.png")).size(), QSize(200, 100));
+  ASSERT_GE(f.Prompts.Records.size(), 2u);
+  EXPECT_NE(f.Prompts.Records[1].Text.find("@"), std::string::npos);
+  // A vector picture has no pixels to be finer in: the question has no scale.
+  f.Prompts.Records.clear();
+  f.Form->ExportPictureClick();
+  EXPECT_TRUE(QFile::exists(dir.filePath("flat.svg")));
+  ASSERT_GE(f.Prompts.Records.size(), 2u);
+  EXPECT_EQ(f.Prompts.Records[1].Text.find("@"), std::string::npos);
+  EXPECT_EQ(f.Prompts.Unanswered, 0);
 }
 
 }  // namespace
