@@ -124,7 +124,11 @@ bool ParsePlotArgs(const TCliArgs& args, bool render, TPlotArgs& parsed, std::os
     err << "morvit-cli render: expects -o OUT.png\n";
     return false;
   }
-  if (render && (DeviceSide(parsed.Width, parsed.Scale) > MaxSide ||
+  // Vector pictures ignore the scale.
+  TPictureFormat format = TPictureFormat::Png;
+  const bool pixels = render && PictureFormatOf(parsed.Output, format) &&
+                      (format == TPictureFormat::Png || format == TPictureFormat::Jpeg);
+  if (pixels && (DeviceSide(parsed.Width, parsed.Scale) > MaxSide ||
                  DeviceSide(parsed.Height, parsed.Scale) > MaxSide)) {
     err << "morvit-cli render: the picture at --scale " << parsed.Scale << " would exceed "
         << MaxSide << " pixels\n";

@@ -251,6 +251,8 @@ TEST_F(CliPlot, ExitStatuses) {
       {{"render", plain, "-o", png, "--scale", "2x"}, 2, false, "usage"},
       // 8192 logical pixels at scale 2 would be a picture of 16384 pixels.
       {{"render", plain, "-o", png, "--size", "8192x10", "--scale", "2"}, 2, false, "usage"},
+      // ... a vector picture ignores the scale.
+      {{"render", plain, "-o", Out("wide.svg"), "--size", "8192x10", "--scale", "2"}, 0, false, ""},
       {{"render", two, "-o", png, "--display", "7"}, 2, false, "no display 7"},
       {{"render", stopped, "-o", png}, 3, false, TooManyFree},
       {{"render", plain, "-o", Out("no/such/dir/x.png")}, 1, false, "cannot write"},
