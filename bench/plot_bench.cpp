@@ -101,6 +101,19 @@ void BM_ReleaseRedraw(benchmark::State& state) {
   }
 }
 
+// The same redraw on the drawing image of a screen at 200 %: four times the
+// pixels, the same scene.
+void BM_ReleaseRedrawScale2(benchmark::State& state) {
+  Bench& b = Shared();
+  QtCanvas canvas(Width, Height, 2);
+  TGraphic3D graphic;
+  InitGraphic3D(graphic, canvas);
+  for (auto _ : state) {
+    DrawPicture(graphic, canvas, b.Display(), b.PlotScene, true, b.ViewScene);
+    benchmark::DoNotOptimize(canvas.Image().constBits());
+  }
+}
+
 void BM_Replot(benchmark::State& state) {
   Bench& b = Shared();
   for (auto _ : state) {
@@ -115,6 +128,7 @@ BENCHMARK(BM_SortObject)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CopyTransformRotate)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DrawObjectPaint)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReleaseRedraw)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReleaseRedrawScale2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Replot)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -4,11 +4,19 @@
 // and one frame of the preview drawn while the mouse drags (the box of the
 // coordinate system, unsorted) under 5 ms. Each figure is printed as a ratio
 // to its budget per run: min, median and max.
+//
+// With a second argument FILE it also times the live frame drawn while the
+// whole picture turns with the mouse (re-project, sort and paint the sampled
+// scene, as after a release) at scale 1 and at scale 2 (four times the
+// pixels), and writes the milliseconds of every run to FILE as two lines,
+// "scale1 ms ms ..." and "scale2 ms ms ...", for ratios.py to set against
+// gnuplot's runs of the same session.
 #include <QGuiApplication>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <vector>
 
 #include "../benchmark_document.h"
@@ -72,5 +80,31 @@ int main(int argc, char** argv) {
   Print("redraw after a mouse release", release, 40);
   Print("drag preview frame", drag, 5);
   std::printf("\n");
+
+  if (argc > 2) {
+    // The live frame, on the drawing image of a screen at scale 1 and at 2;
+    // the scene was sampled once above.
+    QtCanvas sharp(Width, Height, 2);
+    TGraphic3D sharpGraphic;
+    InitGraphic3D(sharpGraphic, sharp);
+    std::vector<double> live1, live2;
+    for (int run = -1; run < runs; ++run) {
+      auto start = Clock::now();
+      DrawPicture(graphic, canvas, display, scene, true, view);
+      const double one = Milliseconds(start);
+      start = Clock::now();
+      DrawPicture(sharpGraphic, sharp, display, scene, true, view);
+      const double two = Milliseconds(start);
+      if (run < 0) continue;
+      live1.push_back(one);
+      live2.push_back(two);
+    }
+    std::ofstream out(argv[2]);
+    out << "scale1";
+    for (const double ms : live1) out << ' ' << ms;
+    out << "\nscale2";
+    for (const double ms : live2) out << ' ' << ms;
+    out << '\n';
+  }
   return 0;
 }

@@ -54,6 +54,7 @@ struct TPlotArgs {
   std::optional<int> Display;
   std::int32_t Width = DefaultWidth;
   std::int32_t Height = DefaultHeight;
+  double Scale = 1;
 };
 
 bool ParseInt(const std::string& text, int& value) {
@@ -74,7 +75,7 @@ bool ParseSize(const std::string& text, std::int32_t& width, std::int32_t& heigh
   return true;
 }
 
-// Reads FILE [--display N] and, for render, -o OUT and --size WxH. False with
+// Reads FILE [--display N] and, for render, -o OUT, --size WxH and --scale S. False with
 // a message on err for anything else.
 bool ParsePlotArgs(const TCliArgs& args, bool render, TPlotArgs& parsed, std::ostream& err) {
   const char* name = render ? "render" : "scene";
@@ -102,6 +103,12 @@ bool ParsePlotArgs(const TCliArgs& args, bool render, TPlotArgs& parsed, std::os
         return false;
       }
       ++k;
+    } else if (render && arg == "--scale") {
+      if (!hasValue || !ParsePictureScale(args[k + 1], parsed.Scale)) {
+        err << "morvit-cli render: --scale needs a number from 1 to 4\n";
+        return false;
+      }
+      ++k;
     } else if (!haveFile && !arg.starts_with("-")) {
       parsed.File = arg;
       haveFile = true;
@@ -116,6 +123,16 @@ bool ParsePlotArgs(const TCliArgs& args, bool render, TPlotArgs& parsed, std::os
   }
   if (render && parsed.Output.empty()) {
     err << "morvit-cli render: expects -o OUT.png\n";
+    return false;
+  }
+  // Vector pictures ignore the scale.
+  TPictureFormat format = TPictureFormat::Png;
+  const bool pixels = render && PictureFormatOf(parsed.Output, format) &&
+                      (format == TPictureFormat::Png || format == TPictureFormat::Jpeg);
+  if (pixels && (DeviceSide(parsed.Width, parsed.Scale) > MaxSide ||
+                 DeviceSide(parsed.Height, parsed.Scale) > MaxSide)) {
+    err << "morvit-cli render: the picture at --scale " << parsed.Scale << " would exceed "
+        << MaxSide << " pixels\n";
     return false;
   }
   return true;
@@ -256,7 +273,10 @@ int CliRender(const TCliArgs& args, std::ostream& out, std::ostream& err) {
   const TCoordinateSystem* display =
       loaded.Current >= 0 ? &loaded.Document.Displays[static_cast<std::size_t>(loaded.Current)] : nullptr;
   std::string error;
-  if (!ExportPicture(display, std::move(plotScene), parsed.Width, parsed.Height, format, parsed.Output, error)) {
+  TPictureOptions options;
+  options.Scale = parsed.Scale;
+  if (!ExportPicture(display, std::move(plotScene), parsed.Width, parsed.Height, format, parsed.Output,
+                     error, options)) {
     err << "morvit-cli render: cannot write " << parsed.Output << ": " << error << "\n";
     return ExitFailed;
   }

@@ -1,6 +1,8 @@
 #include "forms/view_control.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstdint>
 #include <cstdio>
 
@@ -9,6 +11,7 @@ namespace {
 constexpr int32_t PreviewBoxColor = 0x808080;
 constexpr double ZoomInLimit = 1000;
 constexpr double ZoomOutLimit = 0.005;
+constexpr int WheelNotchPixels = 20;
 
 // Adds a drag to an angle and reduces it into 0..359. The sum is formed in 64
 // bits, so an angle read from a file near the integer limit cannot overflow.
@@ -42,6 +45,53 @@ void DragZoom(TCoordinateSystem& display, int dy) {
 void DragPan(TCoordinateSystem& display, int dx, int dy) {
   if (UsableZoom(display.Zoom1)) display.Shift1 -= dx / (display.Zoom1 * 5);
   if (UsableZoom(display.Zoom2)) display.Shift2 += dy / (display.Zoom2 * 5);
+}
+
+void ZoomNotches(TCoordinateSystem& display, int notches) {
+  const int step = notches > 0 ? -WheelNotchPixels : WheelNotchPixels;
+  for (int k = 0; k < std::abs(notches); ++k) DragZoom(display, step);
+}
+
+void PinchZoom(TCoordinateSystem& display, double factor) {
+  if (!std::isfinite(factor) || factor <= 0) return;
+  if ((factor > 1 && display.Zoom1 <= ZoomInLimit) || (factor < 1 && display.Zoom1 >= ZoomOutLimit)) {
+    display.Zoom1 *= factor;
+    display.Zoom2 *= factor;
+    display.Zoom3 *= factor;
+  }
+}
+
+int TWheelNotches::Add(int angleDelta, int pixelDelta) {
+  const long long units =
+      angleDelta != 0 ? angleDelta
+                      : static_cast<long long>(pixelDelta) * UnitsPerNotch / WheelPixelsPerNotch;
+  if ((units > 0 && rest_ < 0) || (units < 0 && rest_ > 0)) rest_ = 0;
+  rest_ += units;
+  long long notches = rest_ / UnitsPerNotch;
+  rest_ -= notches * UnitsPerNotch;
+  notches = std::clamp<long long>(notches, -MaxNotchesPerEvent, MaxNotchesPerEvent);
+  return static_cast<int>(notches);
+}
+
+bool ApplyViewKey(TCoordinateSystem& display, TViewKey key, bool pan) {
+  int dx = 0;
+  int dy = 0;
+  switch (key) {
+    case TViewKey::Left: dx = -1; break;
+    case TViewKey::Right: dx = 1; break;
+    case TViewKey::Up: dy = -1; break;
+    case TViewKey::Down: dy = 1; break;
+    case TViewKey::ZoomIn: ZoomNotches(display, 1); return true;
+    case TViewKey::ZoomOut: ZoomNotches(display, -1); return true;
+    case TViewKey::Home: RestoreDefaultView(display); return true;
+  }
+  if (pan) {
+    DragPan(display, dx * KeyPanPixels, dy * KeyPanPixels);
+    return true;
+  }
+  if (!display.ThreeAxes) return false;
+  DragRotate(display, dx * KeyTurnDegrees, dy * KeyTurnDegrees);
+  return true;
 }
 
 void RestoreDefaultView(TCoordinateSystem& display) {

@@ -9,6 +9,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QDir>
+#include <QKeyEvent>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QLabel>
@@ -29,6 +30,7 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <clocale>
+#include <cmath>
 #include <filesystem>
 
 #include "document/reader.h"
@@ -56,7 +58,6 @@ namespace {
 constexpr int MainHelpContext = 10;
 constexpr int HelpCommandContext = 1;
 constexpr int SupportHelpContext = 999;
-constexpr int WheelNotchPixels = 20;
 constexpr const char* BusyText = QT_TRANSLATE_NOOP("TMainForm", "Drawing in Progress... Please wait!");
 constexpr const char* FarewellText = QT_TRANSLATE_NOOP(
     "Messages",
@@ -122,16 +123,26 @@ TMainForm::TMainForm(Prompts& prompts, Help& help, EventPump& pump, const QStrin
   connect(tabControl_, &QTabBar::currentChanged, this, [this] { TabChanged(); });
   iDrawArea_->OnResize = [this] { ResizeDrawArea(); };
   iDrawArea_->OnMouseDown = [this](QMouseEvent* e) {
-    MouseDown(e->button(), e->position().toPoint().x(), e->position().toPoint().y());
+    MouseDown(e->button(), e->position().toPoint().x(), e->position().toPoint().y(),
+              e->modifiers());
   };
   iDrawArea_->OnMouseMove = [this](QMouseEvent* e) {
     MouseMove(e->position().toPoint().x(), e->position().toPoint().y());
   };
   iDrawArea_->OnMouseUp = [this](QMouseEvent*) { MouseUp(); };
   iDrawArea_->OnWheel = [this](QWheelEvent* e) {
-    const int notches = e->angleDelta().y() / 120;
-    if (notches != 0) WheelZoom(notches);
+    WheelEvent(e->angleDelta().y(), e->pixelDelta().y());
   };
+  iDrawArea_->OnPinch = [this](double delta) { PinchZoomBy(delta); };
+  iDrawArea_->OnKey = [this](QKeyEvent* e) { return ViewKey(e->key(), e->modifiers()); };
+  iDrawArea_->OnScaleChange = [this] { ResizeDrawArea(); };
+  clock_.start();
+  liveFrameTimer_ = new QTimer(this);
+  liveFrameTimer_->setSingleShot(true);
+  connect(liveFrameTimer_, &QTimer::timeout, this, [this] { DrawLiveFrame(); });
+  viewOptions_ = LoadViewOptions(settingsFile_);
+  aSmoothLines_->setChecked(viewOptions_.SmoothLines);
+  aLiveRotation_->setChecked(viewOptions_.LiveRotation);
 
   CreateStep();
 }
@@ -224,6 +235,7 @@ void TMainForm::BuildMenusAndToolBar() {
           [this] { RestoreDefaultViewClick(); });
   command(view, tr("Edit coordinate system settings..."), tr("Edit coordinate system settings"),
           TToolIcon::Settings, true, [this] { if (dialogs_) dialogs_->AxisSettings(); });
+  BuildViewOptionActions(view);
 
   QMenu* help = menuBar()->addMenu(tr("&Help"));
   command(help, tr("Show help..."), tr("Show help"), TToolIcon::Help, true, [this] { ShowHelpClick(); });
@@ -320,14 +332,19 @@ void TMainForm::TabChanged() {
 }
 
 void TMainForm::NewDrawingImage() {
+  // As many pixels as the screen shows in the area: the picture is drawn at
+  // the screen's resolution, while sizes and the view stay in logical pixels.
   canvas_ = std::make_unique<QtCanvas>(std::max(1, iDrawArea_->width()),
-                                       std::max(1, iDrawArea_->height()));
+                                       std::max(1, iDrawArea_->height()), iDrawArea_->ScreenScale());
+  canvas_->SetSmooth(viewOptions_.SmoothLines);
   canvas_->SetPenColor(0x00FF00);
   canvas_->SetBrushColor(0);
-  canvas_->FillRect(0, 0, canvas_->Width(), canvas_->Height());
-  iDrawArea_->SetImage(&canvas_->Image());
+  canvas_->FillRect(0, 0, canvas_->Image().width(), canvas_->Image().height());
+  iDrawArea_->SetImage(&canvas_->Image(), canvas_->Scale());
   InitGraphic3D(graphic_, *canvas_);
 }
+
+double TMainForm::DrawingScale() const { return canvas_->Scale(); }
 
 void TMainForm::ResizeDrawArea() {
   NewDrawingImage();
@@ -370,18 +387,20 @@ void TMainForm::ShowScene(const TObject3D& scene, bool sort) {
   pump_.Yield();
   // The yield may have handled events that replaced the document.
   display = Current();
-  if (display != nullptr) {
-    const TViewStatus status = ViewStatus(*display);
-    lAlpha_->setText(QString::fromStdString(status.Alpha));
-    lBeta_->setText(QString::fromStdString(status.Beta));
-    lZoom_->setText(QString::fromStdString(status.Zoom));
-    // DrawPicture copies the scene into ViewScene before transforming it, so
-    // PlotScene itself never moves.
-    DrawPicture(graphic_, *canvas_, *display, scene, sort, ViewScene);
-    iDrawArea_->update();
-  }
+  if (display != nullptr) PaintScene(*display, scene, sort);
   lBusy_->setText("");
   lBusy_->setPalette(statusBar()->palette());
+}
+
+void TMainForm::PaintScene(const TCoordinateSystem& display, const TObject3D& scene, bool sort) {
+  const TViewStatus status = ViewStatus(display);
+  lAlpha_->setText(QString::fromStdString(status.Alpha));
+  lBeta_->setText(QString::fromStdString(status.Beta));
+  lZoom_->setText(QString::fromStdString(status.Zoom));
+  // DrawPicture copies the scene into ViewScene before transforming it, so
+  // PlotScene itself never moves.
+  DrawPicture(graphic_, *canvas_, display, scene, sort, ViewScene);
+  iDrawArea_->update();
 }
 
 void TMainForm::OpenFile(const QString& path, bool duringStartup) {
@@ -588,19 +607,34 @@ void TMainForm::ExportPictureClick() {
                         "ends in .png, .jpg, .pdf or .svg.");
     return;
   }
+  const bool pixels = format == TPictureFormat::Png || format == TPictureFormat::Jpeg;
   std::string size = std::to_string(canvas_->Width()) + "x" + std::to_string(canvas_->Height());
+  // A pixel picture may be drawn finer, as on a screen at that scale; the
+  // screen's own scale is proposed.
+  if (pixels && canvas_->Scale() != 1) size += " @ " + QString::number(canvas_->Scale()).toStdString();
   std::int32_t width = 0;
   std::int32_t height = 0;
+  TPictureOptions options;
+  options.Smooth = viewOptions_.SmoothLines;
   for (;;) {
     if (!prompts_.InputText(QT_TRANSLATE_NOOP("Messages", "Export picture"),
-                            QT_TRANSLATE_NOOP("Messages", "Size in pixels (width x height):"), size))
+                            pixels ? QT_TRANSLATE_NOOP("Messages",
+                                                       "Size in pixels (width x height), for a sharper "
+                                                       "picture followed by @ and a scale from 1 to 4:")
+                                   : QT_TRANSLATE_NOOP("Messages", "Size in pixels (width x height):"),
+                            size))
       return;
-    if (ParsePictureSize(size, width, height)) break;
-    ShowError(prompts_, "Type the size as width x height, for example 800x600, each from 1 to " +
-                            std::to_string(MaxPictureSide) + ".");
+    if (pixels ? ParsePictureSizeAndScale(size, width, height, options.Scale)
+               : ParsePictureSize(size, width, height))
+      break;
+    ShowError(prompts_, std::string("Type the size as width x height, for example 800x600") +
+                            (pixels ? ", or 800x600 @ 2 for twice as many pixels" : "") +
+                            "; the picture is at most " + std::to_string(MaxPictureSide) +
+                            " pixels wide and high.");
   }
   std::string error;
-  if (!ExportPicture(display, PlotScene, width, height, format, path, error)) ShowError(prompts_, error);
+  if (!ExportPicture(display, PlotScene, width, height, format, path, error, options))
+    ShowError(prompts_, error);
 }
 
 void TMainForm::DocumentStored(const QString& path) {
@@ -640,15 +674,18 @@ void TMainForm::InfoClick() {
   if (about_ != nullptr) about_->exec();
 }
 
-void TMainForm::MouseDown(Qt::MouseButtons buttons, int x, int y) {
+void TMainForm::MouseDown(Qt::MouseButtons buttons, int x, int y, Qt::KeyboardModifiers modifiers) {
   TCoordinateSystem* display = Current();
   if (display == nullptr) return;
-  if ((buttons & Qt::LeftButton) && display->ThreeAxes) Rotating = true;
+  // Without a middle button (a touchpad), Shift with the left button pans.
+  const bool shiftPan = (buttons & Qt::LeftButton) && (modifiers & Qt::ShiftModifier);
+  if ((buttons & Qt::LeftButton) && display->ThreeAxes && !shiftPan) Rotating = true;
   if (buttons & Qt::RightButton) Zooming = true;
-  if (buttons & Qt::MiddleButton) Panning = true;
+  if ((buttons & Qt::MiddleButton) || shiftPan) Panning = true;
   LastX = x;
   LastY = y;
   BuildPreviewScene(*display, PreviewScene);
+  liveDrag_.Start(viewOptions_.LiveRotation);
 }
 
 void TMainForm::MouseMove(int x, int y) {
@@ -661,7 +698,7 @@ void TMainForm::MouseMove(int x, int y) {
   if (Panning) DragPan(*display, dx, dy);
   pump_.Yield();
   if ((dx != 0 || dy != 0) && (Rotating || Zooming || Panning)) {
-    ShowScene(PreviewScene, false);
+    DragFrame();
     LastX = x;
     LastY = y;
   }
@@ -669,15 +706,123 @@ void TMainForm::MouseMove(int x, int y) {
 
 void TMainForm::MouseUp() {
   Rotating = Zooming = Panning = false;
+  liveDrag_.Stop();
+  liveFrameTimer_->stop();
   ClearObject(PreviewScene);
   ShowScene(PlotScene, true);
+}
+
+void TMainForm::DragFrame() {
+  if (!liveDrag_.Live()) {
+    ShowScene(PreviewScene, false);
+    return;
+  }
+  if (liveFrameTimer_->isActive()) return;  // the newest view is drawn then
+  const double refreshMs = 1000.0 / std::max(1.0, screen() ? screen()->refreshRate() : 60.0);
+  const double sinceLast = (clock_.nsecsElapsed() - lastLiveFrameNs_) / 1e6;
+  if (liveDrag_.Due(sinceLast, refreshMs))
+    DrawLiveFrame();
+  else
+    liveFrameTimer_->start(static_cast<int>(std::ceil(refreshMs - sinceLast)));
+}
+
+void TMainForm::DrawLiveFrame() {
+  const TCoordinateSystem* display = Current();
+  if (display == nullptr || !liveDrag_.Live() || !(Rotating || Zooming || Panning)) return;
+  // The scene already sampled, turned, sorted and painted as on release; no
+  // busy text and no event handling, so frames follow the mouse.
+  const qint64 start = clock_.nsecsElapsed();
+  PaintScene(*display, PlotScene, true);
+  lastLiveFrameNs_ = clock_.nsecsElapsed();
+  liveDrag_.FrameTook((lastLiveFrameNs_ - start) / 1e6);
 }
 
 void TMainForm::WheelZoom(int notches) {
   TCoordinateSystem* display = Current();
   if (display == nullptr) return;
-  DragZoom(*display, -notches * WheelNotchPixels);
+  ZoomNotches(*display, notches);
   ShowScene(PlotScene, true);
+}
+
+void TMainForm::WheelEvent(int angleDelta, int pixelDelta) {
+  const int notches = wheel_.Add(angleDelta, pixelDelta);
+  if (notches != 0) WheelZoom(notches);
+}
+
+void TMainForm::PinchZoomBy(double delta) {
+  TCoordinateSystem* display = Current();
+  if (display == nullptr) return;
+  PinchZoom(*display, 1 + delta);
+  ScheduleFullRedraw();
+}
+
+void TMainForm::ScheduleFullRedraw() {
+  // A pinch sends many small steps; the picture follows the newest one.
+  if (fullRedrawQueued_) return;
+  fullRedrawQueued_ = true;
+  QTimer::singleShot(0, this, [this] {
+    fullRedrawQueued_ = false;
+    ShowScene(PlotScene, true);
+  });
+}
+
+bool TMainForm::ViewKey(int key, Qt::KeyboardModifiers modifiers) {
+  TViewKey viewKey;
+  switch (key) {
+    case Qt::Key_Left: viewKey = TViewKey::Left; break;
+    case Qt::Key_Right: viewKey = TViewKey::Right; break;
+    case Qt::Key_Up: viewKey = TViewKey::Up; break;
+    case Qt::Key_Down: viewKey = TViewKey::Down; break;
+    // "=" is the unshifted "+" of many keyboards.
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: viewKey = TViewKey::ZoomIn; break;
+    case Qt::Key_Minus: viewKey = TViewKey::ZoomOut; break;
+    case Qt::Key_Home: viewKey = TViewKey::Home; break;
+    default: return false;
+  }
+  TCoordinateSystem* display = Current();
+  if (display == nullptr) return false;
+  if (ApplyViewKey(*display, viewKey, (modifiers & Qt::ShiftModifier) != 0))
+    ShowScene(PlotScene, true);
+  return true;
+}
+
+void TMainForm::BuildViewOptionActions(QMenu* view) {
+  view->addSeparator();
+  aSmoothLines_ = view->addAction("Smooth lines");
+  aSmoothLines_->setObjectName("SmoothLines");
+  aSmoothLines_->setCheckable(true);
+  connect(aSmoothLines_, &QAction::toggled, this, [this](bool on) { SetSmoothLines(on); });
+  aLiveRotation_ = view->addAction("Turn the whole picture while dragging");
+  aLiveRotation_->setObjectName("LiveRotation");
+  aLiveRotation_->setCheckable(true);
+  connect(aLiveRotation_, &QAction::toggled, this, [this](bool on) { SetLiveRotation(on); });
+}
+
+void TMainForm::SetSettingsFile(const QString& file) {
+  settingsFile_ = file;
+  const TViewOptions stored = LoadViewOptions(settingsFile_);
+  // Set before the menu, so that its toggles store nothing new.
+  viewOptions_ = stored;
+  aSmoothLines_->setChecked(stored.SmoothLines);
+  aLiveRotation_->setChecked(stored.LiveRotation);
+  canvas_->SetSmooth(stored.SmoothLines);
+}
+
+void TMainForm::SetSmoothLines(bool smooth) {
+  aSmoothLines_->setChecked(smooth);
+  if (viewOptions_.SmoothLines == smooth) return;
+  viewOptions_.SmoothLines = smooth;
+  StoreViewOptions(settingsFile_, viewOptions_);
+  canvas_->SetSmooth(smooth);
+  ShowScene(PlotScene, true);
+}
+
+void TMainForm::SetLiveRotation(bool live) {
+  aLiveRotation_->setChecked(live);
+  if (viewOptions_.LiveRotation == live) return;
+  viewOptions_.LiveRotation = live;
+  StoreViewOptions(settingsFile_, viewOptions_);
 }
 
 QString TMainForm::StatusText() const {

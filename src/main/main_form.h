@@ -4,13 +4,16 @@
 // menu and the tool bar.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QStringList>
 #include <memory>
 
 #include "document/document.h"
+#include "forms/view_control.h"
 #include "plot/scene.h"
 #include "ports/dialog_host.h"
+#include "main/view_options.h"
 
 class Prompts;
 class Help;
@@ -27,6 +30,9 @@ class QPrinter;
 class QTabBar;
 class QtCanvas;
 class TDocumentHistory;
+class QAction;
+class QKeyEvent;
+class QTimer;
 
 class TMainForm final : public QMainWindow, public TDialogHost {
   Q_OBJECT
@@ -74,12 +80,36 @@ class TMainForm final : public QMainWindow, public TDialogHost {
   void InfoClick();
   void SupportClick();
 
-  // The mouse on the drawing area, in drawing-area pixels.
-  void MouseDown(Qt::MouseButtons buttons, int x, int y);
+  // The mouse on the drawing area, in logical drawing-area pixels. Shift with
+  // the left button pans like the middle button, in 2D and 3D.
+  void MouseDown(Qt::MouseButtons buttons, int x, int y,
+                 Qt::KeyboardModifiers modifiers = Qt::NoModifier);
   void MouseMove(int x, int y);
   void MouseUp();
-  // One wheel notch acts as a 20-pixel zoom move (forward zooms in).
+  // Each wheel notch acts as one 20-pixel zoom move (forward zooms in), one
+  // after the other: two notches zoom four times.
   void WheelZoom(int notches);
+  // A wheel or touchpad event: its deltas are collected into whole notches.
+  void WheelEvent(int angleDelta, int pixelDelta);
+  // A touchpad pinch: the zooms grow by 1 + delta.
+  void PinchZoomBy(double delta);
+  // Arrows turn a 3D display, Shift+arrows pan, + and - zoom, Home restores
+  // the default view. False for any other key.
+  bool ViewKey(int key, Qt::KeyboardModifiers modifiers);
+
+  // View -> "Smooth lines" and "Turn the whole picture while dragging",
+  // both remembered in the settings.
+  bool SmoothLines() const { return viewOptions_.SmoothLines; }
+  void SetSmoothLines(bool smooth);
+  bool LiveRotation() const { return viewOptions_.LiveRotation; }
+  void SetLiveRotation(bool live);
+  // A live frame slower than this many milliseconds ends the live picture
+  // for the rest of the drag.
+  void SetLiveFrameBudget(double ms) { liveDrag_ = TLiveDrag(ms); }
+  // The full frames drawn during the current or last drag.
+  int LiveFramesDrawn() const { return liveDrag_.FramesDrawn(); }
+  // Device pixels per logical pixel of the drawing image.
+  double DrawingScale() const;
 
   QTabBar* TabControl() const { return tabControl_; }
   TDrawArea* DrawArea() const { return iDrawArea_; }
@@ -92,7 +122,7 @@ class TMainForm final : public QMainWindow, public TDialogHost {
 
   // Where "Recent documents" is kept: an INI file, or the user's settings
   // when empty (tests keep theirs apart).
-  void SetSettingsFile(const QString& file) { settingsFile_ = file; }
+  void SetSettingsFile(const QString& file);
   QStringList RecentDocuments() const;
   // Opening a document named by a drop or by "Recent documents": unsaved work
   // is offered for saving first.
@@ -145,6 +175,14 @@ class TMainForm final : public QMainWindow, public TDialogHost {
   // The printer kept between prints, first offered in the picture's
   // orientation; null without a current display.
   QPrinter* PrinterForPicture();
+  void BuildViewOptionActions(QMenu* view);
+  // The status labels and the picture of scene, without the busy text.
+  void PaintScene(const TCoordinateSystem& display, const TObject3D& scene, bool sort);
+  // During a drag: a full frame when the live picture is on and due, the box
+  // otherwise.
+  void DragFrame();
+  void DrawLiveFrame();
+  void ScheduleFullRedraw();
 
   Prompts& prompts_;
   Help& help_;
@@ -173,6 +211,15 @@ class TMainForm final : public QMainWindow, public TDialogHost {
   int LastX = 0;
   int LastY = 0;
   bool FirstShow = true;
+  TViewOptions viewOptions_;
+  QAction* aSmoothLines_ = nullptr;
+  QAction* aLiveRotation_ = nullptr;
+  TWheelNotches wheel_;
+  TLiveDrag liveDrag_;
+  QTimer* liveFrameTimer_ = nullptr;  // the next live frame, at the next refresh
+  QElapsedTimer clock_;
+  qint64 lastLiveFrameNs_ = 0;
+  bool fullRedrawQueued_ = false;
   bool closing_ = false;
   bool rebuildingTabs_ = false;
   bool showFirstDisplay_ = false;  // a document was read: its first display is shown

@@ -6,14 +6,11 @@
 #include <QVariant>
 #include <memory>
 
+#include "main/view_options.h"
+
 namespace {
 
 constexpr const char* RecentKey = "RecentDocuments";
-
-std::unique_ptr<QSettings> Settings(const QString& settingsFile) {
-  if (settingsFile.isEmpty()) return std::make_unique<QSettings>("Morvit", "Morvit");
-  return std::make_unique<QSettings>(settingsFile, QSettings::IniFormat);
-}
 
 QString Normal(const QString& path) { return QDir::cleanPath(QFileInfo(path).absoluteFilePath()); }
 
@@ -30,7 +27,7 @@ QStringList WithRecentDocument(const QStringList& recent, const QString& path) {
 }
 
 QStringList LoadRecentDocuments(const QString& settingsFile) {
-  const QVariant stored = Settings(settingsFile)->value(RecentKey);
+  const QVariant stored = OpenSettings(settingsFile)->value(RecentKey);
   QStringList recent;
   for (const QVariant& entry : stored.toList()) {
     if (recent.size() == MaxRecentDocuments) break;
@@ -41,5 +38,5 @@ QStringList LoadRecentDocuments(const QString& settingsFile) {
 }
 
 void StoreRecentDocuments(const QString& settingsFile, const QStringList& recent) {
-  Settings(settingsFile)->setValue(RecentKey, recent);
+  OpenSettings(settingsFile)->setValue(RecentKey, recent);
 }

@@ -240,20 +240,25 @@ void PaintQuad(Canvas& canvas, const std::array<TPixelPosition, 4>& corners) {
   canvas.Polygon(points);
 }
 
-std::int32_t HorizontalOffset(std::int8_t dirX, std::int32_t width) {
+// The gap between a text and its anchor: 10 logical pixels.
+std::int32_t TextGap(double scale) {
+  return scale == 1 ? 10 : static_cast<std::int32_t>(RoundHalfEven(10 * scale));
+}
+
+std::int32_t HorizontalOffset(std::int8_t dirX, std::int32_t width, std::int32_t gap) {
   switch (dirX) {
-    case 1: return 10;
+    case 1: return gap;
     case 0: return -static_cast<std::int32_t>(RoundHalfEven(width / 2.0));
-    case -1: return -width - 10;
+    case -1: return -width - gap;
     default: return 0;
   }
 }
 
-std::int32_t VerticalOffset(std::int8_t dirY, std::int32_t height) {
+std::int32_t VerticalOffset(std::int8_t dirY, std::int32_t height, std::int32_t gap) {
   switch (dirY) {
-    case -1: return 10;
+    case -1: return gap;
     case 0: return -static_cast<std::int32_t>(RoundHalfEven(height / 2.0));
-    case 1: return -height - 10;
+    case 1: return -height - gap;
     default: return 0;
   }
 }
@@ -293,8 +298,10 @@ void PaintSegment(const TGraphic3D& graphic, Canvas& canvas, const TSegment& seg
       const TCanvasPoint centre = ToCanvas(p1.X, p1.Y);
       // A radius from a file may be anything; beyond the limit the circle
       // covers the whole image either way.
+      const double logicalRadius = std::clamp<double>(segment.Radius, -PixelLimit, PixelLimit);
       const std::int32_t radius =
-          static_cast<std::int32_t>(std::clamp<double>(segment.Radius, -PixelLimit, PixelLimit));
+          static_cast<std::int32_t>(std::clamp(RoundHalfEven(logicalRadius * graphic.Scale),
+                                               -PixelLimit, PixelLimit));
       canvas.SetPenColor(segment.Color);
       canvas.SetBrushColor(segment.Color);
       canvas.Ellipse(centre.X - radius, centre.Y - radius, centre.X + radius, centre.Y + radius);
@@ -308,8 +315,9 @@ void PaintSegment(const TGraphic3D& graphic, Canvas& canvas, const TSegment& seg
       const TCanvasPoint anchor = ToCanvas(p1.X, p1.Y);
       const std::int32_t width = std::clamp(canvas.TextWidth(segment.Text), 0, 1 << 28);
       const std::int32_t height = std::clamp(canvas.TextHeight(segment.Text), 0, 1 << 28);
-      canvas.TextOut(anchor.X + HorizontalOffset(segment.DirX, width),
-                     anchor.Y + VerticalOffset(segment.DirY, height), segment.Text);
+      const std::int32_t gap = TextGap(graphic.Scale);
+      canvas.TextOut(anchor.X + HorizontalOffset(segment.DirX, width, gap),
+                     anchor.Y + VerticalOffset(segment.DirY, height, gap), segment.Text);
       return;
     }
   }
@@ -319,6 +327,8 @@ void PaintSegment(const TGraphic3D& graphic, Canvas& canvas, const TSegment& seg
 
 void InitGraphic3D(TGraphic3D& graphic, Canvas& canvas) {
   InitGraphic3D(graphic, canvas.Width(), canvas.Height());
+  const double scale = canvas.Scale();
+  graphic.Scale = std::isfinite(scale) && scale > 0 ? scale : 1.0;
   canvas.SetFont(SceneFontName, SceneFontSize);
 }
 
@@ -367,12 +377,24 @@ double EyeDistance(const TObject3D& scene, std::int32_t Distance) {
 
 TPixelPosition ProjectVertex(const TGraphic3D& graphic, const TPoint3D& vertex, bool projected,
                              double D) {
-  if (!projected) return {RoundHalfEven(vertex.X), RoundHalfEven(vertex.Y)};
-  if (D > 0) {
-    return {graphic.CenterX + RoundHalfEven(vertex.X * D / (D - vertex.Z)),
-            graphic.CenterY + RoundHalfEven(-vertex.Y * D / (D - vertex.Z))};
+  const double s = graphic.Scale;
+  if (s == 1) {
+    if (!projected) return {RoundHalfEven(vertex.X), RoundHalfEven(vertex.Y)};
+    if (D > 0) {
+      return {graphic.CenterX + RoundHalfEven(vertex.X * D / (D - vertex.Z)),
+              graphic.CenterY + RoundHalfEven(-vertex.Y * D / (D - vertex.Z))};
+    }
+    return {graphic.CenterX + RoundHalfEven(vertex.X), graphic.CenterY + RoundHalfEven(-vertex.Y)};
   }
-  return {graphic.CenterX + RoundHalfEven(vertex.X), graphic.CenterY + RoundHalfEven(-vertex.Y)};
+  // The same logical position, rounded to the finer grid of device pixels.
+  if (!projected) return {RoundHalfEven(s * vertex.X), RoundHalfEven(s * vertex.Y)};
+  const double centreX = RoundHalfEven(s * graphic.CenterX);
+  const double centreY = RoundHalfEven(s * graphic.CenterY);
+  if (D > 0) {
+    return {centreX + RoundHalfEven(s * (vertex.X * D / (D - vertex.Z))),
+            centreY + RoundHalfEven(s * (-vertex.Y * D / (D - vertex.Z)))};
+  }
+  return {centreX + RoundHalfEven(s * vertex.X), centreY + RoundHalfEven(s * -vertex.Y)};
 }
 
 void DrawObject(TGraphic3D& graphic, Canvas& canvas, TObject3D& scene, std::int32_t A1,
@@ -386,6 +408,7 @@ void DrawObject(TGraphic3D& graphic, Canvas& canvas, TObject3D& scene, std::int3
   graphic.EyeDistance = D;
 
   canvas.SetBrushColor(White);
-  canvas.FillRect(0, 0, canvas.Width(), canvas.Height());
+  canvas.FillRect(0, 0, DeviceSide(canvas.Width(), graphic.Scale),
+                  DeviceSide(canvas.Height(), graphic.Scale));
   for (const TSegment& segment : scene) PaintSegment(graphic, canvas, segment, D);
 }

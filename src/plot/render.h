@@ -11,13 +11,14 @@
 inline constexpr const char* SceneFontName = "Courier";
 inline constexpr std::int32_t SceneFontSize = 10;
 
-// Reads the canvas's client size into the centre, fills the angle tables and
-// sets the scene font on the canvas.
+// Reads the canvas's client size (logical pixels) into the centre and its
+// scale, fills the angle tables and sets the scene font on the canvas.
 void InitGraphic3D(TGraphic3D& graphic, Canvas& canvas);
 
 // Rotates the scene in place by A1, A2, A3, orders it by depth when Sort is
 // true, and paints it. Distance is the eye distance in model units; 0 or below
-// paints a parallel projection. Segments with a coordinate or depth that is not
+// paints a parallel projection. Text gaps and dot radii, given in logical
+// pixels, are drawn times the canvas's scale. Segments with a coordinate or depth that is not
 // a finite number are removed from the scene before the sort and never drawn;
 // they take no part in the eye distance either.
 void DrawObject(TGraphic3D& graphic, Canvas& canvas, TObject3D& scene, std::int32_t A1,
@@ -43,7 +44,9 @@ double EyeDistance(const TObject3D& scene, std::int32_t Distance);
 // Pixel position of a vertex, rounded half to even, as doubles (the caller
 // checks the range before painting). D is EyeDistance's result; 0 means
 // parallel. A vertex of a segment that is not projected is a pixel position
-// already.
+// already. The result is in device pixels: at graphic.Scale 1 the logical
+// pixel itself, at another scale the logical position times the scale,
+// rounded there, so a picture at scale 2 is drawn, not enlarged.
 struct TPixelPosition {
   double X = 0;
   double Y = 0;

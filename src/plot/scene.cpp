@@ -48,6 +48,7 @@ void InitGraphic3D(TGraphic3D& graphic, std::int32_t width, std::int32_t height)
   graphic.CenterX = width / 2;
   graphic.CenterY = height / 2;
   graphic.EyeDistance = 0;
+  graphic.Scale = 1;
 }
 
 std::int32_t NormalizeAngle(std::int32_t angle) {

@@ -93,6 +93,10 @@ struct TGraphic3D {
   std::array<double, 360> CosTable{};
   std::int32_t CenterX = 0;  // pixel column of the model origin in a parallel view
   std::int32_t CenterY = 0;
+  // Device pixels per logical pixel of the drawing image. The centre and
+  // every view formula stay in logical pixels; only the projection's last
+  // step, the rounding to a pixel, happens at device resolution.
+  double Scale = 1;
   // Model units from the projection plane z = 0 to the eye, as the last
   // perspective DrawObject computed it; 0 after a parallel one.
   double EyeDistance = 0;

@@ -1,12 +1,23 @@
 // The drawing surface the plot engine paints on: a bitmap-backed image with a
-// pen, a brush and a font, addressed in whole pixels (column right, row down).
+// pen, a brush and a font, addressed in whole device pixels (column right,
+// row down). Width and Height are the drawing area's size in logical pixels,
+// the unit of every view formula; Scale device pixels make one logical pixel
+// (2 on a screen at 200 %), so the image holds DeviceSide(Width, Scale) by
+// DeviceSide(Height, Scale) pixels.
 // Colours are packed red + 256 * green + 65536 * blue. Texts are 8-bit, one
 // byte per character (ISO 8859-1).
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <span>
 #include <string>
+
+// The device pixels that cover a side of logical pixels at scale.
+inline std::int32_t DeviceSide(std::int32_t logical, double scale) {
+  const double device = std::ceil(logical * scale - 1e-9);
+  return device < 1 ? 1 : static_cast<std::int32_t>(device);
+}
 
 struct TCanvasPoint {
   std::int32_t X = 0;
@@ -19,6 +30,9 @@ class Canvas {
 
   virtual std::int32_t Width() const = 0;
   virtual std::int32_t Height() const = 0;
+  // Device pixels per logical pixel; fonts and the canvas's pen are sized
+  // for it, the plot engine scales positions, offsets and radii.
+  virtual double Scale() const { return 1.0; }
 
   virtual void SetPenColor(std::int32_t color) = 0;
   virtual void SetBrushColor(std::int32_t color) = 0;

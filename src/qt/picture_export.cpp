@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cctype>
+#include <charconv>
 #include <csetjmp>
 #include <cstdio>
 #include <memory>
@@ -40,7 +41,8 @@ constexpr int PngQuality = 89;
 // The scene becomes the picture's view.
 void Draw(QtCanvas& canvas, const TCoordinateSystem* display, TObject3D& scene) {
   canvas.SetBrushColor(0);
-  canvas.FillRect(0, 0, canvas.Width(), canvas.Height());
+  canvas.FillRect(0, 0, DeviceSide(canvas.Width(), canvas.Scale()),
+                  DeviceSide(canvas.Height(), canvas.Scale()));
   if (display == nullptr) return;
   TGraphic3D graphic;
   InitGraphic3D(graphic, canvas);
@@ -105,9 +107,10 @@ bool JpegBytes(const QImage& image, std::string& bytes) {
 }
 
 bool PixelBytes(const TCoordinateSystem* display, TObject3D& scene, int width, int height,
-                TPictureFormat format, std::string& bytes) {
-  QtCanvas canvas(width, height);
+                const TPictureOptions& options, TPictureFormat format, std::string& bytes) {
+  QtCanvas canvas(width, height, options.Scale);
   if (canvas.Image().isNull()) return false;
+  canvas.SetSmooth(options.Smooth);
   Draw(canvas, display, scene);
   if (format == TPictureFormat::Jpeg) return JpegBytes(canvas.Image(), bytes);
   QByteArray png;
@@ -119,7 +122,7 @@ bool PixelBytes(const TCoordinateSystem* display, TObject3D& scene, int width, i
 }
 
 bool VectorBytes(const TCoordinateSystem* display, TObject3D& scene, int width, int height,
-                 TPictureFormat format, std::string& bytes) {
+                 const TPictureOptions& options, TPictureFormat format, std::string& bytes) {
   QByteArray data;
   QBuffer buffer(&data);
   buffer.open(QIODevice::WriteOnly);
@@ -133,6 +136,7 @@ bool VectorBytes(const TCoordinateSystem* display, TObject3D& scene, int width, 
     pdf.setPageLayout(QPageLayout(QPageSize(points, QPageSize::Point), QPageLayout::Portrait,
                                   QMarginsF(0, 0, 0, 0)));
     QtCanvas canvas(pdf);
+    canvas.SetSmooth(options.Smooth);
     Draw(canvas, display, scene);
     ok = canvas.Finish();
   } else {
@@ -143,6 +147,7 @@ bool VectorBytes(const TCoordinateSystem* display, TObject3D& scene, int width, 
     svg.setResolution(ScreenDpi);
     svg.setTitle("Morvit");
     QtCanvas canvas(svg);
+    canvas.SetSmooth(options.Smooth);
     Draw(canvas, display, scene);
     ok = canvas.Finish();
   }
@@ -185,28 +190,64 @@ bool ParsePictureSize(const std::string& text, std::int32_t& width, std::int32_t
   return true;
 }
 
+bool ParsePictureScale(const std::string& text, double& scale) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return false;
+  const auto last = text.find_last_not_of(' ');
+  const std::string number = text.substr(first, last - first + 1);
+  if (number.size() > 8 || !std::all_of(number.begin(), number.end(), [](char c) {
+        return (c >= '0' && c <= '9') || c == '.';
+      }))
+    return false;
+  double value = 0;
+  const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (result.ec != std::errc() || result.ptr != number.data() + number.size()) return false;
+  if (!(value >= MinPictureScale && value <= MaxPictureScale)) return false;
+  scale = value;
+  return true;
+}
+
+bool ParsePictureSizeAndScale(const std::string& text, std::int32_t& width, std::int32_t& height,
+                              double& scale) {
+  const auto at = text.find('@');
+  double s = 1;
+  if (at != std::string::npos && !ParsePictureScale(text.substr(at + 1), s)) return false;
+  std::int32_t w = 0, h = 0;
+  if (!ParsePictureSize(text.substr(0, at), w, h)) return false;
+  if (DeviceSide(w, s) > MaxPictureSide || DeviceSide(h, s) > MaxPictureSide) return false;
+  width = w;
+  height = h;
+  scale = s;
+  return true;
+}
+
 bool ExportPicture(const TCoordinateSystem* display, const TObject3D& scene, std::int32_t width,
                    std::int32_t height, TPictureFormat format, const std::filesystem::path& path,
-                   std::string& error) {
+                   std::string& error, const TPictureOptions& options) {
   TObject3D view;
   CopyObject(scene, view);
-  return ExportPicture(display, std::move(view), width, height, format, path, error);
+  return ExportPicture(display, std::move(view), width, height, format, path, error, options);
 }
 
 bool ExportPicture(const TCoordinateSystem* display, TObject3D&& scene, std::int32_t width,
                    std::int32_t height, TPictureFormat format, const std::filesystem::path& path,
-                   std::string& error) {
-  if (width < 1 || height < 1 || width > MaxPictureSide || height > MaxPictureSide) {
+                   std::string& error, const TPictureOptions& options) {
+  const bool vector = format == TPictureFormat::Pdf || format == TPictureFormat::Svg;
+  // Vector pictures have no pixels to be finer in.
+  const double scale = vector ? 1.0 : options.Scale;
+  if (width < 1 || height < 1 || !(scale >= MinPictureScale && scale <= MaxPictureScale) ||
+      DeviceSide(width, scale) > MaxPictureSide || DeviceSide(height, scale) > MaxPictureSide) {
     error = "A picture is from 1 to " + std::to_string(MaxPictureSide) + " pixels wide and high.";
     return false;
   }
+  TPictureOptions used = options;
+  used.Scale = scale;
   std::string bytes;
-  const bool vector = format == TPictureFormat::Pdf || format == TPictureFormat::Svg;
-  const bool drawn = vector ? VectorBytes(display, scene, width, height, format, bytes)
-                            : PixelBytes(display, scene, width, height, format, bytes);
+  const bool drawn = vector ? VectorBytes(display, scene, width, height, used, format, bytes)
+                            : PixelBytes(display, scene, width, height, used, format, bytes);
   if (!drawn) {
-    error = "The picture could not be made (" + std::to_string(width) + " x " +
-            std::to_string(height) + " pixels).";
+    error = "The picture could not be made (" + std::to_string(DeviceSide(width, scale)) + " x " +
+            std::to_string(DeviceSide(height, scale)) + " pixels).";
     return false;
   }
   return ReplaceFile(path, bytes, error);

@@ -9,6 +9,7 @@
 
 #include "document/document.h"
 #include "plot/scene.h"
+#include "ports/canvas.h"
 
 class QImage;
 class QPaintDevice;
@@ -41,15 +42,37 @@ QImage PictureImage(const TCoordinateSystem* display, const TObject3D& scene, st
 bool DrawPictureFitted(QPaintDevice& device, const TCoordinateSystem* display,
                        const TObject3D& scene, std::int32_t width, std::int32_t height);
 
+// A pixel picture may be drawn at 1 to 4 device pixels per logical pixel,
+// as on a screen at 100 % to 400 %.
+inline constexpr double MinPictureScale = 1;
+inline constexpr double MaxPictureScale = 4;
+
+// Reads a scale such as "2" or "1.5", from MinPictureScale to MaxPictureScale.
+bool ParsePictureScale(const std::string& text, double& scale);
+
+// Reads "800x600", or "800x600 @ 2" with a scale; the scale is 1 when none is
+// given. False also when the picture at that scale would exceed
+// MaxPictureSide pixels.
+bool ParsePictureSizeAndScale(const std::string& text, std::int32_t& width, std::int32_t& height,
+                              double& scale);
+
+// How a picture is drawn beyond its size: Scale device pixels per logical
+// pixel (PNG and JPEG only; vector pictures ignore it) and smooth lines.
+struct TPictureOptions {
+  double Scale = 1;
+  bool Smooth = false;
+};
+
 // Draws scene as display shows it on a width x height drawing area (display
 // may be null: the area stays black, as the window's does without a display)
-// and writes it to path in format. The file is replaced only once the whole
-// picture is written. False with the reason in error.
+// and writes it to path in format; a PNG or JPEG is width x height times
+// options.Scale pixels. The file is replaced only once the whole picture is
+// written. False with the reason in error.
 bool ExportPicture(const TCoordinateSystem* display, const TObject3D& scene, std::int32_t width,
                    std::int32_t height, TPictureFormat format, const std::filesystem::path& path,
-                   std::string& error);
+                   std::string& error, const TPictureOptions& options = {});
 // The same for a scene the caller has no further use for: it is drawn in
 // place instead of through a copy, so it is held once, not twice.
 bool ExportPicture(const TCoordinateSystem* display, TObject3D&& scene, std::int32_t width,
                    std::int32_t height, TPictureFormat format, const std::filesystem::path& path,
-                   std::string& error);
+                   std::string& error, const TPictureOptions& options = {});

@@ -13,6 +13,14 @@ void Put(TPixelBuffer& buffer, std::int32_t x, std::int32_t y, std::uint32_t col
   buffer.Pixels[static_cast<std::ptrdiff_t>(y) * buffer.Stride + x] = color;
 }
 
+// A square of width pixels around (x, y): the pen of a thicker outline.
+void PutSquare(TPixelBuffer& buffer, std::int32_t x, std::int32_t y, std::int32_t width,
+               std::uint32_t color) {
+  const std::int32_t first = -(width - 1) / 2;
+  for (std::int32_t dy = first; dy < first + width; ++dy)
+    for (std::int32_t dx = first; dx < first + width; ++dx) Put(buffer, x + dx, y + dy, color);
+}
+
 // The pixels whose centres (x + 0.5, y + 0.5) lie inside, odd-even rule: on
 // each row the crossings of the centre line with the edges, in pairs.
 void Fill(TPixelBuffer& buffer, std::span<const TCanvasPoint> points, std::uint32_t color) {
@@ -55,7 +63,8 @@ void Fill(TPixelBuffer& buffer, std::span<const TCanvasPoint> points, std::uint3
 // The outline, edge by edge, in 26.6 fixed point positions and 16.16 steps.
 class TOutline {
  public:
-  TOutline(TPixelBuffer& buffer, std::uint32_t color) : buffer_(buffer), color_(color) {}
+  TOutline(TPixelBuffer& buffer, std::uint32_t color, std::int32_t width)
+      : buffer_(buffer), color_(color), width_(width) {}
 
   // Where the closing edge would end, so that the first edge's joint with it
   // is treated like every other joint.
@@ -146,10 +155,12 @@ class TOutline {
       }
       for (; major < majorEnd; ++major, minor += increment) {
         const auto across = static_cast<std::int32_t>(minor >> 16);
-        if (steep) {
-          Put(buffer_, across, major, color_);
+        const std::int32_t x = steep ? across : major;
+        const std::int32_t y = steep ? major : across;
+        if (width_ == 1) {
+          Put(buffer_, x, y, color_);
         } else {
-          Put(buffer_, major, across, color_);
+          PutSquare(buffer_, x, y, width_, color_);
         }
       }
     }
@@ -161,6 +172,7 @@ class TOutline {
 
   TPixelBuffer& buffer_;
   std::uint32_t color_;
+  std::int32_t width_;
   std::int32_t lastX_ = std::numeric_limits<std::int32_t>::min();
   std::int32_t lastY_ = std::numeric_limits<std::int32_t>::min();
   int lastDirection_ = None;
@@ -178,9 +190,9 @@ bool RasterizesDirectly(const TPixelBuffer& buffer, std::span<const TCanvasPoint
 }
 
 void RasterPolygon(TPixelBuffer& buffer, std::span<const TCanvasPoint> points, std::uint32_t fill,
-                   std::uint32_t outline) {
+                   std::uint32_t outline, std::int32_t outlineWidth) {
   Fill(buffer, points, fill);
-  TOutline pen(buffer, outline);
+  TOutline pen(buffer, outline, std::max(1, outlineWidth));
   const std::size_t n = points.size();
   pen.Prepare(points[n - 1], points[0]);
   for (std::size_t k = 0; k + 1 < n; ++k) pen.Draw(points[k], points[k + 1]);

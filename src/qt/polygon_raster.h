@@ -32,6 +32,8 @@ inline constexpr std::size_t MaxRasterCorners = 8;
 bool RasterizesDirectly(const TPixelBuffer& buffer, std::span<const TCanvasPoint> points);
 
 // Fills the polygon with fill, then draws its closed outline with outline
-// (both 0xAARRGGBB). Only for polygons RasterizesDirectly accepts.
+// (both 0xAARRGGBB), outlineWidth pixels thick (a square pen, for pictures
+// drawn at more than one pixel per logical pixel). Only for polygons
+// RasterizesDirectly accepts.
 void RasterPolygon(TPixelBuffer& buffer, std::span<const TCanvasPoint> points, std::uint32_t fill,
-                   std::uint32_t outline);
+                   std::uint32_t outline, std::int32_t outlineWidth = 1);

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QString>
 #include <algorithm>
+#include <cmath>
 #include <array>
 #include <vector>
 
@@ -16,19 +17,20 @@ QString Latin1(const std::string& text) {
 
 }  // namespace
 
-QtCanvas::QtCanvas(std::int32_t width, std::int32_t height) {
+QtCanvas::QtCanvas(std::int32_t width, std::int32_t height, double scale) {
+  scale_ = std::isfinite(scale) ? std::clamp(scale, 1.0, MaxScale) : 1.0;
   if (width > 0 && height > 0) {
-    image_ = QImage(width, height, QImage::Format_RGB32);
+    image_ = QImage(DeviceSide(width, scale_), DeviceSide(height, scale_), QImage::Format_RGB32);
     if (!image_.isNull()) {
       image_.fill(Qt::white);
       painter_.begin(&image_);
       painter_.setRenderHint(QPainter::Antialiasing, false);
       painter_.setRenderHint(QPainter::TextAntialiasing, false);
-      width_ = image_.width();
-      height_ = image_.height();
+      width_ = width;
+      height_ = height;
       // The painter draws straight into the image's own pixels too, so both
       // ways of painting keep their order.
-      raster_ = {reinterpret_cast<std::uint32_t*>(image_.bits()), width_, height_,
+      raster_ = {reinterpret_cast<std::uint32_t*>(image_.bits()), image_.width(), image_.height(),
                  static_cast<std::int32_t>(image_.bytesPerLine() / 4)};
     }
   }
@@ -77,7 +79,11 @@ QColor QtCanvas::ToQColor(std::int32_t color) {
   return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
 }
 
-std::uint32_t QtCanvas::Argb(std::int32_t color) { return ToQColor(color).rgb(); }
+std::uint32_t QtCanvas::Argb(std::int32_t color) {
+  // ToQColor(color).rgb() without building a QColor for every polygon.
+  const auto c = static_cast<std::uint32_t>(color);
+  return 0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
+}
 
 std::int32_t QtCanvas::Width() const { return width_; }
 std::int32_t QtCanvas::Height() const { return height_; }
@@ -86,14 +92,36 @@ void QtCanvas::SetPenColor(std::int32_t color) { penColor_ = color; }
 void QtCanvas::SetBrushColor(std::int32_t color) { brushColor_ = color; }
 void QtCanvas::SetFontColor(std::int32_t color) { fontColor_ = color; }
 
-void QtCanvas::SetFont(const std::string& name, std::int32_t size) {
+std::int32_t QtCanvas::DevicePixelsPerPixel() const {
+  return std::max(1, static_cast<std::int32_t>(std::lround(scale_)));
+}
+
+void QtCanvas::SetSmooth(bool smooth) {
+  smooth_ = smooth;
   if (!painter_.isActive()) return;
-  QFont font(Latin1(name));
-  if (fontScale_ == 1.0) font.setPointSize(std::clamp(size, 1, 1000));
-  else font.setPointSizeF(std::clamp(size, 1, 1000) * fontScale_);
+  painter_.setRenderHint(QPainter::Antialiasing, smooth);
+  painter_.setRenderHint(QPainter::TextAntialiasing, smooth);
+  if (fontSize_ > 0) ApplyFont();
+}
+
+void QtCanvas::SetFont(const std::string& name, std::int32_t size) {
+  fontName_ = Latin1(name);
+  fontSize_ = std::clamp(size, 1, 1000);
+  ApplyFont();
+}
+
+void QtCanvas::ApplyFont() {
+  if (!painter_.isActive()) return;
+  QFont font(fontName_);
+  // Device pixels per pixel, and a printer's page points against the image's.
+  const double factor = scale_ * fontScale_;
+  if (factor == 1)
+    font.setPointSize(fontSize_);
+  else
+    font.setPointSizeF(fontSize_ * factor);
   // "Courier" reaches a metric-compatible monospaced face through fontconfig.
   font.setStyleHint(QFont::TypeWriter);
-  font.setStyleStrategy(QFont::NoAntialias);
+  font.setStyleStrategy(smooth_ ? QFont::PreferAntialias : QFont::NoAntialias);
   // Whole-pixel advances, so that a text is as wide as its letters side by side.
   font.setHintingPreference(QFont::PreferFullHinting);
   painter_.setFont(font);
@@ -101,7 +129,10 @@ void QtCanvas::SetFont(const std::string& name, std::int32_t size) {
 
 void QtCanvas::UsePen(std::int32_t color) {
   if (painterPenSet_ && painterPen_ == color) return;
-  painter_.setPen(QPen(ToQColor(color), 1));
+  if (scale_ == 1)
+    painter_.setPen(QPen(ToQColor(color), 1));
+  else
+    painter_.setPen(QPen(ToQColor(color), scale_));
   painterPen_ = color;
   painterPenSet_ = true;
 }
@@ -120,8 +151,11 @@ void QtCanvas::FillRect(std::int32_t left, std::int32_t top, std::int32_t right,
 }
 
 void QtCanvas::SetPixel(std::int32_t x, std::int32_t y, std::int32_t color) {
-  if (!painter_.isActive() || x < 0 || y < 0 || x >= Width() || y >= Height()) return;
-  painter_.fillRect(QRect(x, y, 1, 1), ToQColor(color));
+  if (!painter_.isActive() || x < 0 || y < 0) return;
+  const QPaintDevice* device = painter_.device();
+  if (x >= device->width() || y >= device->height()) return;
+  const std::int32_t side = DevicePixelsPerPixel();
+  painter_.fillRect(QRect(x, y, side, side), ToQColor(color));
 }
 
 void QtCanvas::MoveTo(std::int32_t x, std::int32_t y) { current_ = QPoint(x, y); }
@@ -139,9 +173,12 @@ void QtCanvas::Polygon(std::span<const TCanvasPoint> points) {
   if (!painter_.isActive() || points.empty()) return;
   // Polygons inside the drawing image skip the painter's set-up per call.
   if (raster_.Pixels != nullptr && RasterizesDirectly(raster_, points)) {
-    RasterPolygon(raster_, points, Argb(brushColor_), Argb(penColor_));
+    RasterPolygon(raster_, points, Argb(brushColor_), Argb(penColor_), DevicePixelsPerPixel());
     return;
   }
+  // Antialiased edges would let the background shine through between the
+  // cells of a surface.
+  if (smooth_) painter_.setRenderHint(QPainter::Antialiasing, false);
   UsePen(penColor_);
   UseBrush(brushColor_);
   std::array<QPoint, 8> fixed;
@@ -153,6 +190,7 @@ void QtCanvas::Polygon(std::span<const TCanvasPoint> points) {
   }
   for (std::size_t k = 0; k < points.size(); ++k) corners[k] = QPoint(points[k].X, points[k].Y);
   painter_.drawPolygon(corners, static_cast<int>(points.size()));
+  if (smooth_) painter_.setRenderHint(QPainter::Antialiasing, true);
 }
 
 void QtCanvas::Ellipse(std::int32_t left, std::int32_t top, std::int32_t right,

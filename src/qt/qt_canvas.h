@@ -1,5 +1,7 @@
 // The drawing image as a QImage painted with a QPainter: antialiasing off, so
-// that every primitive covers whole pixels as the picture always has.
+// that every primitive covers whole pixels as the picture always has, unless
+// smooth lines are asked for. At a scale above 1 the image has that many
+// device pixels per logical pixel, and pens, pixels and fonts grow with it.
 #pragma once
 
 #include <QColor>
@@ -14,7 +16,9 @@
 class QtCanvas : public Canvas {
  public:
   // A size of 0 or below gives an empty image on which every call does nothing.
-  QtCanvas(std::int32_t width, std::int32_t height);
+  // width and height are logical pixels; the image is DeviceSide(width, scale)
+  // by DeviceSide(height, scale) pixels. scale is kept within 1 to MaxScale.
+  QtCanvas(std::int32_t width, std::int32_t height, double scale = 1.0);
   // Paints on another device (a PDF or SVG generator) of its own size, so
   // that an exported picture is drawn by the very same calls as the window's.
   // Image() stays empty then; Finish() completes the device's output.
@@ -37,6 +41,11 @@ class QtCanvas : public Canvas {
 
   std::int32_t Width() const override;
   std::int32_t Height() const override;
+  double Scale() const override { return scale_; }
+  // Smooth lines: lines, dots and texts antialiased. Filled polygons stay
+  // aliased, so the cells of a surface meet without a seam.
+  void SetSmooth(bool smooth);
+  bool Smooth() const { return smooth_; }
   void SetPenColor(std::int32_t color) override;
   void SetBrushColor(std::int32_t color) override;
   void SetFontColor(std::int32_t color) override;
@@ -57,15 +66,24 @@ class QtCanvas : public Canvas {
   static QColor ToQColor(std::int32_t color);
   // The same colour as an opaque pixel of the drawing image.
   static std::uint32_t Argb(std::int32_t color);
+  // The highest scale a canvas draws at.
+  static constexpr double MaxScale = 8;
 
  private:
   void UsePen(std::int32_t color);
   void UseBrush(std::int32_t color);
+  void ApplyFont();
+  // A pen, a set pixel and an outline are one logical pixel wide.
+  std::int32_t DevicePixelsPerPixel() const;
 
   QImage image_;
   QPainter painter_;
   std::int32_t width_ = 0;
   std::int32_t height_ = 0;
+  double scale_ = 1;
+  bool smooth_ = false;
+  QString fontName_;
+  std::int32_t fontSize_ = 0;
   std::int32_t penColor_ = 0;
   std::int32_t brushColor_ = 0xFFFFFF;
   std::int32_t fontColor_ = 0;

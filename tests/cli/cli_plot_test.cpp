@@ -244,6 +244,15 @@ TEST_F(CliPlot, ExitStatuses) {
       {{"render", plain, "-o", png, "--size", "100000x10"}, 2, false, "usage"},
       {{"render", plain, "-o", png, "--size", "800"}, 2, false, "usage"},
       {{"render", plain, "-o", png, "--size", "-8x-6"}, 2, false, "usage"},
+      {{"render", plain, "-o", png, "--scale"}, 2, false, "usage"},
+      {{"render", plain, "-o", png, "--scale", "0.5"}, 2, false, "usage"},
+      {{"render", plain, "-o", png, "--scale", "4.01"}, 2, false, "usage"},
+      {{"render", plain, "-o", png, "--scale", "nan"}, 2, false, "usage"},
+      {{"render", plain, "-o", png, "--scale", "2x"}, 2, false, "usage"},
+      // 8192 logical pixels at scale 2 would be a picture of 16384 pixels.
+      {{"render", plain, "-o", png, "--size", "8192x10", "--scale", "2"}, 2, false, "usage"},
+      // ... a vector picture ignores the scale.
+      {{"render", plain, "-o", Out("wide.svg"), "--size", "8192x10", "--scale", "2"}, 0, false, ""},
       {{"render", two, "-o", png, "--display", "7"}, 2, false, "no display 7"},
       {{"render", stopped, "-o", png}, 3, false, TooManyFree},
       {{"render", plain, "-o", Out("no/such/dir/x.png")}, 1, false, "cannot write"},
@@ -288,6 +297,9 @@ TEST_F(CliPlot, RenderWritesThePicture) {
   const Row rows[] = {
       {"default", Document({Display(false)}, {}), {}, 800, 600, true},
       {"small", Document({Display(true, {0})}, {surface}), {"--size", "37x23"}, 37, 23, true},
+      {"scale 2", Document({Display(false)}, {}), {"--scale", "2"}, 1600, 1200, true},
+      {"scale 1.5", Document({Display(false)}, {}), {"--size", "37x23", "--scale", "1.5"}, 56, 35,
+       true},
       {"hostile", Document({hostile}, {surface}), {"--size", "120x90"}, 120, 90, true},
       // Without a display the drawing area stays black as the resize left it.
       {"no display", Document({}, {}), {"--size", "10x10"}, 10, 10, false},

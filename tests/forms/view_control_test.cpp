@@ -173,3 +173,130 @@ TEST(ViewControl, StatusTexts) {
 }
 
 }  // namespace
+
+namespace {
+
+// The zoom after a series of wheel events, each applied as its notches.
+double ZoomAfterWheel(std::initializer_list<std::pair<int, int>> events) {
+  TCoordinateSystem d;
+  TWheelNotches wheel;
+  for (const auto& [angle, pixels] : events) ZoomNotches(d, wheel.Add(angle, pixels));
+  return d.Zoom1;
+}
+
+TEST(ViewControl, WheelEventsZoomByWholeNotches) {
+  const struct {
+    const char* Name;
+    std::initializer_list<std::pair<int, int>> Events;
+    double Zoom;
+  } cases[] = {
+      {"one notch", {{120, 0}}, 2},
+      {"eight events of 15", {{15, 0}, {15, 0}, {15, 0}, {15, 0}, {15, 0}, {15, 0}, {15, 0}, {15, 0}}, 2},
+      {"seven of 15 are not yet a notch", {{15, 0}, {15, 0}, {15, 0}, {15, 0}, {15, 0}, {15, 0}, {15, 0}}, 1},
+      {"one event of 240 is two notches", {{240, 0}}, 4},
+      {"two events of 120", {{120, 0}, {120, 0}}, 4},
+      {"backward halves", {{-120, 0}}, 0.5},
+      {"eight of -15", {{-15, 0}, {-15, 0}, {-15, 0}, {-15, 0}, {-15, 0}, {-15, 0}, {-15, 0}, {-15, 0}}, 0.5},
+      {"a part notch is dropped on turning back", {{90, 0}, {-60, 0}, {-60, 0}}, 0.5},
+      {"pixels only", {{0, 30}, {0, 30}}, 2},
+      {"pixels count only without an angle", {{120, 500}}, 2},
+      {"nothing", {{0, 0}}, 1},
+  };
+  for (const auto& c : cases) EXPECT_DOUBLE_EQ(ZoomAfterWheel(c.Events), c.Zoom) << c.Name;
+}
+
+TEST(ViewControl, HugeWheelEventsStayBounded) {
+  TWheelNotches wheel;
+  EXPECT_EQ(wheel.Add(INT_MAX, 0), TWheelNotches::MaxNotchesPerEvent);
+  wheel.Reset();
+  EXPECT_EQ(wheel.Add(INT_MIN, 0), -TWheelNotches::MaxNotchesPerEvent);
+  wheel.Reset();
+  EXPECT_EQ(wheel.Add(0, INT_MIN), -TWheelNotches::MaxNotchesPerEvent);
+  // The zoom limits hold however many notches come.
+  TCoordinateSystem d;
+  ZoomNotches(d, TWheelNotches::MaxNotchesPerEvent);
+  EXPECT_LE(d.Zoom1, 2048);
+}
+
+TEST(ViewControl, PinchZoomsSmoothlyWithinTheLimits) {
+  const struct {
+    double zoom, factor, after;
+  } cases[] = {
+      {1, 1.1, 1.1},     {1, 0.9, 0.9},   {1000, 1.5, 1500}, {1001, 1.5, 1001},
+      {0.005, 0.5, 0.0025}, {0.004, 0.5, 0.004}, {1, 0, 1}, {1, -2, 1}, {1, NAN, 1}, {1, INFINITY, 1},
+  };
+  for (const auto& c : cases) {
+    TCoordinateSystem d;
+    d.Zoom1 = d.Zoom2 = d.Zoom3 = c.zoom;
+    PinchZoom(d, c.factor);
+    EXPECT_DOUBLE_EQ(d.Zoom1, c.after) << c.zoom << " x " << c.factor;
+    EXPECT_DOUBLE_EQ(d.Zoom3, c.after) << c.zoom << " x " << c.factor;
+  }
+}
+
+TEST(ViewControl, KeysMoveTheViewLikeTheMouse) {
+  const struct {
+    const char* Name;
+    TViewKey Key;
+    bool Pan, ThreeAxes, Changed;
+    int Alpha, Beta;
+    double Shift1, Shift2, Zoom;
+  } cases[] = {
+      {"down turns Alpha", TViewKey::Down, false, true, true, 5, 0, 0, 0, 1},
+      {"up turns Alpha back", TViewKey::Up, false, true, true, 355, 0, 0, 0, 1},
+      {"right turns Beta", TViewKey::Right, false, true, true, 0, 5, 0, 0, 1},
+      {"left", TViewKey::Left, false, true, true, 0, 355, 0, 0, 1},
+      {"2D does not turn", TViewKey::Left, false, false, false, 0, 0, 0, 0, 1},
+      // A middle drag of 10 pixels to the right lowers Shift1 by 2 at zoom 1.
+      {"shift right pans", TViewKey::Right, true, false, true, 0, 0, -2, 0, 1},
+      {"shift up pans in 3D", TViewKey::Up, true, true, true, 0, 0, 0, -2, 1},
+      {"plus", TViewKey::ZoomIn, false, false, true, 0, 0, 0, 0, 2},
+      {"minus", TViewKey::ZoomOut, false, true, true, 0, 0, 0, 0, 0.5},
+  };
+  for (const auto& c : cases) {
+    TCoordinateSystem d;
+    d.ThreeAxes = c.ThreeAxes;
+    d.Min1 = d.Min2 = -1;
+    d.Max1 = d.Max2 = 1;
+    EXPECT_EQ(ApplyViewKey(d, c.Key, c.Pan), c.Changed) << c.Name;
+    EXPECT_EQ(d.Alpha, c.Alpha) << c.Name;
+    EXPECT_EQ(d.Beta, c.Beta) << c.Name;
+    EXPECT_DOUBLE_EQ(d.Shift1, c.Shift1) << c.Name;
+    EXPECT_DOUBLE_EQ(d.Shift2, c.Shift2) << c.Name;
+    EXPECT_DOUBLE_EQ(d.Zoom1, c.Zoom) << c.Name;
+  }
+  TCoordinateSystem d;
+  d.Min1 = 2;
+  d.Max1 = 4;
+  d.Alpha = 40;
+  d.Zoom1 = 3;
+  EXPECT_TRUE(ApplyViewKey(d, TViewKey::Home, false));
+  EXPECT_EQ(d.Alpha, 0);
+  EXPECT_DOUBLE_EQ(d.Zoom1, 1);
+  EXPECT_DOUBLE_EQ(d.Shift1, -3);
+}
+
+TEST(ViewControl, LiveDragFallsBackAfterASlowFrame) {
+  TLiveDrag live;
+  live.Start(true);
+  EXPECT_TRUE(live.Due(0, 16.7)) << "the first frame of a drag comes at once";
+  live.FrameTook(12);
+  EXPECT_TRUE(live.Live());
+  EXPECT_FALSE(live.Due(5, 16.7)) << "at most one frame per refresh";
+  EXPECT_TRUE(live.Due(16.7, 16.7));
+  live.FrameTook(50);
+  EXPECT_TRUE(live.Live()) << "exactly the budget is still fast enough";
+  live.FrameTook(50.5);
+  EXPECT_FALSE(live.Live());
+  live.FrameTook(1);
+  EXPECT_FALSE(live.Live()) << "the rest of the drag stays with the box";
+  live.Start(true);
+  EXPECT_TRUE(live.Live()) << "the next drag tries again";
+  live.Start(false);
+  EXPECT_FALSE(live.Live());
+  live.Start(true);
+  live.FrameTook(NAN);
+  EXPECT_FALSE(live.Live());
+}
+
+}  // namespace

@@ -52,9 +52,10 @@ QApplication& App() {
   static int argc = 1;
   static char name[] = "morvit_main_tests";
   static char* argv[] = {name, nullptr};
-  static QApplication* app =
-      QApplication::instance() ? static_cast<QApplication*>(QApplication::instance())
-                               : new QApplication(argc, argv);
+  // Other test files of this program may have made it already.
+  static QApplication* app = QApplication::instance()
+                                 ? static_cast<QApplication*>(QApplication::instance())
+                                 : new QApplication(argc, argv);
   return *app;
 }
 

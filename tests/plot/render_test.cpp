@@ -427,3 +427,39 @@ TEST(Render, HugeQuadIsCutToTheLimit) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Render, SortObjectOfDistinctDepthsMatchesTheShellSortToo) {
+  // Long scenes of nearly distinct depths, as a surface gives, with a tie
+  // or with 0 against -0 (equal depths) among them.
+  std::uint32_t seed = 777;
+  const auto next = [&seed]() {
+    seed = seed * 1664525u + 1013904223u;
+    return seed >> 8;
+  };
+  for (const int tie : {0, 1, 2}) {
+    std::vector<double> keys(5000);
+    for (std::size_t i = 0; i < keys.size(); ++i)
+      keys[i] = (static_cast<double>(i) - 2500.5) * 0.37 + 1e-3 * static_cast<double>(next() % 1000);
+    for (std::size_t i = keys.size() - 1; i > 0; --i) std::swap(keys[i], keys[next() % (i + 1)]);
+    if (tie == 1) keys[17] = keys[4000];
+    if (tie == 2) {
+      keys[10] = 0.0;
+      keys[20] = -0.0;
+    }
+    TObject3D fast = KeyedScene(keys);
+    TObject3D slow = fast;
+    SortObject(fast);
+    const std::size_t n = slow.size();
+    for (std::size_t gap = n / 2; gap > 0; gap /= 2)
+      for (std::size_t i = 0; i + gap < n; ++i)
+        for (std::size_t j = i; DepthKey(slow[j]) > DepthKey(slow[j + gap]);) {
+          std::swap(slow[j], slow[j + gap]);
+          j = gap < j ? j - gap : 0;
+        }
+    EXPECT_EQ(Tags(fast), Tags(slow)) << "tie " << tie;
+  }
+}
+
+}  // namespace

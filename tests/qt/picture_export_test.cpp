@@ -214,3 +214,56 @@ TEST(PictureExport, TypedSizes) {
     EXPECT_EQ(height, row.Ok ? row.Height : 7) << row.Text;
   }
 }
+
+TEST(PictureExport, TypedSizesWithAScale) {
+  const struct {
+    const char* Text;
+    bool Ok;
+    int Width, Height;
+    double Scale;
+  } rows[] = {
+      {"800x600", true, 800, 600, 1},        {"800x600 @ 2", true, 800, 600, 2},
+      {"800x600@1.5", true, 800, 600, 1.5},  {"10x10 @ 4", true, 10, 10, 4},
+      {"800x600 @ 0.5", false, 0, 0, 0},     {"800x600 @ 4.5", false, 0, 0, 0},
+      {"800x600 @", false, 0, 0, 0},         {"800x600 @ 2x", false, 0, 0, 0},
+      {"800x600 @ 1e0", false, 0, 0, 0},     {"800x600 @ -2", false, 0, 0, 0},
+      {"800x600 @ 1.5 @ 2", false, 0, 0, 0},
+      // 4097 pixels at scale 2 exceed the largest picture.
+      {"4097x10 @ 2", false, 0, 0, 0},       {"4096x10 @ 2", true, 4096, 10, 2},
+  };
+  for (const auto& row : rows) {
+    std::int32_t width = 7, height = 7;
+    double scale = 7;
+    EXPECT_EQ(ParsePictureSizeAndScale(row.Text, width, height, scale), row.Ok) << row.Text;
+    EXPECT_EQ(width, row.Ok ? row.Width : 7) << row.Text;
+    EXPECT_EQ(height, row.Ok ? row.Height : 7) << row.Text;
+    EXPECT_EQ(scale, row.Ok ? row.Scale : 7) << row.Text;
+  }
+}
+
+TEST(PictureExport, AScaledPictureHasMorePixelsAndVectorsIgnoreTheScale) {
+  EnsureApplication();
+  QTemporaryDir dir;
+  TCoordinateSystem display;
+  SetDisplayDefaults(display);
+  TObject3D scene;
+  AddLine(scene, 1, 0x0000FF, -1, -1, 0, 1, 1, 0);
+  std::string error;
+  TPictureOptions options;
+  options.Scale = 1.5;
+  const QString png = dir.filePath("a.png");
+  ASSERT_TRUE(ExportPicture(&display, scene, 40, 30, TPictureFormat::Png, png.toStdString(), error,
+                            options));
+  EXPECT_EQ(QImage(png).size(), QSize(60, 45));
+  const QString svg = dir.filePath("a.svg");
+  ASSERT_TRUE(ExportPicture(&display, scene, 40, 30, TPictureFormat::Svg, svg.toStdString(), error,
+                            options));
+  QFile file(svg);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(file.readAll().contains("viewBox=\"0 0 40 30\""));
+  // A picture larger than the largest one at its scale is refused.
+  options.Scale = 4;
+  EXPECT_FALSE(ExportPicture(&display, scene, 3000, 30, TPictureFormat::Png, png.toStdString(),
+                             error, options));
+  EXPECT_FALSE(error.empty());
+}

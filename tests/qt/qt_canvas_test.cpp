@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
+#include <array>
 #include <QGuiApplication>
 
 #include "plot/render.h"
@@ -147,6 +148,138 @@ TEST(QtCanvas, EmptyImageIgnoresEveryCall) {
     EXPECT_TRUE(canvas.Image().isNull());
     EXPECT_EQ(canvas.TextWidth("abc"), 0);
   }
+}
+
+// A small picture with every kind of primitive that grows with the scale: a
+// slanted line, a text, a dot and two quads sharing an edge.
+TObject3D MixedScene() {
+  TObject3D scene;
+  AddQuad(scene, {-20, -15, 0}, {0, -12, 0}, {1, 9, 0}, {-18, 11, 0}, 0x0000FF);
+  AddQuad(scene, {0, -12, 0}, {21, -14, 0}, {19, 12, 0}, {1, 9, 0}, 0xFF0000);
+  AddLine(scene, 1, 0x00FF00, -30, 20, 0, 29, -7, 0);
+  AddDot(scene, 3, 0x808080, 22, 18, 0);
+  AddText(scene, "Mx", 0, -32, 0, 0, 0, 0, 0);
+  return scene;
+}
+
+QImage Drawn(const TObject3D& source, int width, int height, double scale, bool smooth = false) {
+  EnsureApplication();
+  QtCanvas canvas(width, height, scale);
+  canvas.SetSmooth(smooth);
+  TGraphic3D graphic;
+  InitGraphic3D(graphic, canvas);
+  TObject3D scene = source;
+  DrawObject(graphic, canvas, scene, 0, 0, 0, false, -1);
+  return canvas.Image().copy();
+}
+
+TEST(QtCanvas, AScaledPictureIsDrawnAtDeviceResolution) {
+  const TObject3D scene = MixedScene();
+  const QImage one = Drawn(scene, 80, 60, 1);
+  const QImage two = Drawn(scene, 80, 60, 2);
+  ASSERT_EQ(two.size(), QSize(160, 120));
+  EXPECT_EQ(Drawn(scene, 80, 60, 1.5).size(), QSize(120, 90));
+  EXPECT_EQ(Drawn(scene, 80, 60, 1.25).size(), QSize(100, 75));
+
+  // The same picture, placed alike: the middle of each quad keeps its colour.
+  EXPECT_EQ(one.pixel(30, 30) & 0xFFFFFF, 0xFF0000u);
+  EXPECT_EQ(two.pixel(60, 60) & 0xFFFFFF, 0xFF0000u);
+  EXPECT_EQ(one.pixel(50, 30) & 0xFFFFFF, 0x0000FFu);
+  EXPECT_EQ(two.pixel(100, 60) & 0xFFFFFF, 0x0000FFu);
+
+  // Not an enlargement: a pixel-doubled copy of the scale-1 picture differs
+  // along every slanted edge and in the letters.
+  const QImage doubled = one.scaled(160, 120, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  int differing = 0;
+  for (int y = 0; y < 120; ++y)
+    for (int x = 0; x < 160; ++x) differing += (two.pixel(x, y) != doubled.pixel(x, y));
+  EXPECT_GT(differing, 100);
+  // ... and in every 2 x 2 block of a doubled picture all four pixels are
+  // alike, which a picture drawn at device resolution breaks somewhere.
+  int splitBlocks = 0;
+  for (int y = 0; y < 120; y += 2)
+    for (int x = 0; x < 160; x += 2)
+      splitBlocks += two.pixel(x, y) != two.pixel(x + 1, y + 1) ||
+                     two.pixel(x, y) != two.pixel(x + 1, y) || two.pixel(x, y) != two.pixel(x, y + 1);
+  EXPECT_GT(splitBlocks, 50);
+}
+
+TEST(QtCanvas, LinesAndOutlinesAreOneLogicalPixelThick) {
+  // A horizontal line at scale 2 covers two rows, so it looks as heavy as at
+  // scale 1; at 1.25 it stays one row.
+  TObject3D scene;
+  AddLine(scene, 1, 0x00FF00, -10, 0.2, 0, 10, 0.2, 0);
+  for (const auto& [scale, rows] : {std::pair{1.0, 1}, std::pair{2.0, 2}, std::pair{3.0, 3}}) {
+    const QImage image = Drawn(scene, 40, 30, scale);
+    int covered = 0;
+    const int column = static_cast<int>(20 * scale);
+    for (int y = 0; y < image.height(); ++y) covered += (image.pixel(column, y) & 0xFFFFFF) == 0x00FF00;
+    EXPECT_EQ(covered, rows) << scale;
+  }
+}
+
+TEST(QtCanvas, AScaledQuadLooksAlikeAllOverTheImage) {
+  // The same slanted quad near the top-left corner and beyond the logical
+  // size in device pixels (lower right) is painted the same way.
+  EnsureApplication();
+  QtCanvas canvas(40, 30, 2);
+  const std::array<TCanvasPoint, 4> quad{{{3, 2}, {13, 4}, {11, 15}, {2, 12}}};
+  auto at = [](std::array<TCanvasPoint, 4> q, int dx, int dy) {
+    for (auto& p : q) p = {p.X + dx, p.Y + dy};
+    return q;
+  };
+  canvas.SetBrushColor(White);
+  canvas.FillRect(0, 0, 80, 60);
+  canvas.SetPenColor(0);
+  canvas.SetBrushColor(0x0000FF);
+  canvas.Polygon(quad);
+  canvas.Polygon(at(quad, 60, 40));
+  const QImage& image = canvas.Image();
+  for (int y = 0; y < 18; ++y)
+    for (int x = 0; x < 16; ++x)
+      ASSERT_EQ(image.pixel(x, y), image.pixel(x + 60, y + 40)) << x << "," << y;
+}
+
+TEST(QtCanvas, SmoothLinesShadeTheirEdgesButLeaveNoSeamBetweenQuads) {
+  TObject3D scene;
+  // A grid of quads with slanted shared edges on white: no white may show
+  // between them.
+  for (int i = -3; i < 3; ++i)
+    for (int j = -3; j < 3; ++j) {
+      const double skew = 0.37;
+      auto corner = [&](int a, int b) {
+        return TPoint3D{a * 6.0 + b * skew, b * 6.0 + a * skew, 0};
+      };
+      AddQuad(scene, corner(i, j), corner(i + 1, j), corner(i + 1, j + 1), corner(i, j + 1),
+              0x00FFFF);
+    }
+  AddLine(scene, 1, 0, -40, -10, 0, 40, 7, 0);
+  for (const double scale : {1.0, 1.5, 2.0}) {
+    const QImage smooth = Drawn(scene, 80, 60, scale, true);
+    const int centre = static_cast<int>(40 * scale);
+    const int reach = static_cast<int>(14 * scale);
+    int white = 0;
+    for (int y = static_cast<int>(30 * scale) - reach; y < static_cast<int>(30 * scale) + reach; ++y)
+      for (int x = centre - reach; x < centre + reach; ++x)
+        white += (smooth.pixel(x, y) & 0xFFFFFF) == White;
+    EXPECT_EQ(white, 0) << "seam at scale " << scale;
+    // The line's edge is shaded: grey levels between black and white appear
+    // where it crosses the white background.
+    int shaded = 0;
+    for (int y = 0; y < smooth.height(); ++y)
+      for (int x = 0; x < static_cast<int>(10 * scale); ++x) {
+        const QRgb p = smooth.pixel(x, y) & 0xFFFFFF;
+        shaded += p != White && p != 0 && qRed(p) == qGreen(p);
+      }
+    EXPECT_GT(shaded, 0) << "scale " << scale;
+  }
+  // Without smooth lines every line pixel is the line's colour.
+  const QImage plain = Drawn(scene, 80, 60, 1, false);
+  for (int y = 0; y < 60; ++y)
+    for (int x = 0; x < 10; ++x) {
+      const QRgb p = plain.pixel(x, y) & 0xFFFFFF;
+      EXPECT_TRUE(p == White || p == 0) << x << "," << y;
+    }
 }
 
 }  // namespace
