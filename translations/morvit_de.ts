@@ -240,8 +240,31 @@ Finden Sie es nützlich? Sagen Sie uns Ihre Meinung, und finden Sie weitere frei
         <translation>Wählen Sie einen kleineren Block oder einen näher an der linken oberen Ecke.</translation>
     </message>
     <message>
-        <source>The character "%1" cannot be stored: a Morvit document holds only Latin-1 (ISO 8859-1) characters.</source>
-        <translation>Das Zeichen "%1" kann nicht gespeichert werden: Ein Morvit-Dokument enthält nur Zeichen aus Latin-1 (ISO 8859-1).</translation>
+        <source>The character &quot;%1&quot; cannot be stored: a Morvit document holds only Latin-1 (ISO 8859-1) characters.</source>
+        <translation>Das Zeichen &quot;%1&quot; kann nicht gespeichert werden: Ein Morvit-Dokument enthält nur Zeichen aus Latin-1 (ISO 8859-1).</translation>
+    </message>
+    <message>
+        <source>The picture could not be copied.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture could not be printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size in pixels (width x height), for a sharper picture followed by @ and a scale from 1 to 4:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TDocumentHistory</name>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -397,6 +420,26 @@ Finden Sie es nützlich? Sagen Sie uns Ihre Meinung, und finden Sie weitere frei
         <source>(none)</source>
         <translation>(keine)</translation>
     </message>
+    <message>
+        <source>Print preview...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TOkCancelLine</name>
@@ -407,6 +450,29 @@ Finden Sie es nützlich? Sagen Sie uns Ihre Meinung, und finden Sie weitere frei
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TWindowSet</name>
+    <message>
+        <source>Graph input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diagram data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Variable table</source>
+        <translation type="unfinished">Variablentabelle</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation type="unfinished">Rechner</translation>
+    </message>
+    <message>
+        <source>Coordinate system settings</source>
+        <translation type="unfinished">Einstellungen des Koordinatensystems</translation>
     </message>
 </context>
 <context>

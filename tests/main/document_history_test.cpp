@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
@@ -251,9 +253,9 @@ TEST_F(DocumentHistoryTest, MemoryStaysBounded) {
   EXPECT_EQ(Doc().Displays[0].Resolution, steps - TDocumentHistory::StepLimit);
 }
 
-// The variable table opened from the calculator is part of the calculator's
-// run, which puts the table back: no step for what is discarded.
-TEST_F(DocumentHistoryTest, AVariableTableInsideTheCalculatorIsNoStepOfItsOwn) {
+// Values confirmed in the variable table stay after the calculator closes, so
+// its run is one step, named after the calculator, that undo takes back.
+TEST_F(DocumentHistoryTest, AVariableTableConfirmedInsideTheCalculatorIsOneStep) {
   WithModal([&] { windows->Calculator(); }, [&](QWidget* calculator) {
     Control<QComboBox>(calculator, "cbTerm")->setEditText("q+1");
     WithModal([&] { Control<QAbstractButton>(calculator, "bVarTable")->click(); },
@@ -263,7 +265,13 @@ TEST_F(DocumentHistoryTest, AVariableTableInsideTheCalculatorIsNoStepOfItsOwn) {
               });
     Control<QPushButton>(calculator, "bClose")->click();
   });
-  EXPECT_EQ(Main().History().Stack().count(), 0);
+  EXPECT_EQ(Main().History().Stack().count(), 1);
+  EXPECT_TRUE(Main().IsModified());
+  EXPECT_EQ(UndoText(), "Undo Calculator");
+  const auto& names = Main().Doc().VarTable.Names;
+  EXPECT_NE(std::find(names.begin(), names.end(), "q"), names.end());
+  Main().History().Undo();
+  EXPECT_EQ(std::find(names.begin(), names.end(), "q"), names.end());
   EXPECT_FALSE(Main().IsModified());
 }
 
