@@ -56,8 +56,8 @@
         <translation>Sie können die Darstellungsart auch später im Fenster der Koordinatensystem-Einstellungen ändern.</translation>
     </message>
     <message>
-        <source>Error at &quot;%1&quot;.</source>
-        <translation>Fehler bei &quot;%1&quot;.</translation>
+        <source>Error at "%1".</source>
+        <translation>Fehler bei "%1".</translation>
     </message>
     <message>
         <source>Values for variable cannot be saved.</source>
@@ -240,31 +240,31 @@ Finden Sie es nützlich? Sagen Sie uns Ihre Meinung, und finden Sie weitere frei
         <translation>Wählen Sie einen kleineren Block oder einen näher an der linken oberen Ecke.</translation>
     </message>
     <message>
-        <source>The character &quot;%1&quot; cannot be stored: a Morvit document holds only Latin-1 (ISO 8859-1) characters.</source>
-        <translation>Das Zeichen &quot;%1&quot; kann nicht gespeichert werden: Ein Morvit-Dokument enthält nur Zeichen aus Latin-1 (ISO 8859-1).</translation>
+        <source>The character "%1" cannot be stored: a Morvit document holds only Latin-1 (ISO 8859-1) characters.</source>
+        <translation>Das Zeichen "%1" kann nicht gespeichert werden: Ein Morvit-Dokument enthält nur Zeichen aus Latin-1 (ISO 8859-1).</translation>
     </message>
     <message>
         <source>The picture could not be copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild konnte nicht kopiert werden.</translation>
     </message>
     <message>
         <source>The picture could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild konnte nicht gedruckt werden.</translation>
     </message>
     <message>
         <source>Size in pixels (width x height), for a sharper picture followed by @ and a scale from 1 to 4:</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe in Pixeln (Breite x Höhe), für ein schärferes Bild gefolgt von @ und einem Maßstab von 1 bis 4:</translation>
     </message>
 </context>
 <context>
     <name>TDocumentHistory</name>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen</translation>
     </message>
 </context>
 <context>
@@ -286,8 +286,8 @@ Finden Sie es nützlich? Sagen Sie uns Ihre Meinung, und finden Sie weitere frei
         <translation>Nicht gefunden</translation>
     </message>
     <message>
-        <source>%1 of %2, in &quot;%3&quot;</source>
-        <translation>%1 von %2, in &quot;%3&quot;</translation>
+        <source>%1 of %2, in "%3"</source>
+        <translation>%1 von %2, in "%3"</translation>
     </message>
 </context>
 <context>
@@ -422,23 +422,31 @@ Finden Sie es nützlich? Sagen Sie uns Ihre Meinung, und finden Sie weitere frei
     </message>
     <message>
         <source>Print preview...</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckvorschau...</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken...</translation>
     </message>
     <message>
         <source>Copy picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild kopieren</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Print preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Smooth lines</source>
+        <translation>Geglättete Linien</translation>
+    </message>
+    <message>
+        <source>Turn the whole picture while dragging</source>
+        <translation>Beim Ziehen das ganze Bild drehen</translation>
     </message>
 </context>
 <context>
@@ -456,23 +464,23 @@ Finden Sie es nützlich? Sagen Sie uns Ihre Meinung, und finden Sie weitere frei
     <name>TWindowSet</name>
     <message>
         <source>Graph input</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphen eingeben</translation>
     </message>
     <message>
         <source>Diagram data</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagrammdaten</translation>
     </message>
     <message>
         <source>Variable table</source>
-        <translation type="unfinished">Variablentabelle</translation>
+        <translation>Variablentabelle</translation>
     </message>
     <message>
         <source>Calculator</source>
-        <translation type="unfinished">Rechner</translation>
+        <translation>Rechner</translation>
     </message>
     <message>
         <source>Coordinate system settings</source>
-        <translation type="unfinished">Einstellungen des Koordinatensystems</translation>
+        <translation>Einstellungen des Koordinatensystems</translation>
     </message>
 </context>
 <context>

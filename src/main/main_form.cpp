@@ -789,11 +789,11 @@ bool TMainForm::ViewKey(int key, Qt::KeyboardModifiers modifiers) {
 
 void TMainForm::BuildViewOptionActions(QMenu* view) {
   view->addSeparator();
-  aSmoothLines_ = view->addAction("Smooth lines");
+  aSmoothLines_ = view->addAction(tr("Smooth lines"));
   aSmoothLines_->setObjectName("SmoothLines");
   aSmoothLines_->setCheckable(true);
   connect(aSmoothLines_, &QAction::toggled, this, [this](bool on) { SetSmoothLines(on); });
-  aLiveRotation_ = view->addAction("Turn the whole picture while dragging");
+  aLiveRotation_ = view->addAction(tr("Turn the whole picture while dragging"));
   aLiveRotation_->setObjectName("LiveRotation");
   aLiveRotation_->setCheckable(true);
   connect(aLiveRotation_, &QAction::toggled, this, [this](bool on) { SetLiveRotation(on); });
