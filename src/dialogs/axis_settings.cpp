@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "dialogs/closed_dialog.h"
 #include "dialogs/color_swatch.h"
 
 namespace {
@@ -280,6 +281,7 @@ void TfAxisSettings::pColorClick() {
 }
 
 void TfAxisSettings::bOkClick() {
+  if (ClickAfterClose(*this)) return;
   ControlsToFields();
   if (!form_.Store(host_.CurrentDisplay())) return;
   host_.Redraw();

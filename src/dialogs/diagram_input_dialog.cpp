@@ -23,6 +23,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "dialogs/closed_dialog.h"
 #include "dialogs/color_swatch.h"
 
 // The evaluated table as the grid shows it: row 0 and column 0 of the table
@@ -517,6 +518,7 @@ void TfDiagramInput::TabControlChange(int index) {
 }
 
 void TfDiagramInput::bOkClick() {
+  if (ClickAfterClose(*this)) return;
   ReadDiagramFields();
   if (form_.bOkClick()) accept();
 }

@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "dialogs/closed_dialog.h"
 #include "dialogs/color_swatch.h"
 
 namespace {
@@ -224,6 +225,7 @@ void TfGraphInput::bVarTableClick() {
 }
 
 void TfGraphInput::bOkClick() {
+  if (ClickAfterClose(*this)) return;
   ControlsToFields();
   if (form_.bOkClick()) accept();
 }

@@ -10,6 +10,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/closed_dialog.h"
+
 namespace {
 
 constexpr int ColumnWidth = 151;
@@ -96,6 +98,7 @@ void TfVarInput::FormShow() {
 }
 
 void TfVarInput::bOkClick() {
+  if (ClickAfterClose(*this)) return;
   CommitOpenEditor(Table);
   for (int row = 0; row < Table->rowCount() && static_cast<size_t>(row) < form_.Rows.size(); ++row) {
     TVarInputRow& values = form_.Rows[static_cast<size_t>(row)];
