@@ -140,6 +140,7 @@ class TMonkeyPrompts final : public Prompts {
     return BadTerms[Pick(std::size(BadTerms))];
   }
   std::size_t Pick(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng_); }
+  std::string AnyDocument() { return Pick(4) == 0 ? (folder_ + "/junk.mvf").toStdString() : Example(); }
 
  private:
   // Copies of the examples: "Save document" writes back to the file read.
@@ -277,7 +278,10 @@ class TMonkey {
     prompts_ = std::make_unique<TMonkeyPrompts>(rng_, folder.path());
     prompts_->Note = [this](const std::string& note) { Note(note); };
     while (done_ < steps_ && !failed_ && TClock::now() < deadline_) {
-      windows_ = std::make_unique<TWindowSet>(*prompts_, help_, pump_, QStringList(), false);
+      // Now and then the program starts with a document named on its command line.
+      QStringList arguments;
+      if (Pick(3) == 0) arguments << QString::fromStdString(prompts_->AnyDocument());
+      windows_ = std::make_unique<TWindowSet>(*prompts_, help_, pump_, arguments, true);
       TMainForm& main = windows_->MainForm();
       main.SetSettingsFile(folder.filePath("settings.ini"));
       main.resize(640, 480);
