@@ -230,7 +230,7 @@ TRunLimits LimitsFromEnvironment() {
   } else {
     if (seed != nullptr) limits.Seeds = {static_cast<unsigned>(std::strtoul(seed, nullptr, 10))};
     else limits.Seeds = {1, 2, 3, 4};
-    limits.StepsPerSeed = 150;
+    limits.StepsPerSeed = 500;
   }
   if (steps != nullptr) limits.StepsPerSeed = std::atol(steps);
   return limits;
