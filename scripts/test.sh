@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: first the release
 # build, then the core, the CLI and their tests again under AddressSanitizer
-# and UndefinedBehaviorSanitizer, replaying every committed fuzz input.
+# and UndefinedBehaviorSanitizer, replaying every committed fuzz input, with
+# the windows driven by the seeded random-input test (a few fixed seeds; run
+# it longer with scripts/monkey.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh

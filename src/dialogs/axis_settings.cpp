@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "dialogs/closed_dialog.h"
 #include "dialogs/color_swatch.h"
 #include "dialogs/dialog_keys.h"
 #include "dialogs/document_text.h"
@@ -285,6 +286,7 @@ void TfAxisSettings::pColorClick() {
 }
 
 void TfAxisSettings::bOkClick() {
+  if (ClickAfterClose(*this)) return;
   ControlsToFields();
   if (!form_.Store(host_.CurrentDisplay())) return;
   host_.Redraw();

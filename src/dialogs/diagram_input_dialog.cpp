@@ -23,6 +23,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "dialogs/closed_dialog.h"
 #include "dialogs/color_swatch.h"
 #include "dialogs/dialog_keys.h"
 #include "dialogs/document_text.h"
@@ -527,6 +528,7 @@ void TfDiagramInput::TabControlChange(int index) {
 }
 
 void TfDiagramInput::bOkClick() {
+  if (ClickAfterClose(*this)) return;
   ReadDiagramFields();
   if (form_.bOkClick()) accept();
 }

@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "dialogs/closed_dialog.h"
 #include "dialogs/color_swatch.h"
 #include "dialogs/dialog_keys.h"
 #include "dialogs/document_text.h"
@@ -230,6 +231,7 @@ void TfGraphInput::bVarTableClick() {
 }
 
 void TfGraphInput::bOkClick() {
+  if (ClickAfterClose(*this)) return;
   ControlsToFields();
   if (form_.bOkClick()) accept();
 }

@@ -10,6 +10,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "dialogs/closed_dialog.h"
 #include "dialogs/dialog_keys.h"
 #include "dialogs/document_text.h"
 
@@ -100,6 +101,7 @@ void TfVarInput::FormShow() {
 }
 
 void TfVarInput::bOkClick() {
+  if (ClickAfterClose(*this)) return;
   CommitOpenEditor(Table);
   for (int row = 0; row < Table->rowCount() && static_cast<size_t>(row) < form_.Rows.size(); ++row) {
     TVarInputRow& values = form_.Rows[static_cast<size_t>(row)];
