@@ -322,8 +322,9 @@ bool Near(TComplex z, Real re, Real im, Real radius) {
 }
 
 // Below this modulus a value computed as the difference of two terms of
-// about 1 has lost 8 bits.
-constexpr Real SmallValue = 0x1p-8L;
+// about 1 has lost 6 bits, which quotients such as tanh = sinh/cosh
+// multiply by a few units more.
+constexpr Real SmallValue = 0x1p-6L;
 // A sine or cosine computed from e^(iy) alone (no cancellation) loses only
 // where tidying drops the component it consists of.
 constexpr Real TidiedValue = 1E-14L;
@@ -337,9 +338,11 @@ constexpr Real HugeArgument = 0x1p500L;
 // Beyond this real (hyperbolic) or imaginary (circular) part e^|part| leaves
 // the double range (ln of the largest double is 709.7827...).
 constexpr Real ExponentLimit = 709.78L;
-// |w ln base| below which the formula's power is accurate, and below which
-// the extended form still is (2^-62 of it stays below 6E-14).
-constexpr Real PlainPowerLimit = 400;
+// |w ln base| below which the formula's power is accurate (tidying w ln base
+// may drop a component of up to 1E-15 of it, which moves the power by as
+// much, relatively), and below which the extended form still is (2^-62 of it
+// stays below 6E-14).
+constexpr Real PlainPowerLimit = 64;
 constexpr Real WidePowerLimit = 0x1p18L;
 
 // For sin, cos, tan and cot of a complex z: e^(+-iz) stays in the double

@@ -193,10 +193,10 @@ TEST(ComplexFastPath, BinaryOperationsGiveThePlainBits) {
       const bool referenceOk = pair.reference(a, b, reference);
       if (pair.fast == CPower) {
         // Powers keep the plain algorithm where |w| (|ln |a|| + pi) is at
-        // most 400 and the base is not 0; the accuracy test covers the rest.
+        // most 64 and the base is not 0; the accuracy test covers the rest.
         const double size = (std::fabs(b.Re) + std::fabs(b.Im)) *
                             (std::fabs(std::log(std::hypot(a.Re, a.Im))) + 3.1415926535897932);
-        if (!(size <= 400) || (a.Re == 0 && a.Im == 0)) continue;
+        if (!(size <= 64) || (a.Re == 0 && a.Im == 0)) continue;
       }
       if (fastOk != referenceOk || !SameBits(fast, reference)) {
         if (++differ <= 3)
