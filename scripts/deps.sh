@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev libjpeg-dev libcsv-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libmpc-dev
   fontconfig fonts-liberation
   xvfb xauth
   dpkg-dev file

@@ -56,8 +56,8 @@
         <translation>Sie können die Darstellungsart auch später im Fenster der Koordinatensystem-Einstellungen ändern.</translation>
     </message>
     <message>
-        <source>Error at "%1".</source>
-        <translation>Fehler bei "%1".</translation>
+        <source>Error at &quot;%1&quot;.</source>
+        <translation>Fehler bei &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Values for variable cannot be saved.</source>
@@ -240,8 +240,8 @@ Finden Sie es nützlich? Sagen Sie uns Ihre Meinung, und finden Sie weitere frei
         <translation>Wählen Sie einen kleineren Block oder einen näher an der linken oberen Ecke.</translation>
     </message>
     <message>
-        <source>The character "%1" cannot be stored: a Morvit document holds only Latin-1 (ISO 8859-1) characters.</source>
-        <translation>Das Zeichen "%1" kann nicht gespeichert werden: Ein Morvit-Dokument enthält nur Zeichen aus Latin-1 (ISO 8859-1).</translation>
+        <source>The character &quot;%1&quot; cannot be stored: a Morvit document holds only Latin-1 (ISO 8859-1) characters.</source>
+        <translation>Das Zeichen &quot;%1&quot; kann nicht gespeichert werden: Ein Morvit-Dokument enthält nur Zeichen aus Latin-1 (ISO 8859-1).</translation>
     </message>
     <message>
         <source>The picture could not be copied.</source>
@@ -286,8 +286,8 @@ Finden Sie es nützlich? Sagen Sie uns Ihre Meinung, und finden Sie weitere frei
         <translation>Nicht gefunden</translation>
     </message>
     <message>
-        <source>%1 of %2, in "%3"</source>
-        <translation>%1 von %2, in "%3"</translation>
+        <source>%1 of %2, in &quot;%3&quot;</source>
+        <translation>%1 von %2, in &quot;%3&quot;</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,9 @@
 #include "term/complex.h"
 
+#include <bit>
 #include <cmath>
+#include <complex>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
@@ -138,10 +141,22 @@ bool Exp(TComplex z, TComplex& out) {
   return true;
 }
 
-bool Ln(TComplex z, TComplex& out) {
+// Inlined into the public operations, which the evaluation of every plotted
+// point calls.
+[[gnu::always_inline]] inline bool Ln(TComplex z, TComplex& out) {
   const Real modulus = CAbs(z);
   if (modulus == 0) return Fail(out);
   out = Make(std::log(modulus), CArg(z));
+  Tidy(out);
+  return true;
+}
+
+// e^(w ln base) for a base other than 0.
+[[gnu::always_inline]] inline bool PowerOfNonzero(TComplex base, TComplex w, TComplex& out) {
+  TComplex t;
+  Ln(base, t);
+  Mul(w, t, t);
+  Exp(t, out);
   Tidy(out);
   return true;
 }
@@ -152,12 +167,7 @@ bool Power(TComplex base, TComplex w, TComplex& out) {
     out = CAbs(w) == 0 ? TComplex{1, 0} : TComplex{};
     return true;
   }
-  TComplex t;
-  Ln(base, t);
-  Mul(w, t, t);
-  Exp(t, out);
-  Tidy(out);
-  return true;
+  return PowerOfNonzero(base, w, out);
 }
 
 // e^(iz) and e^(-iz), shared by the sine and the cosine.
@@ -217,7 +227,7 @@ bool SinhOrCosh(TComplex z, bool cosh, TComplex& out) {
   return true;
 }
 
-bool ArcTan(TComplex z, TComplex& out) {
+[[gnu::always_inline]] inline bool ArcTan(TComplex z, TComplex& out) {
   out = {};
   if (z.Im == 0) {
     out = Make(std::atan(Real(z.Re)), 0);
@@ -239,29 +249,41 @@ TComplex RootOfOneMinusSquare(TComplex z) {
   return w;
 }
 
-bool ArcSinOrCos(TComplex z, bool arccos, TComplex& out) {
+// Whether the sum s of a and b lost more than 9 bits: |s| below 1/512 of
+// |a| + |b| (compared squared).
+bool Cancelled(TComplex a, TComplex b, TComplex s) {
+  const Real scale = Real(a.Re) * a.Re + Real(a.Im) * a.Im + Real(b.Re) * b.Re + Real(b.Im) * b.Im;
+  return (Real(s.Re) * s.Re + Real(s.Im) * s.Im) * 0x1p18L < scale;
+}
+
+// cancelled (when given) tells whether the logarithm's argument cancelled.
+bool ArcSinOrCos(TComplex z, bool arccos, TComplex& out, bool* cancelled = nullptr) {
   out = {};
   TComplex w = RootOfOneMinusSquare(z);
+  TComplex term;
   if (arccos) {
     Mul(w, ImagUnit, w);
-    w = Make(Real(w.Re) + z.Re, Real(w.Im) + z.Im);
+    term = z;
   } else {
-    TComplex iz;
-    Mul(ImagUnit, z, iz);
-    w = Make(Real(w.Re) + iz.Re, Real(w.Im) + iz.Im);
+    Mul(ImagUnit, z, term);
   }
+  const TComplex root = w;
+  w = Make(Real(w.Re) + term.Re, Real(w.Im) + term.Im);
+  if (cancelled) *cancelled = Cancelled(root, term, w);
   if (!Ln(w, w)) return Fail(out);
   return Mul(w, MinusImagUnit, out);
 }
 
 // ln(z + sqrt(z^2 + 1)) or ln(z + sqrt(z^2 - 1)).
-bool ArSinhOrCosh(TComplex z, bool arcosh, TComplex& out) {
+bool ArSinhOrCosh(TComplex z, bool arcosh, TComplex& out, bool* cancelled = nullptr) {
   out = {};
   TComplex w;
   Mul(z, z, w);
   w.Re = static_cast<double>(Real(w.Re) + (arcosh ? -1 : 1));
   Power(w, OneHalf, w);
+  const TComplex root = w;
   w = Make(Real(w.Re) + z.Re, Real(w.Im) + z.Im);
+  if (cancelled) *cancelled = Cancelled(root, z, w);
   return Ln(w, out);
 }
 
@@ -275,6 +297,197 @@ bool ArTanhOrCoth(TComplex z, bool arcoth, TComplex& out) {
   return ok;
 }
 
+// Accurate forms for the regions where a formula above loses its digits.
+//
+// The formulas are kept wherever they are accurate, so that ordinary results
+// stay exactly what they always were. Where they fail (cancellation of
+// nearly equal terms for tiny arguments and near branch points, a square or
+// an exponential that leaves the double range on the way to a representable
+// result, a product whose rounding error is multiplied by a large exponent)
+// the C library's complex functions in the extended format take over, with
+// the same branches on the cuts. Each public operation below decides by the
+// region of its argument, or by a cheap look at the formula's own
+// intermediate, which of the two it uses.
+
+using TWide = std::complex<Real>;
+
+TWide Wide(TComplex z) { return {Real(z.Re), Real(z.Im)}; }
+
+Real SquaredModulus(TComplex z) { return Real(z.Re) * z.Re + Real(z.Im) * z.Im; }
+
+// |z - (re + i im)| < radius.
+bool Near(TComplex z, Real re, Real im, Real radius) {
+  const Real dr = z.Re - re, di = z.Im - im;
+  return dr * dr + di * di < radius * radius;
+}
+
+// Below this modulus a value computed as the difference of two terms of
+// about 1 has lost 6 bits, which quotients such as tanh = sinh/cosh
+// multiply by a few units more.
+constexpr Real SmallValue = 0x1p-6L;
+// A sine or cosine computed from e^(iy) alone (no cancellation) loses only
+// where tidying drops the component it consists of.
+constexpr Real TidiedValue = 1E-14L;
+// Below this modulus an inverse function's logarithm of about 1 + z loses.
+constexpr Real TinyArgument = 0x1p-7L;
+// Within this distance of a branch point the root of the rounded square
+// 1 - z^2 (or z^2 + 1) keeps only half of the digits.
+constexpr Real BranchRadius = 0x1p-6L;
+// Beyond this modulus the square of the argument leaves the double range.
+constexpr Real HugeArgument = 0x1p500L;
+// Beyond this real (hyperbolic) or imaginary (circular) part e^|part| leaves
+// the double range (ln of the largest double is 709.7827...).
+constexpr Real ExponentLimit = 709.78L;
+// |w ln base| below which the formula's power is accurate (tidying w ln base
+// may drop a component of up to 1E-15 of it, which moves the power by as
+// much, relatively), and below which the extended form still is (2^-62 of it
+// stays below 6E-14).
+constexpr Real PlainPowerLimit = 64;
+constexpr Real WidePowerLimit = 0x1p18L;
+
+// For sin, cos, tan and cot of a complex z: e^(+-iz) stays in the double
+// range.
+bool CircularFormulaServes(TComplex z) { return std::fabs(z.Im) <= ExponentLimit; }
+
+// Tidying the product iz drops an imaginary part below 1E-15 of the real
+// one; the formula's result then lacks a term of about |Im z| * scale, which
+// matters when it exceeds 5E-14 of the result's modulus.
+bool LostImaginaryPart(TComplex z, Real scale, Real modulus) {
+  return std::fabs(z.Im / CAbs(z)) < TidyRatio && std::fabs(z.Im) * scale > 5E-14L * modulus;
+}
+
+bool Small(TComplex value, Real limit = SmallValue) { return SquaredModulus(value) < limit * limit; }
+
+// sinh, cosh, tanh and coth: the exponentials' difference cancels only with
+// a real part; on the imaginary axis only tidying can lose the value.
+Real HyperbolicSmall(TComplex z) { return z.Re == 0 ? TidiedValue : SmallValue; }
+
+// The doubles of an extended result, zeros taken as +0 as the formulas give
+// them.
+bool Store(TWide w, bool tidy, TComplex& out) {
+  out = Make(w.real() + 0, w.imag() + 0);
+  if (tidy && IsFinite(out)) Tidy(out);
+  return true;
+}
+
+// sin, cos, sinh and cosh from the real functions of the two parts: neither
+// cancellation nor an overflowing intermediate.
+TWide WideSin(TComplex z) {
+  const Real x = z.Re, y = z.Im;
+  return {std::sin(x) * std::cosh(y), std::cos(x) * std::sinh(y)};
+}
+TWide WideCos(TComplex z) {
+  const Real x = z.Re, y = z.Im;
+  return {std::cos(x) * std::cosh(y), -std::sin(x) * std::sinh(y)};
+}
+TWide WideSinh(TComplex z) {
+  const Real x = z.Re, y = z.Im;
+  return {std::sinh(x) * std::cos(y), std::cosh(x) * std::sin(y)};
+}
+TWide WideCosh(TComplex z) {
+  const Real x = z.Re, y = z.Im;
+  return {std::cosh(x) * std::cos(y), std::sinh(x) * std::sin(y)};
+}
+
+// ln|z| for z near 1: half of log1p((x-1)(x+1) + y^2), whose first terms are
+// exact, where the modulus itself would round the small difference away.
+Real LogModulusNearOne(TWide z) {
+  const Real x = z.real(), y = z.imag();
+  return 0.5L * std::log1p((x - 1) * (x + 1) + y * y);
+}
+
+Real LogModulus(TWide z) {
+  const Real m = std::norm(z);
+  if (m > 0.5L && m < 2) return LogModulusNearOne(z);
+  return std::log(std::abs(z));
+}
+
+// base^w where |w ln base| is large. A whole real exponent first turns the
+// base by a power of i into |arg| <= pi/4, whose power is then exact. The
+// result is refused where the extended logarithm no longer fixes its angle
+// (|w ln base| above WidePowerLimit) unless its modulus surely overflows or
+// underflows.
+bool WidePower(TComplex base, TComplex w, TComplex& out) {
+  TWide b = Wide(base);
+  unsigned quarter = 0;  // base = b * i^quarter
+  const bool whole = w.Im == 0 && std::nearbyint(w.Re) == w.Re;
+  if (whole) {
+    if (std::fabs(base.Im) > std::fabs(base.Re)) {
+      quarter = base.Im > 0 ? 1 : 3;
+      b = base.Im > 0 ? TWide(base.Im, -Real(base.Re)) : TWide(-Real(base.Im), base.Re);
+    } else if (base.Re < 0) {
+      quarter = 2;
+      b = -b;
+    }
+  }
+  const TWide l(LogModulus(b), std::atan2(b.imag(), b.real()));
+  const TWide t = TWide(w.Re, w.Im) * l;
+  const Real slack = std::abs(TWide(w.Re, w.Im)) * std::abs(l) * 0x1p-62L;
+  if (t.real() - slack > 710) return Fail(out);  // beyond the double range
+  if (t.real() + slack < -746) {
+    out = {};  // below the smallest double
+    return true;
+  }
+  if (slack > WidePowerLimit * 0x1p-62L) return Fail(out);
+  const Real m = std::exp(t.real());
+  TWide r(m * std::cos(t.imag()), m * std::sin(t.imag()));
+  if (quarter != 0) {
+    // i^(quarter n) with n mod 4 taken exactly from the whole exponent.
+    const auto n = static_cast<unsigned>(std::fmod(std::fmod(Real(w.Re), 4) + 4, 4));
+    for (unsigned k = (quarter * n) & 3u; k > 0; --k) r = TWide(-r.imag(), r.real());
+  }
+  return Store(r, true, out);
+}
+
+// An upper bound of |w| (|ln |base|| + |arg base|), cheap for the common
+// powers: the exponent of the larger component bounds the logarithm.
+bool PlainPowerIsAccurate(TComplex base, TComplex w) {
+  const double size = std::fabs(w.Re) + std::fabs(w.Im);
+  // The binary exponent from the bits (a denormal counts as 2^-1075).
+  const double larger = std::max(std::fabs(base.Re), std::fabs(base.Im));
+  const auto biased = static_cast<int>(std::bit_cast<uint64_t>(larger) >> 52);
+  const int exponent = biased == 0 ? 1075 : std::abs(biased - 1023) + 1;
+  if (size * (exponent * 0.7 + 3.2) <= static_cast<double>(PlainPowerLimit)) return true;
+  const TWide b = Wide(base);
+  return size * (std::fabs(std::log(std::abs(b))) + std::fabs(std::arg(b))) <= PlainPowerLimit;
+}
+
+// The inverse functions on their cuts take the side the formulas take: the
+// inverse sine and cosine of a real beyond +-1 the side of -sign(x) i, the
+// inverse hyperbolic sine of an imaginary number beyond +-i the side of
+// sign(y).
+TWide OnRealCut(TComplex z) {
+  if (z.Im == 0 && std::fabs(z.Re) > 1) return {Real(z.Re), std::copysign(Real(0), -Real(z.Re))};
+  return Wide(z);
+}
+
+bool WideArcSinOrCos(TComplex z, bool arccos, TComplex& out) {
+  const TWide w = OnRealCut(z);
+  return Store(arccos ? std::acos(w) : std::asin(w), true, out);
+}
+
+bool WideArSinh(TComplex z, TComplex& out) {
+  TWide w = Wide(z);
+  if (z.Re == 0 && std::fabs(z.Im) > 1) w = TWide(std::copysign(Real(0), Real(z.Im)), z.Im);
+  return Store(std::asinh(w), true, out);
+}
+
+// ln(z + sqrt(z^2 - 1)) is the library's inverse hyperbolic cosine a where
+// that root has a non-negative real part, and -a (its angle taken back into
+// (-pi, pi]) where it is the other root: left of the imaginary axis and on
+// its lower half.
+bool WideArCosh(TComplex z, TComplex& out) {
+  if (z.Im == 0) {
+    const Real x = z.Re;
+    if (x >= 1) return Store({std::acosh(x), 0}, true, out);
+    if (x <= -1) return Store({-std::acosh(-x), Pi}, true, out);
+    return Store({0, std::acos(x)}, true, out);
+  }
+  TWide a = std::acosh(Wide(z));
+  if (z.Re < 0 || (z.Re == 0 && z.Im < 0)) a = -a;
+  return Store(a, true, out);
+}
+
 // What the outside sees: a result that left the double range is an arithmetic
 // error and becomes 0 with a false flag.
 bool Finish(bool ok, TComplex& out) {
@@ -284,7 +497,6 @@ bool Finish(bool ok, TComplex& out) {
 
 }  // namespace
 
-bool IsFinite(TComplex z) { return std::isfinite(z.Re) && std::isfinite(z.Im); }
 
 Real AddTidy(Real a, Real b) {
   const Real s = a + b;
@@ -330,34 +542,164 @@ Real CArg(TComplex z) {
 bool CMul(TComplex a, TComplex b, TComplex& out) { return Finish(Mul(a, b, out), out); }
 bool CDiv(TComplex a, TComplex b, TComplex& out) { return Finish(Div(a, b, out), out); }
 bool CExp(TComplex z, TComplex& out) { return Finish(Exp(z, out), out); }
-bool CLn(TComplex z, TComplex& out) { return Finish(Ln(z, out), out); }
-bool CPower(TComplex base, TComplex w, TComplex& out) { return Finish(Power(base, w, out), out); }
-bool CSin(TComplex z, TComplex& out) { return Finish(Sin(z, out), out); }
-bool CCos(TComplex z, TComplex& out) { return Finish(Cos(z, out), out); }
-bool CTan(TComplex z, TComplex& out) { return Finish(TanOrCot(z, false, out), out); }
-bool CCot(TComplex z, TComplex& out) { return Finish(TanOrCot(z, true, out), out); }
-bool CSinh(TComplex z, TComplex& out) { return Finish(SinhOrCosh(z, false, out), out); }
-bool CCosh(TComplex z, TComplex& out) { return Finish(SinhOrCosh(z, true, out), out); }
 
-bool CTanh(TComplex z, TComplex& out) {
+bool CLn(TComplex z, TComplex& out) {
+  // Near 1 the modulus rounds the small logarithm's real part away.
+  if (std::fabs(z.Re - 1) < 0x1p-17 && std::fabs(z.Im) < 0x1p-17) {
+    Store({LogModulusNearOne(Wide(z)), CArg(z)}, true, out);
+    return Finish(true, out);
+  }
+  return Finish(Ln(z, out), out);
+}
+
+bool CPower(TComplex base, TComplex w, TComplex& out) {
+  if (base.Re == 0 && base.Im == 0) {
+    // 0^0 is 1 and 0^w is 0 while Re w > 0; any other power of zero has no
+    // value, like 1/0.
+    if (w.Re == 0 && w.Im == 0) {
+      out = {1, 0};
+      return true;
+    }
+    if (w.Re > 0) {
+      out = {};
+      return true;
+    }
+    return Fail(out);
+  }
+  if (PlainPowerIsAccurate(base, w)) return Finish(PowerOfNonzero(base, w, out), out);
+  return Finish(WidePower(base, w, out), out);
+}
+
+bool CSin(TComplex z, TComplex& out) {
+  // The difference of e^iz and e^-iz cancels near the zeros of the sine, and
+  // the exponentials overflow before the sine does.
+  if (z.Im == 0) {
+    // The real sine, as the formula's own first step gives it.
+    out = {SinRounded(z.Re), 0};
+    return Finish(true, out);
+  }
+  if (CircularFormulaServes(z) && (Sin(z, out), !Small(out)) &&
+      !LostImaginaryPart(z, 1, std::sqrt(SquaredModulus(out))))
+    return Finish(true, out);
+  return Finish(Store(WideSin(z), true, out), out);
+}
+
+bool CCos(TComplex z, TComplex& out) {
+  if (z.Im == 0) {
+    out = {CosRounded(z.Re), 0};
+    return Finish(true, out);
+  }
+  if (CircularFormulaServes(z) && (Cos(z, out), !Small(out)) &&
+      !LostImaginaryPart(z, 1, std::sqrt(SquaredModulus(out))))
+    return Finish(true, out);
+  return Finish(Store(WideCos(z), true, out), out);
+}
+
+namespace {
+
+// tan = sin/cos and cot = cos/sin, by the formula while both are accurate;
+// the library's tangent otherwise, which also gives +-i where both overflow.
+bool TanOrCotChecked(TComplex z, bool cot, TComplex& out) {
+  if (z.Im == 0) return TanOrCot(z, cot, out);
+  if (CircularFormulaServes(z)) {
+    TComplex s, c;
+    Sin(z, s);
+    Cos(z, c);
+    // tan(x + iy) differs from tan x by about y / cos^2 x.
+    if (!Small(s) && !Small(c) &&
+        !LostImaginaryPart(z, 1, std::sqrt(SquaredModulus(s) * SquaredModulus(c))))
+      return TanOrCot(z, cot, out);
+  }
+  const TWide t = std::tan(Wide(z));
+  return Store(cot ? Real(1) / t : t, true, out);
+}
+
+}  // namespace
+
+bool CTan(TComplex z, TComplex& out) { return Finish(TanOrCotChecked(z, false, out), out); }
+bool CCot(TComplex z, TComplex& out) { return Finish(TanOrCotChecked(z, true, out), out); }
+
+namespace {
+
+// sinh and cosh by the formula unless the exponentials overflow or their
+// difference cancels (a real part is needed for that); not tidied.
+bool SinhOrCoshChecked(TComplex z, bool cosh, TComplex& out) {
+  if (std::fabs(z.Re) <= ExponentLimit &&
+      (SinhOrCosh(z, cosh, out), !Small(out, HyperbolicSmall(z)) || (z.Re == 0 && z.Im == 0)))
+    return true;
+  return Store(cosh ? WideCosh(z) : WideSinh(z), false, out);
+}
+
+}  // namespace
+
+bool CSinh(TComplex z, TComplex& out) { return Finish(SinhOrCoshChecked(z, false, out), out); }
+bool CCosh(TComplex z, TComplex& out) { return Finish(SinhOrCoshChecked(z, true, out), out); }
+
+namespace {
+
+// tanh = sinh/cosh and coth = cosh/sinh while both are accurate; the
+// library's hyperbolic tangent otherwise, which gives +-1 far out.
+bool TanhOrCoth(TComplex z, bool coth, TComplex& out) {
   TComplex s, c;
   SinhOrCosh(z, false, s);
   SinhOrCosh(z, true, c);
-  return Finish(Div(s, c, out), out);
+  const Real small = HyperbolicSmall(z);
+  if (std::fabs(z.Re) <= ExponentLimit &&
+      ((!Small(s, small) && !Small(c, small)) || (z.Re == 0 && z.Im == 0)))
+    return coth ? Div(c, s, out) : Div(s, c, out);
+  const TWide t = std::tanh(Wide(z));
+  return Store(coth ? Real(1) / t : t, true, out);
 }
 
-bool CCoth(TComplex z, TComplex& out) {
-  TComplex s, c;
-  SinhOrCosh(z, false, s);
-  SinhOrCosh(z, true, c);
-  return Finish(Div(c, s, out), out);
+}  // namespace
+
+bool CTanh(TComplex z, TComplex& out) { return Finish(TanhOrCoth(z, false, out), out); }
+bool CCoth(TComplex z, TComplex& out) { return Finish(TanhOrCoth(z, true, out), out); }
+
+namespace {
+
+// The inverse sine and cosine: the formula except near the branch points
+// +-1, for tiny complex arguments of the sine, for huge ones and where the
+// logarithm's argument cancels.
+bool ArcSinOrCosChecked(TComplex z, bool arccos, TComplex& out) {
+  const bool wide = Near(z, 1, 0, BranchRadius) || Near(z, -1, 0, BranchRadius) ||
+                    (!arccos && SquaredModulus(z) < TinyArgument * TinyArgument) ||
+                    SquaredModulus(z) > HugeArgument * HugeArgument;
+  bool cancelled = false;
+  if (!wide) {
+    const bool ok = ArcSinOrCos(z, arccos, out, &cancelled);
+    if (!cancelled) return ok;
+  }
+  return WideArcSinOrCos(z, arccos, out);
 }
 
-bool CArcSin(TComplex z, TComplex& out) { return Finish(ArcSinOrCos(z, false, out), out); }
-bool CArcCos(TComplex z, TComplex& out) { return Finish(ArcSinOrCos(z, true, out), out); }
-bool CArcTan(TComplex z, TComplex& out) { return Finish(ArcTan(z, out), out); }
+}  // namespace
+
+bool CArcSin(TComplex z, TComplex& out) { return Finish(ArcSinOrCosChecked(z, false, out), out); }
+bool CArcCos(TComplex z, TComplex& out) { return Finish(ArcSinOrCosChecked(z, true, out), out); }
+
+bool CArcTan(TComplex z, TComplex& out) {
+  if (z.Im == 0) {
+    // The real inverse tangent, as the formula's own first step gives it.
+    out = Make(std::atan(Real(z.Re)), 0);
+    return Finish(true, out);
+  }
+  // ln(1 + iz) - ln(1 - iz) cancels for a tiny complex z.
+  if (SquaredModulus(z) < TinyArgument * TinyArgument)
+    return Finish(Store(std::atan(Wide(z)), true, out), out);
+  return Finish(ArcTan(z, out), out);
+}
 
 bool CArcCot(TComplex z, TComplex& out) {
+  // Right of the imaginary axis and far out pi/2 - arctan z cancels: there it
+  // is arctan(1/z), and on the imaginary axis 0 (above) or pi (below) with
+  // the imaginary part -artanh(1/y). A real part negligible against the
+  // imaginary one counts as on the axis, as in the inverse tangent.
+  const bool onAxis = std::fabs(z.Re / CAbs(z)) < TidyRatio;
+  if ((onAxis || z.Re > 0) && SquaredModulus(z) > 64 * 64) {
+    if (onAxis) return Finish(Store({z.Im > 0 ? 0 : Pi, -std::atanh(1 / Real(z.Im))}, false, out), out);
+    return Finish(Store(std::atan(Real(1) / Wide(z)), false, out), out);
+  }
   // A failed inverse tangent leaves 0 behind, so the cotangent's result is
   // then pi/2 with a false flag.
   TComplex r;
@@ -366,10 +708,73 @@ bool CArcCot(TComplex z, TComplex& out) {
   return Finish(ok, out);
 }
 
-bool CArSinh(TComplex z, TComplex& out) { return Finish(ArSinhOrCosh(z, false, out), out); }
-bool CArCosh(TComplex z, TComplex& out) { return Finish(ArSinhOrCosh(z, true, out), out); }
-bool CArTanh(TComplex z, TComplex& out) { return Finish(ArTanhOrCoth(z, false, out), out); }
-bool CArCoth(TComplex z, TComplex& out) { return Finish(ArTanhOrCoth(z, true, out), out); }
+namespace {
+
+// The inverse hyperbolic sine and cosine: the formula except near the branch
+// points (+-i, +-1), for tiny arguments of the sine, for huge ones and where
+// the logarithm's argument cancels.
+bool ArSinhOrCoshChecked(TComplex z, bool arcosh, TComplex& out) {
+  const bool wide =
+      (arcosh ? Near(z, 1, 0, BranchRadius) || Near(z, -1, 0, BranchRadius) ||
+                    // z^2 underflows: z - 1 loses the side of the cut
+                    SquaredModulus(z) < 1 / (HugeArgument * HugeArgument)
+              : Near(z, 0, 1, BranchRadius) || Near(z, 0, -1, BranchRadius) ||
+                    SquaredModulus(z) < TinyArgument * TinyArgument) ||
+      SquaredModulus(z) > HugeArgument * HugeArgument;
+  bool cancelled = false;
+  if (!wide) {
+    const bool ok = ArSinhOrCosh(z, arcosh, out, &cancelled);
+    if (!cancelled) return ok;
+  }
+  return arcosh ? WideArCosh(z, out) : WideArSinh(z, out);
+}
+
+}  // namespace
+
+bool CArSinh(TComplex z, TComplex& out) { return Finish(ArSinhOrCoshChecked(z, false, out), out); }
+bool CArCosh(TComplex z, TComplex& out) { return Finish(ArSinhOrCoshChecked(z, true, out), out); }
+
+namespace {
+
+// The library's inverse hyperbolic tangent with the formula's side of the
+// cut: a real beyond +-1 has +i pi/2.
+bool WideArTanh(TWide w, TComplex& out) {
+  if (w.imag() == 0) w = TWide(w.real(), 0);
+  return Store(std::atanh(w), true, out);
+}
+
+// Far from 0 the quotient (1 + z)/(1 - z) lies near -1, and tidying its tiny
+// imaginary part can move it to the other side of the logarithm's cut.
+constexpr Real FarArgument = 0x1p40L;
+
+// Close to the cut the quotient's imaginary part, about 2 Im z / |1 - z|^2
+// against a modulus of |1 + z| / |1 - z|, falls under the tidy ratio: the
+// formula then takes the cut's value although z lies off it.
+bool QuotientLeavesCut(TComplex z) {
+  if (z.Im == 0) return false;
+  const Real plus = SquaredModulus({z.Re + 1, z.Im}), minus = SquaredModulus({z.Re - 1, z.Im});
+  return Real(z.Im) * z.Im < 1E-28L * plus * minus;
+}
+
+}  // namespace
+
+bool CArTanh(TComplex z, TComplex& out) {
+  // ln((1 + z)/(1 - z)) of a quotient near 1 loses for a tiny z.
+  const Real m = SquaredModulus(z);
+  if ((m > 0 && m < TinyArgument * TinyArgument) || m > FarArgument * FarArgument ||
+      QuotientLeavesCut(z))
+    return Finish(WideArTanh(Wide(z), out), out);
+  return Finish(ArTanhOrCoth(z, false, out), out);
+}
+
+bool CArCoth(TComplex z, TComplex& out) {
+  // (z + 1)/(z - 1) rounds to 1 far out, and lies near -1 close to 0: there
+  // arcoth z is artanh(1/z).
+  const Real m = SquaredModulus(z);
+  if (m > 128 * 128 || (m > 0 && m < 1 / (FarArgument * FarArgument)) || QuotientLeavesCut(z))
+    return Finish(WideArTanh(z.Im == 0 ? TWide(1 / Real(z.Re), 0) : Real(1) / Wide(z), out), out);
+  return Finish(ArTanhOrCoth(z, true, out), out);
+}
 
 bool CHeaviside(TComplex z, TComplex& out) {
   out = {z.Re > 0 ? 1.0 : (z.Re == 0 ? 0.5 : 0.0), 0};

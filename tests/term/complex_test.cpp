@@ -46,7 +46,8 @@ TEST(Complex, UnaryOperationsGiveExactTidiedResults) {
       // Overflow past the double range is an arithmetic error, never an infinity.
       {"exp(1000)", CExp, {1000, 0}, {0, 0}, false},
       {"sinh(800)", CSinh, {800, 0}, {0, 0}, false},
-      {"tanh(800)", CTanh, {800, 0}, {0, 0}, false},
+      // The hyperbolic tangent itself stays within the range.
+      {"tanh(800)", CTanh, {800, 0}, {1, 0}, true},
       {"sin(800i)", CSin, {0, 800}, {0, 0}, false},
       {"exp(-1000)", CExp, {-1000, 0}, {0, 0}, true},  // underflow is silent
   };
@@ -71,8 +72,11 @@ TEST(Complex, BinaryOperations) {
       {"1/0", CDiv, {1, 0}, {0, 0}, {0, 0}, false},
       {"(1+i)/(1-i)", CDiv, {1, 1}, {1, -1}, {0, 1}, true},
       {"0^0", CPower, {0, 0}, {0, 0}, {1, 0}, true},
-      {"0^-1", CPower, {0, 0}, {-1, 0}, {0, 0}, true},
-      {"0^i", CPower, {0, 0}, {0, 1}, {0, 0}, true},
+      // Zero to a power with Re w <= 0 (other than 0^0) has no value, like 1/0.
+      {"0^-1", CPower, {0, 0}, {-1, 0}, {0, 0}, false},
+      {"0^i", CPower, {0, 0}, {0, 1}, {0, 0}, false},
+      {"0^-0.5", CPower, {0, 0}, {-0.5, 0}, {0, 0}, false},
+      {"0^(2+i)", CPower, {0, 0}, {2, 1}, {0, 0}, true},
       {"(-4)^0.5", CPower, {-4, 0}, {0.5, 0}, {0, 2}, true},
       {"1E200*1E200", CMul, {1E200, 0}, {1E200, 0}, {0, 0}, false},
   };
@@ -149,6 +153,76 @@ TEST(ComplexToStr, Texts) {
       {{1.7976931348623157E308, 0}, "1.79769313486232E308"},
   };
   for (const auto& c : cases) EXPECT_EQ(ComplexToStr(c.z), c.text) << c.text;
+}
+
+// The regions where the plain formulas lost every digit or failed, from
+// tiny to huge arguments: right within 1E-13 now, or refused where no double
+// value exists.
+TEST(Complex, RegionsWhereTheFormulasLoseAreRightOrRefused) {
+  using Unary = bool (*)(TComplex, TComplex&);
+  const struct {
+    const char* name;
+    Unary op;
+    TComplex z;
+    TComplex expected;
+    bool ok;
+  } cases[] = {
+      {"sinh(1E-300)", CSinh, {1E-300, 0}, {1E-300, 0}, true},
+      {"tanh(1E-300)", CTanh, {1E-300, 0}, {1E-300, 0}, true},
+      {"arsinh(1E-300)", CArSinh, {1E-300, 0}, {1E-300, 0}, true},
+      {"artanh(1E-300)", CArTanh, {1E-300, 0}, {1E-300, 0}, true},
+      {"sin(1E-300 i)", CSin, {0, 1E-300}, {0, 1E-300}, true},
+      {"tan(1E-300 i)", CTan, {0, 1E-300}, {0, 1E-300}, true},
+      {"arctan(1E-300 i)", CArcTan, {0, 1E-300}, {0, 1E-300}, true},
+      {"coth(1E-16)", CCoth, {1E-16, 0}, {1E16, 0}, true},
+      {"sinh(1E-5)", CSinh, {1E-5, 0}, {1.0000000000166667E-5, 0}, true},
+      // 1+1E-10 is the double 1.000000000100000008.
+      {"arccos(1+1E-10)", CArcCos, {1 + 1E-10, 0}, {0, 1.4142136208675862E-5}, true},
+      {"arccot(1E300)", CArcCot, {1E300, 0}, {1E-300, 0}, true},
+      {"arcoth(2.5E268)", CArCoth, {2.5E268, 0}, {4E-269, 0}, true},
+      {"arcsin(-1E100)", CArcSin, {-1E100, 0}, {-1.5707963267948966, 230.95165647996496}, true},
+      {"arsinh(-1E100)", CArSinh, {-1E100, 0}, {-230.95165647996496, 0}, true},
+      {"tanh(1E300)", CTanh, {1E300, 0}, {1, 0}, true},
+      {"coth(-1E300)", CCoth, {-1E300, 0}, {-1, 0}, true},
+      {"sinh(710)", CSinh, {710, 0}, {1.1169973830808557E308, 0}, true},
+      {"tan(1000 i)", CTan, {0, 1000}, {0, 1}, true},
+      {"cot(-1000 i)", CCot, {0, -1000}, {0, 1}, true},
+      {"arcsin(1E200)", CArcSin, {1E200, 0}, {1.5707963267948966, -461.21016577936911}, true},
+      {"arcosh(1E200)", CArCosh, {1E200, 0}, {461.21016577936911, 0}, true},
+      {"ln(1+1E-10 i)", CLn, {1, 1E-10}, {5E-21, 1E-10}, true},
+      {"sin(1E150-1E20 i)", CSin, {1E150, -1E20}, {0, 0}, false},
+      {"cos(1E300+1E20 i)", CCos, {1E300, 1E20}, {0, 0}, false},
+  };
+  for (const auto& c : cases) {
+    TComplex out{99, 99};
+    EXPECT_EQ(c.op(c.z, out), c.ok) << c.name;
+    const double error = std::hypot(out.Re - c.expected.Re, out.Im - c.expected.Im);
+    EXPECT_LE(error, 1E-13 * std::hypot(c.expected.Re, c.expected.Im)) << c.name << ": " << out.Re << " " << out.Im;
+  }
+}
+
+// Powers with a real whole exponent are exact however large the exponent,
+// and x^y is refused where no double value exists.
+TEST(Complex, PowersWithWholeExponents) {
+  const struct {
+    TComplex base, w, expected;
+    bool ok;
+  } cases[] = {
+      {{-1, 0}, {1E15, 0}, {1, 0}, true},
+      {{-1, 0}, {1E15 + 1, 0}, {-1, 0}, true},
+      {{0, 1}, {1E15 + 2, 0}, {-1, 0}, true},
+      {{0, -1}, {4E15 + 3, 0}, {0, 1}, true},
+      {{-2, 0}, {1001, 0}, {-std::ldexp(1.0, 1001), 0}, true},
+      {{2, 0}, {-1074, 0}, {std::ldexp(1.0, -1074), 0}, true},
+      {{-1, 0}, {1E300, 0}, {1, 0}, true},
+      {{10, 0}, {400, 0}, {0, 0}, false},
+  };
+  for (const auto& c : cases) {
+    TComplex out{99, 99};
+    EXPECT_EQ(CPower(c.base, c.w, out), c.ok) << c.base.Re << "^" << c.w.Re;
+    EXPECT_EQ(out.Re, c.expected.Re) << c.base.Re << "^" << c.w.Re;
+    EXPECT_EQ(out.Im, c.expected.Im) << c.base.Re << "^" << c.w.Re;
+  }
 }
 
 }  // namespace
