@@ -13,24 +13,11 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "support/application.h"
+#include "support/recording_host.h"
 #include "support/scripted_prompts.h"
 
 namespace {
-
-void EnsureDiagramApplication() {
-  static int argc = 1;
-  static char name[] = "morvit_dialogs_tests";
-  static char* argv[] = {name, nullptr};
-  if (QApplication::instance() == nullptr) new QApplication(argc, argv);
-}
-
-class TDiagramHost : public TDialogHost {
- public:
-  int Redraws = 0;
-  int CurrentDisplay() const override { return 0; }
-  void Redraw() override { ++Redraws; }
-  void OpenVariableTable() override {}
-};
 
 template <typename T>
 T* Control(QWidget& dialog, const char* name) {
@@ -59,7 +46,7 @@ QRadioButton* Choice(QWidget& dialog, const char* group, const char* text) {
 }  // namespace
 
 TEST(DiagramInputDialog, CellFieldGridAndTabsAreBoundToTheForm) {
-  EnsureDiagramApplication();
+  EnsureApplication<QApplication>();
   TDocument document;
   CreateDocument(document);
   document.HiddenTable = TStringGrid(3, 3);
@@ -68,7 +55,7 @@ TEST(DiagramInputDialog, CellFieldGridAndTabsAreBoundToTheForm) {
   document.HiddenTable.SetCells(1, 2, "7");
   ScriptedPrompts prompts;
   prompts.MessageAnswers = {mbOk, mbOk};  // the two refusals below
-  TDiagramHost host;
+  TRecordingHost host;
   TfDiagramInput dialog(document, prompts, host, nullptr);
   EXPECT_EQ(dialog.windowTitle(), "Input diagram data");
   EXPECT_EQ(dialog.property("helpContext").toInt(), 20);
@@ -153,7 +140,7 @@ TEST(DiagramInputDialog, CellFieldGridAndTabsAreBoundToTheForm) {
 }
 
 TEST(DiagramInputDialog, RefusedTabChangeKeepsTheTabAndItsTexts) {
-  EnsureDiagramApplication();
+  EnsureApplication<QApplication>();
   TDocument document;
   CreateDocument(document);
   TDiagram first;
@@ -163,7 +150,7 @@ TEST(DiagramInputDialog, RefusedTabChangeKeepsTheTabAndItsTexts) {
   document.Diagrams = {first, second};
   ScriptedPrompts prompts;
   prompts.MessageAnswers = {mbOk};
-  TDiagramHost host;
+  TRecordingHost host;
   TfDiagramInput dialog(document, prompts, host, nullptr);
   dialog.FormShow();
   dialog.show();
