@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang (ASan + UBSan) and runs each for the
-# given number of seconds (default 60), starting from the committed corpus.
+# given number of seconds (default 60), starting from the named seeds in
+# fuzz/seeds/<target>/ and the grown corpus unpacked from
+# fuzz/corpus/<target>.tar.xz into build-fuzz/corpus/<target>/, where the new
+# inputs land too (scripts/pack_corpus.sh packs them back into the archive).
 # New crashes land in build-fuzz/findings/<target>/.
 #   scripts/fuzz.sh [SECONDS] [TARGET...]
 set -euo pipefail
@@ -26,10 +29,12 @@ for t in "${targets[@]}"; do
   work=build-fuzz/corpus/$t
   findings=build-fuzz/findings/$t
   mkdir -p "$work" "$findings"
-  cp -n fuzz/corpus/"$t"/* "$work"/ 2>/dev/null || true
+  [ -f fuzz/corpus/"$t".tar.xz ] && tar -C "$work" --skip-old-files -xJf fuzz/corpus/"$t".tar.xz
+  seeds=()
+  [ -d fuzz/seeds/"$t" ] && seeds=(fuzz/seeds/"$t")
   dict=()
   [ -f fuzz/"$t".dict ] && dict=(-dict=fuzz/"$t".dict)
   echo "== fuzz_$t for ${seconds}s"
   build-fuzz/fuzz/fuzz_"$t" "${dict[@]}" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-    -artifact_prefix="$findings/" -print_final_stats=1 "$work" 2>&1 | tail -n 12
+    -artifact_prefix="$findings/" -print_final_stats=1 "$work" "${seeds[@]}" 2>&1 | tail -n 12
 done

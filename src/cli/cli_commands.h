@@ -32,9 +32,6 @@ class TStringGrid;
 // the evaluated data table.
 std::string DocumentJson(const TDocument& document, const TStringGrid& table);
 
-// The compiled tree in prefix form: (+ L R), (sin R), (lg L R), _ for null.
-std::string PrefixForm(const TTermElement* node);
-
 // Builds a variable table from NAME=VALUE assignments; VALUE is a term
 // without variables. False (with a message on err) for a malformed one.
 bool ReadAssignments(const TCliArgs& args, size_t first, TVarTable& table, std::ostream& err);

@@ -4,17 +4,9 @@
 #include "calc/calculator.h"
 #include "cli/cli_commands.h"
 #include "term/evaluator.h"
+#include "term/prefix_form.h"
 
 namespace {
-
-const char* FunctionName(uint8_t operation) {
-  static const char* const names[] = {
-      "",       "+",      "-",      "*",      "/",      "^",      "sqrt",   "exp",
-      "ln",     "log",    "lg",     "sin",    "cos",    "tan",    "cot",    "re",
-      "im",     "abs",    "arg",    "arcsin", "arccos", "arctan", "arccot", "sinh",
-      "cosh",   "tanh",   "coth",   "arsinh", "arcosh", "artanh", "arcoth", "h"};
-  return operation < std::size(names) ? names[operation] : "?";
-}
 
 int UsageError(std::ostream& err, const char* name, const char* problem) {
   err << "morvit-cli " << name << ": " << problem << "\n";
@@ -23,16 +15,6 @@ int UsageError(std::ostream& err, const char* name, const char* problem) {
 }
 
 }  // namespace
-
-std::string PrefixForm(const TTermElement* node) {
-  if (node == nullptr) return "_";
-  if (node->Operation == opLeaf) return node->IsVariable ? node->Name : ComplexToStr(node->Value);
-  std::string text = "(";
-  text += FunctionName(node->Operation);
-  if (node->Operation <= opPower || node->Operation == opLg) text += " " + PrefixForm(node->Left.get());
-  text += " " + PrefixForm(node->Right.get()) + ")";
-  return text;
-}
 
 bool ReadAssignments(const TCliArgs& args, size_t first, TVarTable& table, std::ostream& err) {
   const TVarTable none;

@@ -13,25 +13,11 @@
 #include <QToolButton>
 
 #include "dialogs/color_swatch.h"
+#include "support/application.h"
+#include "support/recording_host.h"
 #include "support/scripted_prompts.h"
 
 namespace {
-
-void EnsureApplication() {
-  static int argc = 1;
-  static char name[] = "morvit_dialogs_tests";
-  static char* argv[] = {name, nullptr};
-  if (QApplication::instance() == nullptr) new QApplication(argc, argv);
-}
-
-class TFixedHost : public TDialogHost {
- public:
-  int Current = 0;
-  int Redraws = 0;
-  int CurrentDisplay() const override { return Current; }
-  void Redraw() override { ++Redraws; }
-  void OpenVariableTable() override {}
-};
 
 template <typename T>
 T* Child(QWidget& parent, const char* name) {
@@ -43,14 +29,14 @@ T* Child(QWidget& parent, const char* name) {
 }  // namespace
 
 TEST(AxisSettingsDialog, ControlsShowTheDisplayAndOkStoresAfterARefusal) {
-  EnsureApplication();
+  EnsureApplication<QApplication>();
   TDocument document;
   CreateDocument(document);
   document.Displays[0].Perspective = 300;
   document.Displays[0].AxisColor = 0x0000FF;
   ScriptedPrompts prompts;
   prompts.MessageAnswers = {mbOk};
-  TFixedHost host;
+  TRecordingHost host;
   TfAxisSettings dialog(document, prompts, host);
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Coordinate system settings"));
   EXPECT_EQ(dialog.property("helpContext").toInt(), 50);

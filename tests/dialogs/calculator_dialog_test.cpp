@@ -9,24 +9,11 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "support/application.h"
+#include "support/recording_host.h"
 #include "support/scripted_prompts.h"
 
 namespace {
-
-void EnsureCalculatorApplication() {
-  static int argc = 1;
-  static char name[] = "morvit_dialogs_tests";
-  static char* argv[] = {name, nullptr};
-  if (QApplication::instance() == nullptr) new QApplication(argc, argv);
-}
-
-class TCalculatorHost : public TDialogHost {
- public:
-  int VariableTables = 0;
-  int CurrentDisplay() const override { return 0; }
-  void Redraw() override {}
-  void OpenVariableTable() override { ++VariableTables; }
-};
 
 template <typename T>
 T* Control(QWidget& dialog, const char* name) {
@@ -38,7 +25,7 @@ T* Control(QWidget& dialog, const char* name) {
 }  // namespace
 
 TEST(CalculatorDialog, ButtonsWriteResultLinesAndClosingRestoresTheTable) {
-  EnsureCalculatorApplication();
+  EnsureApplication<QApplication>();
   TDocument document;
   CreateDocument(document);
   TGraph graph;
@@ -47,7 +34,7 @@ TEST(CalculatorDialog, ButtonsWriteResultLinesAndClosingRestoresTheTable) {
   graph.Term3 = "sin(x)";
   document.Graphs = {graph, graph};
   ScriptedPrompts prompts;
-  TCalculatorHost host;
+  TRecordingHost host;
   TfCalculator dialog(document, prompts, host, nullptr);
   EXPECT_EQ(dialog.windowTitle(), "Calculator");
   EXPECT_EQ(dialog.property("helpContext").toInt(), 70);

@@ -22,25 +22,13 @@
 #include "dialogs/diagram_input_dialog.h"
 #include "dialogs/export_data_dialog.h"
 #include "dialogs/import_data_dialog.h"
+#include "support/application.h"
+#include "support/recording_host.h"
 #include "support/scripted_prompts.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-void EnsureTransferApplication() {
-  static int argc = 1;
-  static char name[] = "morvit_dialogs_tests";
-  static char* argv[] = {name, nullptr};
-  if (QApplication::instance() == nullptr) new QApplication(argc, argv);
-}
-
-class TQuietHost : public TDialogHost {
- public:
-  int CurrentDisplay() const override { return 0; }
-  void Redraw() override {}
-  void OpenVariableTable() override {}
-};
 
 template <typename T>
 T* Control(QWidget& dialog, const char* name) {
@@ -57,10 +45,10 @@ fs::path TempPath(const std::string& name) {
 
 // The editor on a 3 by 3 table holding 2 and Col1*3 in its first row, shown.
 struct TShownEditor {
-  bool applicationMade = (EnsureTransferApplication(), true);  // before any widget
+  bool applicationMade = (EnsureApplication<QApplication>(), true);  // before any widget
   TDocument document;
   ScriptedPrompts prompts;
-  TQuietHost host;
+  TRecordingHost host;
   TfDiagramInput dialog{document, prompts, host, nullptr};
   QTableView* table;
   QLineEdit* eCell;

@@ -15,24 +15,11 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "support/application.h"
+#include "support/recording_host.h"
 #include "support/scripted_prompts.h"
 
 namespace {
-
-void EnsureDiagramApplication() {
-  static int argc = 1;
-  static char name[] = "morvit_dialogs_tests";
-  static char* argv[] = {name, nullptr};
-  if (QApplication::instance() == nullptr) new QApplication(argc, argv);
-}
-
-class TDiagramHost : public TDialogHost {
- public:
-  int Redraws = 0;
-  int CurrentDisplay() const override { return 0; }
-  void Redraw() override { ++Redraws; }
-  void OpenVariableTable() override {}
-};
 
 template <typename T>
 T* Control(QWidget& dialog, const char* name) {
@@ -61,7 +48,7 @@ QRadioButton* Choice(QWidget& dialog, const char* group, const char* text) {
 }  // namespace
 
 TEST(DiagramInputDialog, CellFieldGridAndTabsAreBoundToTheForm) {
-  EnsureDiagramApplication();
+  EnsureApplication<QApplication>();
   TDocument document;
   CreateDocument(document);
   document.HiddenTable = TStringGrid(3, 3);
@@ -70,7 +57,7 @@ TEST(DiagramInputDialog, CellFieldGridAndTabsAreBoundToTheForm) {
   document.HiddenTable.SetCells(1, 2, "7");
   ScriptedPrompts prompts;
   prompts.MessageAnswers = {mbOk, mbOk};  // the two refusals below
-  TDiagramHost host;
+  TRecordingHost host;
   TfDiagramInput dialog(document, prompts, host, nullptr);
   EXPECT_EQ(dialog.windowTitle(), "Input diagram data");
   EXPECT_EQ(dialog.property("helpContext").toInt(), 20);
@@ -179,7 +166,7 @@ TEST(DiagramInputDialog, TransposeShowsTheGrownTable) {
 }
 
 TEST(DiagramInputDialog, RefusedTabChangeKeepsTheTabAndItsTexts) {
-  EnsureDiagramApplication();
+  EnsureApplication<QApplication>();
   TDocument document;
   CreateDocument(document);
   TDiagram first;
@@ -189,7 +176,7 @@ TEST(DiagramInputDialog, RefusedTabChangeKeepsTheTabAndItsTexts) {
   document.Diagrams = {first, second};
   ScriptedPrompts prompts;
   prompts.MessageAnswers = {mbOk};
-  TDiagramHost host;
+  TRecordingHost host;
   TfDiagramInput dialog(document, prompts, host, nullptr);
   dialog.FormShow();
   dialog.show();

@@ -11,25 +11,11 @@
 #include <QToolButton>
 
 #include "dialogs/color_swatch.h"
+#include "support/application.h"
+#include "support/recording_host.h"
 #include "support/scripted_prompts.h"
 
 namespace {
-
-void EnsureApplication() {
-  static int argc = 1;
-  static char name[] = "morvit_dialogs_tests";
-  static char* argv[] = {name, nullptr};
-  if (QApplication::instance() == nullptr) new QApplication(argc, argv);
-}
-
-class TCountingHost : public TDialogHost {
- public:
-  int Redraws = 0;
-  int VariableTables = 0;
-  int CurrentDisplay() const override { return 0; }
-  void Redraw() override { ++Redraws; }
-  void OpenVariableTable() override { ++VariableTables; }
-};
 
 template <typename T>
 T* Child(QWidget& parent, const char* name) {
@@ -56,13 +42,13 @@ TGraph Graph(const char* x, const char* y, const char* z, int32_t color1) {
 }  // namespace
 
 TEST(GraphInputDialog, TabsBindTheFieldsAndARefusedChangeKeepsTheTab) {
-  EnsureApplication();
+  EnsureApplication<QApplication>();
   TDocument document;
   CreateDocument(document);
   document.Graphs = {Graph("x", "sin(x)", "", 0x0000FF), Graph("t", "T^2", "", 0x00FF00)};
   document.Displays[0].GraphIndices = {0};
   ScriptedPrompts prompts;
-  TCountingHost host;
+  TRecordingHost host;
   TfGraphInput dialog(document, prompts, host);
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Graph Input"));
   EXPECT_EQ(dialog.property("helpContext").toInt(), 11);

@@ -9,15 +9,9 @@
 #include <vector>
 
 #include "dialogs/color_swatch.h"
+#include "support/application.h"
 
 namespace {
-
-void EnsureApplication() {
-  static int argc = 1;
-  static char name[] = "morvit_dialogs_tests";
-  static char* argv[] = {name, nullptr};
-  if (QApplication::instance() == nullptr) new QApplication(argc, argv);
-}
 
 struct TShownBox {
   QMessageBox::Icon Icon = QMessageBox::NoIcon;
@@ -46,7 +40,7 @@ void AnswerNextBox(QMessageBox::StandardButton press, TShownBox& shown) {
 }  // namespace
 
 TEST(QtPrompts, MessageShowsKindAndButtonsAndAnswersThePressedOne) {
-  EnsureApplication();
+  EnsureApplication<QApplication>();
   struct TRow {
     TMessageKind Kind;
     uint8_t Buttons;

@@ -8,25 +8,11 @@
 #include <QTableWidget>
 #include <QTimer>
 
+#include "support/application.h"
+#include "support/recording_host.h"
 #include "support/scripted_prompts.h"
 
 namespace {
-
-void EnsureApplication() {
-  static int argc = 1;
-  static char name[] = "morvit_dialogs_tests";
-  static char* argv[] = {name, nullptr};
-  if (QApplication::instance() == nullptr) new QApplication(argc, argv);
-}
-
-class TCountingHost : public TDialogHost {
- public:
-  int Redraws = 0;
-  int VariableTables = 0;
-  int CurrentDisplay() const override { return 0; }
-  void Redraw() override { ++Redraws; }
-  void OpenVariableTable() override { ++VariableTables; }
-};
 
 void SetCell(QTableWidget* table, int row, int column, const char* text) {
   table->item(row, column)->setText(QString::fromUtf8(text));
@@ -35,14 +21,14 @@ void SetCell(QTableWidget* table, int row, int column, const char* text) {
 }  // namespace
 
 TEST(VarInputDialog, GridShowsTheTableAndOkStoresAfterOneRefusal) {
-  EnsureApplication();
+  EnsureApplication<QApplication>();
   TDocument document;
   CreateDocument(document);
   SetVariable(document.VarTable, "x", {-1, 0}, {1, 0}, {0.25, 0});
   SetVariable(document.VarTable, "y", {}, {}, {});
   ScriptedPrompts prompts;
   prompts.MessageAnswers = {mbOk};
-  TCountingHost host;
+  TRecordingHost host;
   TfVarInput dialog(document, prompts, host);
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Variable Table"));
   EXPECT_EQ(dialog.property("helpContext").toInt(), 40);

@@ -2,27 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
+#include "support/recording_host.h"
+
 namespace {
-
-// A main window stand-in: the variable table dialog is a callback so a test
-// can look at, or change, the table while it is "open".
-class TFakeHost : public TDialogHost {
- public:
-  std::function<void(void)> OnVariableTable;
-  int Redraws = 0;
-  int VariableTables = 0;
-
-  int CurrentDisplay() const override { return 0; }
-  void Redraw() override { ++Redraws; }
-  void OpenVariableTable() override {
-    ++VariableTables;
-    if (OnVariableTable) OnVariableTable();
-  }
-};
 
 TGraph Graph(const char* t1, const char* t2, const char* t3) {
   TGraph graph;
@@ -59,7 +44,7 @@ TEST(CalculatorForm, TermListOffersEachGraphTermOnce) {
     TDocument document;
     CreateDocument(document);
     document.Graphs = c.graphs;
-    TFakeHost host;
+    TRecordingHost host;
     TCalculatorForm form(document, host);
     form.cbTerm = "typed before";
     form.cbTermItems = {"left over from last time"};
@@ -75,7 +60,7 @@ TEST(CalculatorForm, ManyGraphsAreListedQuickly) {
   CreateDocument(document);
   for (int g = 0; g < 60000; ++g) document.Graphs.push_back(Graph(g % 2 ? "ABC" : "abc", "", ""));
   document.Graphs.push_back(Graph("last", "", ""));
-  TFakeHost host;
+  TRecordingHost host;
   TCalculatorForm form(document, host);
   form.FormShow();
   EXPECT_EQ(form.cbTermItems, (std::vector<std::string>{"abc", "last"}));
@@ -104,7 +89,7 @@ TEST(CalculatorForm, TermExitRefillsVariableListsInTableOrder) {
     TDocument document;
     CreateDocument(document);
     for (const auto& name : c.table) AddVariable(document.VarTable, name, 1);
-    TFakeHost host;
+    TRecordingHost host;
     TCalculatorForm form(document, host);
     form.FormShow();
     form.cbDiffVarItems = c.table;
@@ -154,7 +139,7 @@ TEST(CalculatorForm, ButtonsAppendTheirLines) {
     CreateDocument(document);
     AddVariable(document.VarTable, "a", 3);
     AddVariable(document.VarTable, "x", 7);
-    TFakeHost host;
+    TRecordingHost host;
     TCalculatorForm form(document, host);
     form.FormShow();
     form.mResult = {"earlier"};
@@ -195,7 +180,7 @@ TEST(CalculatorForm, ClosingRemovesOnlyTheCalculatorsOwnVariables) {
   CreateDocument(document);
   AddVariable(document.VarTable, "a", 3);
   const TVarTable before = document.VarTable;
-  TFakeHost host;
+  TRecordingHost host;
   TCalculatorForm form(document, host);
 
   // Looked at in the variable table dialog but not changed (Cancel, or OK
@@ -234,7 +219,7 @@ TEST(CalculatorForm, EditsConfirmedInTheVariableTableStayAfterClosing) {
   TDocument document;
   CreateDocument(document);
   AddVariable(document.VarTable, "a", 3);
-  TFakeHost host;
+  TRecordingHost host;
   TCalculatorForm form(document, host);
   // OK in the variable table dialog: new values, stored and drawn.
   host.OnVariableTable = [&] {

@@ -7,23 +7,17 @@
 
 #include "forms/diagram_input_form.h"
 #include "forms/import_data_form.h"
+#include "support/recording_host.h"
 #include "support/scripted_prompts.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class TQuietHost : public TDialogHost {
- public:
-  int CurrentDisplay() const override { return 0; }
-  void Redraw() override {}
-  void OpenVariableTable() override {}
-};
-
 struct TEditor {
   TDocument document;
   ScriptedPrompts prompts;
-  TQuietHost host;
+  TRecordingHost host;
   TDiagramInputForm form{document, prompts, host};
 
   explicit TEditor(int cols = 3, int rows = 3) {

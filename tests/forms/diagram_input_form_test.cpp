@@ -6,17 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "support/recording_host.h"
 #include "support/scripted_prompts.h"
 
 namespace {
-
-class TRedrawCounter : public TDialogHost {
- public:
-  int Redraws = 0;
-  int CurrentDisplay() const override { return 0; }
-  void Redraw() override { ++Redraws; }
-  void OpenVariableTable() override {}
-};
 
 // A data table of cols x rows data cells (plus headers) holding the given
 // texts row by row; headers as a document file might bring them.
@@ -30,7 +23,7 @@ TStringGrid Grid(int cols, int rows, const std::vector<std::string>& texts = {})
 struct TFixture {
   TDocument Document;
   ScriptedPrompts Prompts;
-  TRedrawCounter Host;
+  TRecordingHost Host;
   TDiagramInputForm Form{Document, Prompts, Host};
 
   explicit TFixture(TStringGrid table = Grid(1, 1), std::vector<TDiagram> diagrams = {}) {

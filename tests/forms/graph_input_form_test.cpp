@@ -3,26 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <string>
 #include <vector>
 
+#include "support/recording_host.h"
 #include "support/scripted_prompts.h"
 
 namespace {
-
-class TTestHost : public TDialogHost {
- public:
-  int Redraws = 0;
-  int VarTableOpenings = 0;
-  std::function<void()> OnVariableTable;
-  int CurrentDisplay() const override { return 0; }
-  void Redraw() override { ++Redraws; }
-  void OpenVariableTable() override {
-    ++VarTableOpenings;
-    if (OnVariableTable) OnVariableTable();
-  }
-};
 
 const std::string TwoDQuestion =
     "For valid 2D plots, terms have to be entered at least for axis 1 and 2.\n\rDo you want to continue anyway?";
@@ -50,7 +37,7 @@ std::string DeepTerm(int depth) {
 struct TSetup {
   TDocument Document;
   ScriptedPrompts Prompts;
-  TTestHost Host;
+  TRecordingHost Host;
   TGraphInputForm Form{Document, Prompts, Host};
   TSetup() { CreateDocument(Document); }
 };
@@ -181,7 +168,7 @@ TEST(GraphInputForm, OkKeepsTheVariableTableInLineWithTheTerms) {
     SetVariable(table, "extra", {}, {}, {});
   };
   s.Form.bVarTableClick();
-  EXPECT_EQ(s.Host.VarTableOpenings, 1);
+  EXPECT_EQ(s.Host.VariableTables, 1);
   EXPECT_EQ(s.Host.Redraws, 0);
   s.Form.Fields.Term2 = "b+c+t";
   ASSERT_TRUE(s.Form.bOkClick());
@@ -234,7 +221,7 @@ TEST(GraphInputForm, VariableTableButtonStopsWhenTheStoreStepRefuses) {
   s.Form.FormShow();
   s.Form.Fields = Graph("q", "((");
   s.Form.bVarTableClick();
-  EXPECT_EQ(s.Host.VarTableOpenings, 0);
+  EXPECT_EQ(s.Host.VariableTables, 0);
   EXPECT_EQ(s.Document.VarTable.Count(), 0);
   EXPECT_EQ(s.Prompts.MessageTexts(), std::vector<std::string>{"Invalid Term entered for axis 2."});
 }

@@ -20,16 +20,11 @@
 #include <QTest>
 
 #include "main/help_window.h"
+#include "support/application.h"
 
 namespace {
 
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "morvit_help_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = new QApplication(argc, argv);
-  return *app;
-}
+QApplication& App() { return EnsureApplication<QApplication>(); }
 
 QString HelpText() {
   QFile file(QDir(MORVIT_HELP_DIR).filePath("morvit.chm"));

@@ -36,6 +36,7 @@
 #include "main/recent_documents.h"
 #include "main/window_set.h"
 #include "ports/event_pump.h"
+#include "support/application.h"
 #include "support/scripted_prompts.h"
 
 namespace {
@@ -48,16 +49,7 @@ class RecordingHelp final : public Help {
   void CloseAll() override { ++Closed; }
 };
 
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "morvit_main_tests";
-  static char* argv[] = {name, nullptr};
-  // Other test files of this program may have made it already.
-  static QApplication* app = QApplication::instance()
-                                 ? static_cast<QApplication*>(QApplication::instance())
-                                 : new QApplication(argc, argv);
-  return *app;
-}
+QApplication& App() { return EnsureApplication<QApplication>(); }
 
 class MainFormTest : public ::testing::Test {
  protected:

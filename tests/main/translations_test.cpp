@@ -12,6 +12,7 @@
 #include "main/main_form.h"
 #include "ports/event_pump.h"
 #include "ports/help.h"
+#include "support/application.h"
 #include "support/scripted_prompts.h"
 #include "term/complex.h"
 
@@ -23,15 +24,7 @@ class NoHelp final : public Help {
   void CloseAll() override {}
 };
 
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "morvit_main_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app =
-      QApplication::instance() ? static_cast<QApplication*>(QApplication::instance())
-                               : new QApplication(argc, argv);
-  return *app;
-}
+QApplication& App() { return EnsureApplication<QApplication>(); }
 
 QStringList MenuTitles(TMainForm& form) {
   QStringList titles;

@@ -20,7 +20,7 @@
 #include "plot/picture.h"
 #include "plot/plot_display.h"
 #include "plot/render.h"
-#include "qt/ensure_application.h"
+#include "support/application.h"
 #include "qt/qt_canvas.h"
 #include "support/scripted_prompts.h"
 

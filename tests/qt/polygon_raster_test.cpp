@@ -14,7 +14,7 @@
 #include "document/document.h"
 #include "plot/picture.h"
 #include "plot/plot_display.h"
-#include "qt/ensure_application.h"
+#include "support/application.h"
 #include "qt/qt_canvas.h"
 #include "support/scripted_prompts.h"
 

@@ -7,7 +7,7 @@
 #include <QGuiApplication>
 
 #include "plot/render.h"
-#include "qt/ensure_application.h"
+#include "support/application.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "cli/cli_commands.h"
+#include "term/prefix_form.h"
 
 namespace {
 

@@ -105,14 +105,16 @@ std::atomic<long> allocations{0};
 }  // namespace
 
 // Counts every allocation of the test program, so the evaluator can be shown
-// to allocate nothing.
-void* operator new(std::size_t size) {
+// to allocate nothing. The replacements are kept out of line: inlined into a
+// caller, their malloc and free would look to GCC like releases mismatched
+// with new and delete (-Wmismatched-new-delete), which they are not.
+__attribute__((noinline)) void* operator new(std::size_t size) {
   allocations.fetch_add(1, std::memory_order_relaxed);
   if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
   throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+__attribute__((noinline)) void operator delete(void* p) noexcept { std::free(p); }
+__attribute__((noinline)) void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
