@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the help file that the program shows: the help text of help/ with
 // the command-line reference put in at its marker line, so that the manual
 // and `morvit-cli --help` are made from one text; or, with --man, the manual

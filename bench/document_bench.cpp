@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a one-megabyte document and evaluating its data table: the work of
 // opening a file, and (the evaluation alone) of every drawing of a diagram.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plot engine on the benchmark document: the default display in 3D
 // (Alpha 30, Beta 30, perspective 500) with one surface x, y, sin(x)*cos(y),
 // solid, Resolution 300 (90,601 quads), drawn at 800 x 600.

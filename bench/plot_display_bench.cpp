@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plotting driver on the benchmark document: the default display
 // switched to 3D (Alpha 30, Beta 30, perspective 500) with one graph x, y,
 // sin(x)*cos(y) drawn solid at Resolution 300, which gives 90,601 quads.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Term evaluation per point over the 301 x 301 grid of a surface (x and y
 // real in -10..10), the work the plot engine does three times per point.
 #include <benchmark/benchmark.h>

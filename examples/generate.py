@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the example documents of this folder.
 
 The examples are generated here rather than saved from the window, so that

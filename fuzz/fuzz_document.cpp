@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Document files from anywhere: read the bytes as a .mvf file, evaluate the
 // data table, then plot and draw every display (sampling, axes, diagrams,
 // clipping, the depth sort and the projection all see the hostile values).

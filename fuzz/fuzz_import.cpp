@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Delimited text as a user's file or the clipboard brings it: the first byte
 // picks the import choices, the rest is the text. Whatever it holds, the
 // import ends in a message or in data that fits the table; data that landed

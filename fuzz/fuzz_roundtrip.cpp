@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Document files from anywhere, written back: whatever the reader made of the
 // bytes, a document the writer accepts must read back as the same document
 // and write again to the same bytes. A difference aborts (a finding).

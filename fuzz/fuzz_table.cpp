@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data table under a sequence of cell operations decoded from the bytes:
 // typing cells, growing and shrinking, fill, delete, copy, paste and
 // transpose over selections that may reach past the edges, with evaluations

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Terms from anywhere: compile, evaluate against a small variable table, turn
 // the value into text, release. Nothing may crash, hang or leak.
 #include <cstddef>

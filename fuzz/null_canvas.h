@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A canvas that paints nothing but checks what reaches it: every coordinate
 // the plot engine hands over must be an ordinary pixel position, and text
 // extents are a fixed-width guess so that layout code runs as with a font.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target over files without the fuzzer: every argument is a file
 // or a folder of files, each fed to the target once. CTest uses it to replay
 // the seed corpus and every committed reproducer, so a fixed finding stays

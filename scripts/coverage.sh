@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the core and its tests with gcc's coverage counters, runs every test
 # (the fuzz corpus replays included) and prints line and branch coverage of
 # the term compiler, the evaluator and the document reader. Branches that

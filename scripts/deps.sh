@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Morvit needs to build, test and run, when
 # missing. Run as root on Debian 12.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang (ASan + UBSan) and runs each for the
 # given number of seconds (default 60), starting from the named seeds in
 # fuzz/seeds/<target>/ and the grown corpus unpacked from

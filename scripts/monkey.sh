@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Random use of every window for longer than the test command allows: the
 # seeded random-input test, built with AddressSanitizer and
 # UndefinedBehaviorSanitizer in build-sanitize/, offscreen.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Packs each grown fuzz corpus into the one archive the tree keeps of it:
 # build-fuzz/corpus/<target>/ (which scripts/fuzz.sh fills) becomes
 # fuzz/corpus/<target>.tar.xz. The archive holds the inputs by name, sorted,

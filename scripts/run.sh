@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and opens Morvit on an example document.
 # Without a display it renders the example to a PNG instead.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and runs every test: first the release
 # build, then the core alone without Qt (Qt must not even be looked for),
 # then the core, the CLI, the windows and their tests again under

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The example gallery, checked as a user would meet it: every example
 # document has its pictures in gallery.txt, every picture renders with
 # morvit-cli, and the README shows every picture and names every document.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the benchmark document to stdout: the default display in 3D
 (Alpha 30, Beta 30, perspective 500) with one graph x, y, sin(x)*cos(y)
 drawn solid at Resolution 300, the surface the peers draw as well.

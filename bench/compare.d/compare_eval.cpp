@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Term evaluation per point, Morvit beside muparserx in complex mode, over the
 // same 301 x 301 grid (x and y real in -10..10) for the four benchmark terms,
 // measured alternately in one run; then the benchmark surface sampled by the

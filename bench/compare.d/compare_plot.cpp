@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's drawing steps on the benchmark document, in-process, against
 // their budgets: a full replot (sampling, sort, painting) under 60 ms, the
 // redraw after a mouse release (sort and painting, no sampling) under 40 ms,

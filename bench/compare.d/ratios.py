@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Prints the replot ratio of one hyperfine run: Morvit's whole-process
 render time over gnuplot's, per run, as min, median and max.
 

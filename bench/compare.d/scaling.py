@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The scaling table of bench/compare: 1, 2, 4 and 8 shifted copies of the
 benchmark surface in one 3D display, morvit-cli render against gnuplot
 (pm3d depthorder, pngcairo, 800 x 600), whole process against whole process.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The benchmark surface as gnuplot draws it: 301 x 301 points of
 # sin(x)*cos(y) over -10..10, solid (pm3d, depth-ordered), 800 x 600 PNG.
 set terminal pngcairo size 800,600

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's numerics: the lines its three buttons append to the result
 // list, computed on the document's variable table without any widget.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // morvit-cli: the command-line front end over the core. Every subcommand
 // writes its contract output to out and diagnostics to err and returns the
 // process exit status.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The subcommands of morvit-cli; each receives the arguments after its name.
 #pragma once
 

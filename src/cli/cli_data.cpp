@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // import and export: the diagram data editor's delimited text without a
 // window. Both run the editor's own form, so the command line lands data and
 // writes it exactly as the editor does.

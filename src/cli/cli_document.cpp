@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dump: the document reader, and the document as JSON.
 #include <ostream>
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // JSON text for morvit-cli's machine-read output.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // scene and render: the plotting driver and the picture without a window.
 #include <QGuiApplication>
 #include <QImage>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command-line reference: one text, compiled into the program, from
 // which the usage that --help prints and the manual's command-line page are
 // both made, so that the two can never tell different stories.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // parse, eval, diff and integrate: the term engine and the calculator.
 #include <ostream>
 

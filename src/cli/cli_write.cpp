@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // write: reads a document and writes it back, the normal form of a file.
 #include <fstream>
 #include <ostream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The coordinate system settings dialog: the pages "Axes" and "View" bound to
 // TAxisSettingsForm, editing the current display.
 #pragma once

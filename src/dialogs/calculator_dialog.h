@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator window: binds its controls to TCalculatorForm, which holds
 // the logic; this class only moves texts between widgets and the form.
 #pragma once

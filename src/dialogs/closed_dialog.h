@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A keyboard OK (Enter on the default button, Alt and its mnemonic) shows the
 // button pressed for a moment and clicks it only then; Escape within that
 // moment closes the dialog first. The late click must not store anything:

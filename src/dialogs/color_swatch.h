@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Document colours on Qt, and the clickable colour swatch the editing dialogs
 // show for graph, diagram and axis colours.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The diagram data editor's import, export and system clipboard: the
 // windows and keys around the form's delimited text.
 #include <QClipboard>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The diagram data editor window: binds the grid, the cell field, the tool
 // buttons and the diagram tabs to TDiagramInputForm, which holds the logic.
 #pragma once

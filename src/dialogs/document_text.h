@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts of a document (cells, descriptions, terms, variable names, axis
 // labels) are 8-bit: each byte is the ISO 8859-1 (Latin-1) character of that
 // code, in the file, in the drawing and on the command line. The windows show

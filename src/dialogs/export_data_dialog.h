@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The choices of "Export data to file": values or cell texts, the whole
 // table or the selection, the column headers as the first line, and the
 // separator.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The graph input dialog: one tab per graph with its three terms and two
 // colours, bound to TGraphInputForm. Modeless and kept above the main window.
 #pragma once

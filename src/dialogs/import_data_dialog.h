@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The import dialog of the diagram data editor: the three choices and a
 // preview of the first rows as they will land, bound to TImportDataForm.
 #pragma once

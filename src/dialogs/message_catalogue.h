@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts that the core hands to the windows (messages, questions, result
 // lines) are plain English constants, since the core knows nothing of
 // languages. The windows translate them here before a person sees them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The foot of the small dialogs: OK and Cancel, right-aligned.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Prompts port on Qt: message boxes, the text prompt, the colour chooser
 // and the open-file chooser as the toolkit's modal dialogs.
 #pragma once

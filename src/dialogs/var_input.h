@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The variable table dialog: the grid of variables with their minimum,
 // maximum and actual values, bound to TVarInputForm.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The diagram data table's evaluation and the cell operations of the diagram
 // data editor, as grid logic without any widget. Every cell is a term that may
 // name the columns to its left in the same row by their header texts (Col1,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/delimited_text.h"
 
 #include <csv.h>
@@ -242,6 +243,11 @@ class TSplitter {
   static constexpr size_t ChunkBytes = 64 * 1024;
 
   void Feed(std::string& chunk) {
+    // libcsv grows a field's buffer by a fixed block; a block as large as the
+    // buffer makes the growth geometric, so a field that runs to the end of a
+    // large file (a quote never closed) is copied a few times, not once for
+    // every 128 bytes.
+    csv_set_blk_size(&parser_, std::max<size_t>(csv_get_buffer_size(&parser_), ChunkBytes));
     if (csv_parse(&parser_, chunk.data(), chunk.size(), FieldDone, RecordDone, this) != chunk.size() &&
         error_.empty())
       error_ = SplitFailure();

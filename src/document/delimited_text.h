@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Delimited text in and out of the diagram data table: files written by
 // spreadsheets and instruments (comma, semicolon, tab or blank separated,
 // RFC 4180 quoting) and the tab-separated blocks that spreadsheets put on the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document: displays, graphs, diagrams, the diagram data table and the
 // variable table, with the whole-document operations. Plain data; nothing here
 // draws or talks to the user.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // States of the document kept for undo and redo. A state is an immutable copy
 // of the document; the data table, by far its largest part, is shared between
 // states that hold the same table, so a hundred graph edits of a document with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reader of document files (".mvf", first line "Morvit V1"): the document
 // part of the main window's OpenFile. It only reports; the caller shows
 // "Invalid file.", selects the first tab and refreshes.

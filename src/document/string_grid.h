@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A rectangular grid of text cells, the shape of the diagram data table.
 // Cell (c, r) is column c, row r, both from 0; row 0 holds the column headers
 // and column 0 the row headers. Cells hold 8-bit text as raw bytes.

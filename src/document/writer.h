@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The writer of document files: the exact counterpart of the reader, so that
 // reading what was written gives back the same document field for field.
 //

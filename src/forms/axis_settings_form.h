@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The coordinate system settings dialog without widgets: the current
 // display's fields as the dialog shows them, the switch of an axis to
 // logarithmic scaling, and OK's checks and store.

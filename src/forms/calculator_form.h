@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's logic without widgets: the term list offered in the term
 // field, the variable lists, the result lines, and the variables the
 // calculator added itself, which go again when it closes. The numerics are

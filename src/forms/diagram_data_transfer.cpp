@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The diagram data editor's delimited text: import from a file, export to a
 // file, and the system clipboard's blocks to and from spreadsheets.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The diagram data editor's logic without widgets: the working copies of the
 // data table and the diagrams, the cell field, the tool buttons bound to the
 // cell operations, the diagram tabs with their store step, and OK's

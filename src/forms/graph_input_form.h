@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The graph input dialog without widgets: working copies of the graphs and of
 // every display's graph list, the store step that runs before a tab change,
 // the variable table kept in line with the terms, and OK's write-back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The terms of the document's graphs, offered for reuse in the drop-down
 // lists of the graph input dialog and the calculator.
 #pragma once

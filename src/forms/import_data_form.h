@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The import dialog's logic without widgets: the three choices (separator,
 // decimal separator, header line), each automatic unless the user picks one,
 // and a preview of the first rows as they will land in the data table.

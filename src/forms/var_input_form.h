@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The variable table dialog without widgets: the grid's texts loaded from the
 // variable table, and OK's row-by-row check and store.
 #pragma once

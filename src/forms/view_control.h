@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What mouse drags and "Restore default view" do to a display's view fields,
 // and the light preview drawn while a button is held. Only the view changes;
 // graphs are never sampled again here.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialogs the main window opens. The window creates them after itself, in
 // a fixed order, and talks to them only through this interface.
 #pragma once

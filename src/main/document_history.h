@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo of the document: every change of the user's work (a dialog's
 // OK, the variables a tool adds) becomes one step named after what made it;
 // undoing a step puts back the document as it was before it. Steps are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // iDrawArea: shows the off-screen drawing image, exactly as large as the
 // widget at the screen's device pixel ratio, and hands mouse, wheel, pinch,
 // key and size changes to the main window.

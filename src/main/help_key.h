@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // F1 in any window of the program opens the help topic of that window. Qt
 // refuses the main window's shortcuts while a modal dialog waits, so the key
 // is taken for the whole application before any widget sees it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Our help viewer: the help file "morvit.chm" beside the program holds one
 // HTML page whose anchors "topicN" are the topics by context number; the help
 // window shows them, with a search across the whole page. With the debug

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window: the help pages in a browser, with a search field above
 // them that finds a word anywhere in the help, whatever topic it is in.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TMainForm: the program's one top-level window. It owns the document and the
 // three scenes, keeps one tab per display, draws the current display, turns
 // mouse drags into rotation, zoom and panning, and carries the commands of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture of the current display on the clipboard and on paper, drawn by
 // the same routines as the exported pictures (qt/picture_export.h).
 #pragma once

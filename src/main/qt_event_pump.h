@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lets the toolkit paint pending updates (the busy text) in the middle of a
 // drawing. User input waits until the drawing is done, so no command can
 // replace the document under a handler that is still working on it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Recent documents" list: the last documents opened or saved, newest
 // first, kept in the user's settings between sessions.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash window: our picture, borderless and on top, closed by a click or
 // by its timer. The timer runs from the window's creation at start-up, so the
 // splash stays up at most SplashMilliseconds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tool bar pictures, 18 x 18 pixels, drawn by the program itself so that
 // they look the same on every desktop.
 #pragma once

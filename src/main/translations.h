@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows speak the user's language where Morvit has a translation
 // (German today), and English otherwise. Only texts change: numbers keep the
 // "." decimal point whatever the locale, since documents and terms need it.

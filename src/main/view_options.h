@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view choices of the "&View" menu that outlive a session, kept in the
 // same settings as the recent documents.
 #pragma once

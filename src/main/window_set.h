@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window of the program, created once at start-up in a fixed order: the
 // main window first, then graph input, variable table, diagram data editor,
 // coordinate system settings, splash, calculator and About box.

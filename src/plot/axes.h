@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The coordinate system of a display as scene segments: the axis lines with
 // their labels, and along each axis minor and major marks or raster lines
 // with the values of the first and of the major positions written as numbers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cutting curve pieces and surface cells to the plotted box before they enter
 // a scene. The box is inclusive on all six faces.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data diagrams of a display as scene segments: each data row of the
 // evaluated data table becomes a point whose coordinates come from table
 // columns or from constants of the diagram, optionally shown as a dot, joined

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One graph of a display as scene segments. A graph is three terms, one per
 // axis; a variable that forms an axis term alone runs over that axis's range,
 // every other variable takes its range from the variable table. One free

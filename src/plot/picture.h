@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture of a display: the view transformation (shifts, zooms and the fit
 // of the plotted box to the image) followed by DrawObject. The main window and
 // the command line draw through this one function.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plotting driver: rebuilds the scene of the current display from
 // scratch, first the axes, then every listed graph, then every listed diagram.
 #pragma once

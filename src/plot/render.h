@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting a scene: rotation, the depth sort, the projection into pixels and
 // the primitives in painter's order over a white background.
 #pragma once

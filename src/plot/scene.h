@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scene: an ordered list of drawable primitives in the model coordinates
 // of one display, and the routines that build it and move, scale and rotate it
 // as a whole. Plain data and arithmetic; painting lives in render.h.

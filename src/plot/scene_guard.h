@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps the plot engine's scenes safe to sort and paint: documents can carry
 // ranges, constants or table values that put a vertex or a depth key beyond
 // the double range, and such a segment has no place in a picture.

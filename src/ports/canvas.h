@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing surface the plot engine paints on: a bitmap-backed image with a
 // pen, a brush and a font, addressed in whole device pixels (column right,
 // row down). Width and Height are the drawing area's size in logical pixels,

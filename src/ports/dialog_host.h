@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a dialog needs of the main window that opened it: which display is
 // current, a redraw after OK, and the variable table dialog, which the graph
 // input dialog and the calculator open on top of themselves.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lets pending window events be handled in the middle of a long piece of work,
 // so that the busy text gets painted and the window stays responsive. Does
 // nothing where there is no window (tests, morvit-cli).

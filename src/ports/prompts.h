@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seam through which the core talks to the user: message boxes, the text
 // prompt, the colour chooser and the open-file chooser. The GUI implements it
 // with the toolkit's modal boxes; tests script the answers. Core code never

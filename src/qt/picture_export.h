@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exporting the picture of a display to a file: PNG and JPEG as the pixels
 // the window shows, PDF and SVG as vectors. All four are drawn by DrawPicture
 // through a QtCanvas, so an exported 3D view is the depth-sorted scene itself.

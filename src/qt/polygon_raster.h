@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Filled polygons with a one-pixel outline, written straight into 32-bit
 // pixels. A solid surface is tens of thousands of quads of a few pixels each;
 // the platform painter spends far more on setting up each of them than on its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing image as a QImage painted with a QPainter: antialiasing off, so
 // that every primitive covers whole pixels as the picture always has, unless
 // smooth lines are asked for. At a scale above 1 the image has that many

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A compiled term bound to the rows of one variable table, for the many
 // evaluations of a plot.
 //

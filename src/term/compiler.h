@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The term compiler: term text in, a binary tree of TTermElement out.
 //
 // The compiler does not parse by a grammar: it finds the operator or function

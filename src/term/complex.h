@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Complex arithmetic with round-off tidying.
 //
 // Every value Morvit computes is a TComplex. Operations compute their

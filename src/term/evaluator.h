@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Evaluation of compiled terms against a variable table, and the questions
 // the dialogs ask of a term's variables.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The compiled tree written out in prefix form, the readable picture of what
 // the compiler made of a text: `morvit-cli parse` prints it, and the compiler's
 // tests compare trees through it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The variable table: named complex variables with a minimum, a maximum and
 // an actual value. Names are compared exactly (case-sensitive). Rows stay in
 // insertion order; the document reader may fill the arrays directly, so the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command-line reference: the one text behind --help and the manual's
 // command-line page.
 #include "cli/cli_reference.h"

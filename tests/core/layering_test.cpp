@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The core layers must build without Qt: they are fuzzed with clang alone and
 // tested without a display. Any Qt header slipping into them fails here, and
 // so does an include that reaches up or across the layering, which the link

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop files must agree with each other and with the program: a
 // mismatch does not fail any build, it only stops a double click from
 // opening a document.
@@ -51,4 +52,26 @@ TEST(Packaging, DesktopEntryMimeTypeAndIconAgree) {
   // The content rule is the reader's first line and the CR that ends it.
   EXPECT_NE(mime.find("value=\"" + std::string(FileSignature) + "&#13;\""), std::string::npos);
   EXPECT_FALSE(Text("packaging/morvit.svg").empty());
+}
+
+// Every source file says under which licence it may be shared, in its first
+// lines where tools that collect licences look for it.
+TEST(Packaging, EverySourceFileCarriesTheLicenceLine) {
+  namespace fs = std::filesystem;
+  const fs::path root(MORVIT_SOURCE_DIR);
+  const std::string tag = "SPDX-License-Identifier: GPL-3.0-or-later";
+  int checked = 0;
+  for (const char* folder : {"src", "app", "tests", "bench", "fuzz"}) {
+    for (const auto& entry : fs::recursive_directory_iterator(root / folder)) {
+      const fs::path& path = entry.path();
+      const std::string ext = path.extension().string();
+      if (!entry.is_regular_file() || (ext != ".cpp" && ext != ".h")) continue;
+      std::ifstream in(path);
+      std::string head, line;
+      for (int k = 0; k < 3 && std::getline(in, line); ++k) head += line + "\n";
+      EXPECT_NE(head.find(tag), std::string::npos) << path;
+      ++checked;
+    }
+  }
+  EXPECT_GT(checked, 100);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Prompts helpers and the scripted prompts the other tests rely on.
 #include "ports/prompts.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the dialogs' widget tests share: the one application object, a host
 // that counts what a dialog asks of the main window, and finding a control by
 // its name.

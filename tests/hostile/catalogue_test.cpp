@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Inputs written to break Morvit, run the whole way a user's file or term
 // goes: read, evaluate the data table, plot every display and draw it. Each
 // must end in "Invalid file.", a refused term or a sane picture, within a

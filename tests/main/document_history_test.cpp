@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo of the document, driven through the real dialogs as a user
 // drives them: every dialog's OK is one step named in the Edit menu, undo puts
 // the document back and with it the unsaved-changes state.

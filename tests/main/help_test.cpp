@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help as the program shows it: the file the build writes beside the
 // program, its topics, links and pictures, and the search of the help window.
 #include "main/help_viewer.h"

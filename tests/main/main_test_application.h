@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one QApplication of the main window's test program, made by whichever
 // test needs it first.
 #pragma once

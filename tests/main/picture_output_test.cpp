@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The current picture copied to the clipboard and printed.
 #include "main/picture_output.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view as the mouse, the wheel, the keys and the live picture move it, at
 // every screen scale.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the random-input test found, one named case each, so that a fix
 // stays fixed without waiting for the monkey to take the same path again.
 #include <gtest/gtest.h>

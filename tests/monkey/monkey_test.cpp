@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random use of every window: a seeded monkey clicks, drags, types, turns
 // the wheel and presses keys on whatever window is on top (the main window,
 // the modeless graph editor, a modal dialog or an open menu), answers every

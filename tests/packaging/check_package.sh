@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the .deb from a finished build folder and checks it as Debian's own
 # tools would: lintian (no errors, no warnings), the software centre entry,
 # and the manual pages as man renders them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sampler, which computes each subtree only as often as its variables
 // change and passes cells inside the box without cutting them, against the
 // plain sampler, which evaluates all three terms by name at every point and

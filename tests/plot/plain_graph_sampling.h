@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The graph sampler as it was before hoisting: three full evaluations of the
 // term trees by name at every point, and every cell cut to the box. The hoisted sampler must build the same
 // scene, segment by segment and bit for bit.

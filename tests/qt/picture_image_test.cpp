@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture as an image at the screen's resolution (the clipboard's copy)
 // and fitted onto a larger device (a printed page).
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing image's own polygon painting against the platform painter's,
 // on random and degenerate polygons and on whole plotted surfaces.
 #include "qt/polygon_raster.h"

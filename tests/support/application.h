@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one application object of a test program, made by whichever test needs
 // it first and kept to the end: fonts, pictures and widgets all need it, and
 // Qt allows only one per process. Painting tests ask for a QGuiApplication,

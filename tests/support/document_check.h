@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whether a document and the window showing it hold together: the check the
 // random-input test runs after every step.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A strict JSON well-formedness check for the CLI's machine-read output:
 // RFC 8259 grammar, strings valid UTF-8 without raw control characters.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A canvas that writes one text line per drawing call, so that a test can
 // assert the exact calls a scene turns into. Text extents are fixed per
 // character so that offsets are predictable.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as the dialogs and their forms see it, for tests: it
 // answers with a chosen current display, counts redraws and openings of the
 // variable table dialog, and lets a test act while that dialog is "open"

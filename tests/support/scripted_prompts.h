@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prompts for tests: every question is recorded, and the answers come from
 // queues the test fills beforehand. An empty queue answers as if the user
 // closed the box or cancelled, and counts the question as unanswered, so a

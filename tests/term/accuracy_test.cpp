@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every function of the term language against a multiple-precision reference
 // (GNU MPC at 256 bits), over random points on a logarithmic scale from 1E-300
 // to 1E300 in both parts and both signs, and near 0, +-1, +-i, the branch cuts

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bound and hoisted evaluation of a term against EvaluateTerm, bit for
 // bit, at every point of grids that pass zeros, poles, branch cuts and the
 // ends of the double range.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fast paths of the complex operations against the plain algorithms, bit
 // for bit, on millions of operands: reals (with +0 and -0 imaginary parts),
 // zeros of both signs, denormals, operands near the double range's ends and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GNU MPC references of the term language's functions, with the branch
 // conventions of the system, and the verdict on one computed result.
 #pragma once

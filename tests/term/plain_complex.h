@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The complex operations exactly as their algorithms read, without any fast
 // path: every product and quotient goes through the negligible-operand rules
 // and every result through tidying. The library's fast paths must give the
