@@ -143,13 +143,13 @@ TEST(DiagramInputDialog, CellFieldGridAndTabsAreBoundToTheForm) {
 }
 
 TEST(DiagramInputDialog, TransposeShowsTheGrownTable) {
-  EnsureDiagramApplication();
+  EnsureApplication<QApplication>();
   TDocument document;
   CreateDocument(document);
   document.HiddenTable = TStringGrid(3, 4);  // 2 data columns, 3 data rows
   for (int r = 1; r <= 3; ++r) document.HiddenTable.SetCells(2, r, std::to_string(r));
   ScriptedPrompts prompts;
-  TDiagramHost host;
+  TRecordingHost host;
   TfDiagramInput dialog(document, prompts, host, nullptr);
   dialog.FormShow();
   dialog.show();
@@ -214,14 +214,14 @@ TEST(DiagramInputDialog, RefusedTabChangeKeepsTheTabAndItsTexts) {
 // them selects nothing, so "Delete cell content" cannot empty a whole column
 // or the table after one click.
 TEST(DiagramInputDialog, HeaderClicksSelectNothing) {
-  EnsureDiagramApplication();
+  EnsureApplication<QApplication>();
   TDocument document;
   CreateDocument(document);
   document.HiddenTable = TStringGrid(4, 4);
   for (int c = 1; c < 4; ++c)
     for (int r = 1; r < 4; ++r) document.HiddenTable.SetCells(c, r, std::to_string(c * 10 + r));
   ScriptedPrompts prompts;
-  TDiagramHost host;
+  TRecordingHost host;
   TfDiagramInput dialog(document, prompts, host, nullptr);
   dialog.FormShow();
   dialog.show();

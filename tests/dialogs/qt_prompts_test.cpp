@@ -122,7 +122,7 @@ TEST(QtPrompts, PackedColoursHoldRedInTheLowByte) {
 // A message is UTF-8, unless it quotes a document's 8-bit text, such as a
 // variable name read from a file: that is shown as Latin-1, not as "\uFFFD".
 TEST(QtPrompts, MessageQuotingADocumentTextShowsItsCharacters) {
-  EnsureApplication();
+  EnsureApplication<QApplication>();
   const struct {
     std::string Text;
     QString Shown;

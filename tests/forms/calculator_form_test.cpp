@@ -251,7 +251,7 @@ TEST(CalculatorForm, EditsConfirmedInTheVariableTableStayAfterClosing) {
 TEST(CalculatorForm, AWarningFollowsItsResultInTheList) {
   TDocument document;
   CreateDocument(document);
-  TFakeHost host;
+  TRecordingHost host;
   TCalculatorForm form(document, host);
   form.FormShow();
   form.cbTerm = "abs(x)";

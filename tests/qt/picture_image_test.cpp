@@ -11,7 +11,7 @@
 #include "document/reader.h"
 #include "plot/picture.h"
 #include "plot/plot_display.h"
-#include "qt/ensure_application.h"
+#include "support/application.h"
 #include "qt/picture_export.h"
 #include "qt/qt_canvas.h"
 #include "support/scripted_prompts.h"
