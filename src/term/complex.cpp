@@ -354,7 +354,10 @@ bool CircularFormulaServes(TComplex z) { return std::fabs(z.Im) <= ExponentLimit
 // one; the formula's result then lacks a term of about |Im z| * scale, which
 // matters when it exceeds 5E-14 of the result's modulus.
 bool LostImaginaryPart(TComplex z, Real scale, Real modulus) {
-  return std::fabs(z.Im / CAbs(z)) < TidyRatio && std::fabs(z.Im) * scale > 5E-14L * modulus;
+  // At z = 0 nothing was dropped (and the ratio has no value).
+  const auto absolute = CAbs(z);
+  return absolute > 0 && std::fabs(z.Im / absolute) < TidyRatio &&
+         std::fabs(z.Im) * scale > 5E-14L * modulus;
 }
 
 bool Small(TComplex value, Real limit = SmallValue) { return SquaredModulus(value) < limit * limit; }
@@ -696,7 +699,8 @@ bool CArcCot(TComplex z, TComplex& out) {
   // is arctan(1/z), and on the imaginary axis 0 (above) or pi (below) with
   // the imaginary part -artanh(1/y). A real part negligible against the
   // imaginary one counts as on the axis, as in the inverse tangent.
-  const bool onAxis = std::fabs(z.Re / CAbs(z)) < TidyRatio;
+  const auto absolute = CAbs(z);
+  const bool onAxis = absolute > 0 && std::fabs(z.Re / absolute) < TidyRatio;
   if ((onAxis || z.Re > 0) && SquaredModulus(z) > 64 * 64) {
     if (onAxis) return Finish(Store({z.Im > 0 ? 0 : Pi, -std::atanh(1 / Real(z.Im))}, false, out), out);
     return Finish(Store(std::atan(Real(1) / Wide(z)), false, out), out);
