@@ -12,16 +12,11 @@
 
 #include "support/application.h"
 #include "support/recording_host.h"
+#include "dialogs/dialog_test_support.h"
 #include "support/scripted_prompts.h"
 
 namespace {
 
-template <typename T>
-T* Control(QWidget& dialog, const char* name) {
-  auto* control = dialog.findChild<T*>(QString::fromLatin1(name));
-  EXPECT_NE(control, nullptr) << name;
-  return control;
-}
 
 }  // namespace
 

@@ -25,18 +25,13 @@
 #include "dialogs/import_data_dialog.h"
 #include "support/application.h"
 #include "support/recording_host.h"
+#include "dialogs/dialog_test_support.h"
 #include "support/scripted_prompts.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-template <typename T>
-T* Control(QWidget& dialog, const char* name) {
-  auto* control = dialog.findChild<T*>(QString::fromLatin1(name));
-  EXPECT_NE(control, nullptr) << name;
-  return control;
-}
 
 QString Shown(QTableView* table, int col, int row) { return table->model()->index(row - 1, col - 1).data().toString(); }
 

@@ -33,3 +33,9 @@ T* NamedChild(QWidget& parent, const char* name) {
   EXPECT_NE(child, nullptr) << name;
   return child;
 }
+
+// The control of that name in a dialog, failing the test when there is none.
+template <typename T>
+T* Control(QWidget& dialog, const char* name) {
+  return NamedChild<T>(dialog, name);
+}
