@@ -4,8 +4,8 @@
 #include <QFileInfo>
 
 #include "dialogs/qt_prompts.h"
-#include "main/main_form.h"
 #include "main/help_viewer.h"
+#include "main/main_form.h"
 #include "main/qt_event_pump.h"
 #include "main/translations.h"
 #include "main/window_set.h"

@@ -15,7 +15,8 @@ constexpr int Rows = 20'000;
 // About a megabyte: a table of 4 columns whose data cells are numbers and
 // formulas over the columns to their left, plus one default display.
 std::string TableDocument() {
-  std::string text = "Morvit V1\r\n\r\n\r\n-1\r\n-1\r\n-1\r\n4\r\n" + std::to_string(Rows + 1) + "\r\n";
+  std::string text =
+      "Morvit V1\r\n\r\n\r\n-1\r\n-1\r\n-1\r\n4\r\n" + std::to_string(Rows + 1) + "\r\n";
   auto column = [&](const std::string& header, auto cell) {
     text += header + "\r\n";
     for (int r = 1; r <= Rows; ++r) text += cell(r) + "\r\n";

@@ -35,15 +35,17 @@ void EvaluateGrid(benchmark::State& state, const char* text) {
   }
   state.counters["valid"] = static_cast<double>(valid) / static_cast<double>(state.iterations());
   // Shown as seconds per evaluation (n = nanoseconds).
-  state.counters["per_eval"] = benchmark::Counter(
-      static_cast<double>(state.iterations()) * GridSize * GridSize,
-      benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+  state.counters["per_eval"] =
+      benchmark::Counter(static_cast<double>(state.iterations()) * GridSize * GridSize,
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 BENCHMARK_CAPTURE(EvaluateGrid, sin_cos, "sin(x)*cos(y)")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(EvaluateGrid, gauss_cos, "exp(-(x^2+y^2)/20)*cos(x*y)")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(EvaluateGrid, gauss_cos, "exp(-(x^2+y^2)/20)*cos(x*y)")
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(EvaluateGrid, abs_sqrt, "abs(sqrt(x+y*i))")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(EvaluateGrid, re_ln_arctan, "re(ln(x+i*y)*arctan(x/(y+1)))")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(EvaluateGrid, re_ln_arctan, "re(ln(x+i*y)*arctan(x/(y+1)))")
+    ->Unit(benchmark::kMillisecond);
 
 // The same grid as the plot engine evaluates it: the term bound to the table
 // once, and with hoist also its subtrees computed once per column or row.
@@ -78,15 +80,19 @@ void EvaluateBoundGrid(benchmark::State& state, const char* text, bool hoist) {
     }
   }
   state.counters["valid"] = static_cast<double>(valid) / static_cast<double>(state.iterations());
-  state.counters["per_eval"] = benchmark::Counter(
-      static_cast<double>(state.iterations()) * GridSize * GridSize,
-      benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+  state.counters["per_eval"] =
+      benchmark::Counter(static_cast<double>(state.iterations()) * GridSize * GridSize,
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
-BENCHMARK_CAPTURE(EvaluateBoundGrid, sin_cos, "sin(x)*cos(y)", false)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(EvaluateBoundGrid, gauss_cos, "exp(-(x^2+y^2)/20)*cos(x*y)", false)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(EvaluateBoundGrid, sin_cos_hoisted, "sin(x)*cos(y)", true)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(EvaluateBoundGrid, gauss_cos_hoisted, "exp(-(x^2+y^2)/20)*cos(x*y)", true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(EvaluateBoundGrid, sin_cos, "sin(x)*cos(y)", false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(EvaluateBoundGrid, gauss_cos, "exp(-(x^2+y^2)/20)*cos(x*y)", false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(EvaluateBoundGrid, sin_cos_hoisted, "sin(x)*cos(y)", true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(EvaluateBoundGrid, gauss_cos_hoisted, "exp(-(x^2+y^2)/20)*cos(x*y)", true)
+    ->Unit(benchmark::kMillisecond);
 
 void CompileSurfaceTerm(benchmark::State& state) {
   for (auto _ : state) {

@@ -14,7 +14,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
   const uint8_t choice = data[0];
-  const TImportOptions options{static_cast<TSeparator>(choice % 5), static_cast<TDecimalChoice>((choice / 5) % 3),
+  const TImportOptions options{static_cast<TSeparator>(choice % 5),
+                               static_cast<TDecimalChoice>((choice / 5) % 3),
                                static_cast<THeaderChoice>((choice / 15) % 3)};
   const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
   TDelimitedData imported;
@@ -31,7 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (TSeparator separator : {TSeparator::Comma, TSeparator::Semicolon, TSeparator::Tab}) {
     const std::string written = DelimitedText(grid, DataCells(grid), separator, true, "\r\n");
     TDelimitedData back;
-    if (!ParseDelimitedText(written, {separator, TDecimalChoice::Point, THeaderChoice::Yes}, back, error))
+    if (!ParseDelimitedText(written, {separator, TDecimalChoice::Point, THeaderChoice::Yes}, back,
+                            error))
       std::abort();
     TStringGrid again(2, 2);
     if (!PlaceDelimitedData(again, back, 1, 1, error)) std::abort();

@@ -156,7 +156,8 @@ std::string Format(const char* format, double a, double b) {
 }
 
 void CompareEvaluation(int runs) {
-  std::printf("evaluation per point, 301 x 301 grid       morvit / muparserx (complex)   goal <= 1\n");
+  std::printf(
+      "evaluation per point, 301 x 301 grid       morvit / muparserx (complex)   goal <= 1\n");
   for (const TBenchTerm& term : Terms) {
     TTerm tree;
     if (!CompileTerm(term.morvit, tree)) {
@@ -281,8 +282,7 @@ void CompareSampling(int runs) {
   std::printf("sampling the 301 x 301 sin(x)*cos(y) surface                          goal <= 1\n");
   PrintRatio("grid values / 10 ms", gridToBudget,
              Format("(median %.2f ms of %.0f ms)", Median(gridMs), 10.0));
-  PrintRatio("grid values / plain evaluation", gridToPlain,
-             "(3 EvaluateTerm per point, same run)");
+  PrintRatio("grid values / plain evaluation", gridToPlain, "(3 EvaluateTerm per point, same run)");
   PrintRatio("AddGraph / 10 ms", graphToBudget,
              Format("(median %.2f ms of %.0f ms: grid, clipping, quads)", Median(graphMs), 10.0));
 }

@@ -74,9 +74,11 @@ Real HalfUnitShown(TComplex value, int decimals) {
 // An error estimate to two significant digits, in the system's number form;
 // one beyond the double range shows as the largest double.
 std::string EstimateText(Real estimate) {
-  const auto value = static_cast<double>(std::min(estimate, Real(std::numeric_limits<double>::max())));
+  const auto value =
+      static_cast<double>(std::min(estimate, Real(std::numeric_limits<double>::max())));
   char buffer[32];
-  const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 1);
+  const auto written =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 1);
   double shown = 0;
   std::from_chars(buffer, written.ptr, shown);
   return RealToStr(shown);
@@ -84,8 +86,10 @@ std::string EstimateText(Real estimate) {
 
 std::string InaccurateWarning(Real estimate) {
   if (!std::isfinite(estimate))
-    return std::string(CalcWarningPrefix) + "Result may be inaccurate; its error cannot be estimated.";
-  return std::string(CalcWarningPrefix) + "Result may be inaccurate, estimated error " + EstimateText(estimate) + ".";
+    return std::string(CalcWarningPrefix) +
+           "Result may be inaccurate; its error cannot be estimated.";
+  return std::string(CalcWarningPrefix) + "Result may be inaccurate, estimated error " +
+         EstimateText(estimate) + ".";
 }
 
 }  // namespace
@@ -154,7 +158,9 @@ TCalcLines CalcDifferentiate(TVarTable& table, std::string_view term, const std:
   TCalcLines lines{ResultLine(derivative)};
   if (IsCalcErrorLine(lines[0])) return lines;
 
-  auto slope = [&](int from, int to) { return (Wide(f[to]) - Wide(f[from])) / (Real(x[to]) - x[from]); };
+  auto slope = [&](int from, int to) {
+    return (Wide(f[to]) - Wide(f[from])) / (Real(x[to]) - x[from]);
+  };
   // The central quotient's error shrinks with h squared, so the quotient over
   // the double step is off by about three times as much (Richardson).
   const Real truncation = std::abs(slope(1, 3) - slope(0, 4)) / 3;

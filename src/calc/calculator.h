@@ -12,7 +12,8 @@
 inline constexpr std::string_view CalcErrorResult = "Error: Result cannot be calculated.";
 inline constexpr std::string_view CalcErrorValue = "Error: Invalid value entered.";
 inline constexpr std::string_view CalcErrorTerm = "Error: Invalid term entered.";
-inline constexpr std::string_view CalcErrorDiffVar = "Error: No variable for differentiation selected.";
+inline constexpr std::string_view CalcErrorDiffVar =
+    "Error: No variable for differentiation selected.";
 inline constexpr std::string_view CalcErrorIntVar = "Error: No variable for integration selected.";
 inline constexpr std::string_view CalcErrorIntPoint =
     "Error: Term cannot be calculated at every point of the interval.";

@@ -11,9 +11,10 @@ namespace {
 // The subcommands this program runs, in the order --help lists them; what
 // each takes and does is told by the command-line reference.
 const TCliCommand Commands[] = {
-    {"parse", CliParse},   {"eval", CliEval},     {"diff", CliDiff},     {"integrate", CliIntegrate},
-    {"dump", CliDump},     {"scene", CliScene},   {"render", CliRender}, {"write", CliWrite},
-    {"import", CliImport}, {"export", CliExport},
+    {"parse", CliParse},         {"eval", CliEval},   {"diff", CliDiff},
+    {"integrate", CliIntegrate}, {"dump", CliDump},   {"scene", CliScene},
+    {"render", CliRender},       {"write", CliWrite}, {"import", CliImport},
+    {"export", CliExport},
 };
 
 const TCliCommand* FindCommand(const std::string& name) {

@@ -44,7 +44,8 @@ class TQuietHost : public TDialogHost {
 };
 
 template <typename T>
-bool ReadChoice(const std::string& word, std::initializer_list<std::pair<const char*, T>> words, T& value) {
+bool ReadChoice(const std::string& word, std::initializer_list<std::pair<const char*, T>> words,
+                T& value) {
   for (const auto& [name, choice] : words)
     if (word == name) {
       value = choice;
@@ -74,17 +75,27 @@ int CliImport(const TCliArgs& args, std::ostream& out, std::ostream& err) {
     if (arg == "-o" && hasValue) {
       output = args[++k];
     } else if (arg == "--separator" && hasValue) {
-      if (!ReadChoice(args[++k], {{"auto", TSeparator::Auto}, {"comma", TSeparator::Comma},
-                                  {"semicolon", TSeparator::Semicolon}, {"tab", TSeparator::Tab},
-                                  {"blank", TSeparator::Blank}}, options.Separator))
+      if (!ReadChoice(args[++k],
+                      {{"auto", TSeparator::Auto},
+                       {"comma", TSeparator::Comma},
+                       {"semicolon", TSeparator::Semicolon},
+                       {"tab", TSeparator::Tab},
+                       {"blank", TSeparator::Blank}},
+                      options.Separator))
         return Usage("import", "unknown separator '" + args[k] + "'", err);
     } else if (arg == "--decimal" && hasValue) {
-      if (!ReadChoice(args[++k], {{"auto", TDecimalChoice::Auto}, {"point", TDecimalChoice::Point},
-                                  {"comma", TDecimalChoice::Comma}}, options.Decimal))
+      if (!ReadChoice(args[++k],
+                      {{"auto", TDecimalChoice::Auto},
+                       {"point", TDecimalChoice::Point},
+                       {"comma", TDecimalChoice::Comma}},
+                      options.Decimal))
         return Usage("import", "unknown decimal choice '" + args[k] + "'", err);
     } else if (arg == "--header" && hasValue) {
-      if (!ReadChoice(args[++k], {{"auto", THeaderChoice::Auto}, {"yes", THeaderChoice::Yes},
-                                  {"no", THeaderChoice::No}}, options.Header))
+      if (!ReadChoice(args[++k],
+                      {{"auto", THeaderChoice::Auto},
+                       {"yes", THeaderChoice::Yes},
+                       {"no", THeaderChoice::No}},
+                      options.Header))
         return Usage("import", "unknown header choice '" + args[k] + "'", err);
     } else if (data.empty() && !arg.empty() && arg[0] != '-') {
       data = arg;
@@ -139,13 +150,15 @@ int CliExport(const TCliArgs& args, std::ostream& out, std::ostream& err) {
       return Usage("export", "unexpected argument '" + arg + "'", err);
     }
   }
-  if (file.empty() || output.empty()) return Usage("export", "expects FILE.mvf and -o OUT.csv", err);
+  if (file.empty() || output.empty())
+    return Usage("export", "expects FILE.mvf and -o OUT.csv", err);
 
   TDocument document;
   CreateDocument(document);
   std::ifstream in(file, std::ios::binary);
   std::error_code ignored;
-  if (!in.is_open() || std::filesystem::is_directory(file, ignored) || !ReadDocument(in, document)) {
+  if (!in.is_open() || std::filesystem::is_directory(file, ignored) ||
+      !ReadDocument(in, document)) {
     err << InvalidFileMessage << "\n";
     return ExitFailed;
   }

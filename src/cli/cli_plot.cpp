@@ -272,12 +272,13 @@ int CliRender(const TCliArgs& args, std::ostream& out, std::ostream& err) {
   }
   const auto app = EnsureGuiApplication();
   const TCoordinateSystem* display =
-      loaded.Current >= 0 ? &loaded.Document.Displays[static_cast<std::size_t>(loaded.Current)] : nullptr;
+      loaded.Current >= 0 ? &loaded.Document.Displays[static_cast<std::size_t>(loaded.Current)]
+                          : nullptr;
   std::string error;
   TPictureOptions options;
   options.Scale = parsed.Scale;
-  if (!ExportPicture(display, std::move(plotScene), parsed.Width, parsed.Height, format, parsed.Output,
-                     error, options)) {
+  if (!ExportPicture(display, std::move(plotScene), parsed.Width, parsed.Height, format,
+                     parsed.Output, error, options)) {
     err << "morvit-cli render: cannot write " << parsed.Output << ": " << error << "\n";
     return ExitFailed;
   }

@@ -41,10 +41,14 @@ std::string InlineHtml(const std::string& text) {
 std::string Escaped(const std::string& text) {
   std::string html;
   for (char c : text) {
-    if (c == '&') html += "&amp;";
-    else if (c == '<') html += "&lt;";
-    else if (c == '>') html += "&gt;";
-    else html += c;
+    if (c == '&')
+      html += "&amp;";
+    else if (c == '<')
+      html += "&lt;";
+    else if (c == '>')
+      html += "&gt;";
+    else
+      html += c;
   }
   return html;
 }
@@ -210,9 +214,8 @@ std::string CliReferenceHtml(const TCliReference& reference,
       html << "<h2><a name=\"cli\"></a>" << InlineHtml(block.Title) << "</h2>\n";
     } else if (block.IsCommand) {
       html << "<h3><a name=\"cli-" << block.Title << "\"></a>" << Escaped(block.Title)
-           << "</h3>\n<p><tt>morvit-cli " << Escaped(block.Title) << " "
-           << Escaped(block.Synopsis) << "</tt></p>\n<p>" << InlineHtml(block.Summary)
-           << "</p>\n";
+           << "</h3>\n<p><tt>morvit-cli " << Escaped(block.Title) << " " << Escaped(block.Synopsis)
+           << "</tt></p>\n<p>" << InlineHtml(block.Summary) << "</p>\n";
     } else {
       html << "<h3>" << InlineHtml(block.Title) << "</h3>\n";
     }

@@ -12,9 +12,9 @@
 // ("## NAME SYNOPSIS" followed by its summary line).
 struct TCliReferenceBlock {
   bool IsCommand = false;
-  std::string Title;     // the section title, or the subcommand's name
-  std::string Synopsis;  // the arguments after the name; empty for a section
-  std::string Summary;   // the line --help prints; empty for a section
+  std::string Title;              // the section title, or the subcommand's name
+  std::string Synopsis;           // the arguments after the name; empty for a section
+  std::string Summary;            // the line --help prints; empty for a section
   std::vector<std::string> Body;  // the lines after the heading (and summary)
 };
 

@@ -29,7 +29,8 @@ QLineEdit* NamedEdit(const QString& name, QWidget* parent) {
 }
 
 // Flat toggle buttons of which exactly one is pressed.
-QToolButton* ToggleButton(const QString& name, const QString& text, QButtonGroup* group, QWidget* parent) {
+QToolButton* ToggleButton(const QString& name, const QString& text, QButtonGroup* group,
+                          QWidget* parent) {
   auto* button = new QToolButton(parent);
   button->setObjectName(name);
   button->setText(text);
@@ -52,7 +53,8 @@ std::string Text(const QLineEdit* edit) { return DocumentBytes(edit->text()); }
 
 }  // namespace
 
-TfAxisSettings::TfAxisSettings(TDocument& document, Prompts& prompts, TDialogHost& host, QWidget* parent)
+TfAxisSettings::TfAxisSettings(TDocument& document, Prompts& prompts, TDialogHost& host,
+                               QWidget* parent)
     : QDialog(parent), host_(host), form_(document, prompts) {
   setWindowTitle(tr("Coordinate system settings"));
   setProperty("helpContext", AxisSettingsHelpContext);
@@ -90,7 +92,8 @@ QWidget* TfAxisSettings::BuildAxesPage() {
 }
 
 QWidget* TfAxisSettings::BuildAxisGroup(int axis) {
-  static const char* const Titles[] = {QT_TR_NOOP("Axis 1 (X) settings"), QT_TR_NOOP("Axis 2 (Y) settings"),
+  static const char* const Titles[] = {QT_TR_NOOP("Axis 1 (X) settings"),
+                                       QT_TR_NOOP("Axis 2 (Y) settings"),
                                        QT_TR_NOOP("Axis 3 (Z) settings")};
   const QString n = QString::number(axis + 1);
   auto* group = new QGroupBox(tr(Titles[axis]));
@@ -162,9 +165,12 @@ QWidget* TfAxisSettings::BuildViewPage() {
 
   auto* axisStyleBox = new QGroupBox(tr("Axis display style"), page);
   auto* axisStyles = new QButtonGroup(axisStyleBox);
-  bNoMarkings = ToggleButton(QStringLiteral("bNoMarkings"), tr("Axes only"), axisStyles, axisStyleBox);
-  bShortMarkings = ToggleButton(QStringLiteral("bShortMarkings"), tr("Markings"), axisStyles, axisStyleBox);
-  bLongMarkings = ToggleButton(QStringLiteral("bLongMarkings"), tr("Raster"), axisStyles, axisStyleBox);
+  bNoMarkings =
+      ToggleButton(QStringLiteral("bNoMarkings"), tr("Axes only"), axisStyles, axisStyleBox);
+  bShortMarkings =
+      ToggleButton(QStringLiteral("bShortMarkings"), tr("Markings"), axisStyles, axisStyleBox);
+  bLongMarkings =
+      ToggleButton(QStringLiteral("bLongMarkings"), tr("Raster"), axisStyles, axisStyleBox);
   pColor = new TColorSwatch(axisStyleBox);
   pColor->setObjectName(QStringLiteral("pColor"));
   connect(pColor, &TColorSwatch::Clicked, this, &TfAxisSettings::pColorClick);
@@ -196,7 +202,8 @@ QWidget* TfAxisSettings::BuildViewPage() {
 
   auto* scaleBox = new QGroupBox(tr("Axes scaling ratio"), page);
   rbAutoScale = NamedRadio(QStringLiteral("rbAutoScale"), tr("Adapt aspect ratio"), scaleBox);
-  rbForceEqualScale = NamedRadio(QStringLiteral("rbForceEqualScale"), tr("Force equal scaling"), scaleBox);
+  rbForceEqualScale =
+      NamedRadio(QStringLiteral("rbForceEqualScale"), tr("Force equal scaling"), scaleBox);
   auto* scaleLayout = new QVBoxLayout(scaleBox);
   scaleLayout->addWidget(rbAutoScale);
   scaleLayout->addWidget(rbForceEqualScale);
@@ -236,10 +243,14 @@ void TfAxisSettings::FieldsToControls() {
   }
   (f.ThreeAxes ? rbThreeAxes : rbTwoAxes)->setChecked(true);
   (f.ForceEqualScale ? rbForceEqualScale : rbAutoScale)->setChecked(true);
-  (f.DisplayStyle == DisplayStyleWireframe ? bWireframe : f.DisplayStyle == DisplayStylePoints ? bPoint : bSolid)
+  (f.DisplayStyle == DisplayStyleWireframe ? bWireframe
+   : f.DisplayStyle == DisplayStylePoints  ? bPoint
+                                           : bSolid)
       ->setChecked(true);
   tbPerspective->setValue(f.PerspectivePosition);
-  (f.AxisStyle == AxisStyleMarkings ? bShortMarkings : f.AxisStyle == AxisStyleAxesOnly ? bNoMarkings : bLongMarkings)
+  (f.AxisStyle == AxisStyleMarkings   ? bShortMarkings
+   : f.AxisStyle == AxisStyleAxesOnly ? bNoMarkings
+                                      : bLongMarkings)
       ->setChecked(true);
   pColor->SetColor(f.AxisColor);
   eResolution->setText(Text(f.Resolution));

@@ -24,7 +24,8 @@ class TfAxisSettings : public QDialog {
   Q_OBJECT
 
  public:
-  TfAxisSettings(TDocument& document, Prompts& prompts, TDialogHost& host, QWidget* parent = nullptr);
+  TfAxisSettings(TDocument& document, Prompts& prompts, TDialogHost& host,
+                 QWidget* parent = nullptr);
 
   // Loads the current display into the controls and shows the dialog
   // modally; returns QDialog::Accepted after OK.

@@ -175,12 +175,18 @@ void TfCalculator::BuildControls() {
 
   cbTerm_->installEventFilter(this);
   if (cbTerm_->lineEdit() != nullptr) cbTerm_->lineEdit()->installEventFilter(this);
-  connect(cbTerm_, &QComboBox::editTextChanged, this, [this](const QString& text) { form_.cbTerm = Std(text); });
-  connect(cbDiffVar_, &QComboBox::activated, this, [this](int index) { form_.cbDiffVarIndex = index; });
-  connect(cbIntVar_, &QComboBox::activated, this, [this](int index) { form_.cbIntVarIndex = index; });
-  connect(eDiffValue_, &QLineEdit::textChanged, this, [this](const QString& text) { form_.eDiffValue = Std(text); });
-  connect(eLow_, &QLineEdit::textChanged, this, [this](const QString& text) { form_.eLow = Std(text); });
-  connect(eHigh_, &QLineEdit::textChanged, this, [this](const QString& text) { form_.eHigh = Std(text); });
+  connect(cbTerm_, &QComboBox::editTextChanged, this,
+          [this](const QString& text) { form_.cbTerm = Std(text); });
+  connect(cbDiffVar_, &QComboBox::activated, this,
+          [this](int index) { form_.cbDiffVarIndex = index; });
+  connect(cbIntVar_, &QComboBox::activated, this,
+          [this](int index) { form_.cbIntVarIndex = index; });
+  connect(eDiffValue_, &QLineEdit::textChanged, this,
+          [this](const QString& text) { form_.eDiffValue = Std(text); });
+  connect(eLow_, &QLineEdit::textChanged, this,
+          [this](const QString& text) { form_.eLow = Std(text); });
+  connect(eHigh_, &QLineEdit::textChanged, this,
+          [this](const QString& text) { form_.eHigh = Std(text); });
   connect(bCalculate_, &QPushButton::clicked, this, &TfCalculator::bCalculateClick);
   connect(bCalcDiff_, &QPushButton::clicked, this, &TfCalculator::bCalcDiffClick);
   connect(bCalcInt_, &QPushButton::clicked, this, &TfCalculator::bCalcIntClick);
@@ -224,7 +230,8 @@ void TfCalculator::ShowVariableLists() {
 }
 
 void TfCalculator::ShowNewResultLines() {
-  for (; linesShown_ < form_.mResult.size(); ++linesShown_) mResult_->appendPlainText(TranslateMessage(Qt8(form_.mResult[linesShown_])));
+  for (; linesShown_ < form_.mResult.size(); ++linesShown_)
+    mResult_->appendPlainText(TranslateMessage(Qt8(form_.mResult[linesShown_])));
 }
 
 void TfCalculator::cbTermExit() {

@@ -11,7 +11,8 @@ QColor ColorFromPacked(int32_t color) {
 
 int32_t PackedFromColor(const QColor& color) {
   const QColor rgb = color.toRgb();
-  return static_cast<int32_t>(static_cast<uint32_t>(rgb.red()) | (static_cast<uint32_t>(rgb.green()) << 8) |
+  return static_cast<int32_t>(static_cast<uint32_t>(rgb.red()) |
+                              (static_cast<uint32_t>(rgb.green()) << 8) |
                               (static_cast<uint32_t>(rgb.blue()) << 16));
 }
 
@@ -31,6 +32,7 @@ void TColorSwatch::SetColor(int32_t color) {
 }
 
 void TColorSwatch::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit Clicked();
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    emit Clicked();
   QFrame::mouseReleaseEvent(event);
 }

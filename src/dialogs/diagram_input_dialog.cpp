@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/diagram_input_dialog.h"
 
-#include <algorithm>
-#include <climits>
-
 #include <QAbstractTableModel>
 #include <QApplication>
 #include <QButtonGroup>
@@ -23,6 +20,8 @@
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <climits>
 
 #include "dialogs/closed_dialog.h"
 #include "dialogs/color_swatch.h"
@@ -34,7 +33,8 @@
 // data scrolls and can never be selected or edited.
 class TDataTableModel : public QAbstractTableModel {
  public:
-  TDataTableModel(const TStringGrid& table, QObject* parent) : QAbstractTableModel(parent), table_(table) {}
+  TDataTableModel(const TStringGrid& table, QObject* parent)
+      : QAbstractTableModel(parent), table_(table) {}
 
   int rowCount(const QModelIndex& parent) const override {
     return parent.isValid() ? 0 : table_.RowCount() - 1;
@@ -48,7 +48,8 @@ class TDataTableModel : public QAbstractTableModel {
   }
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
     if (role != Qt::DisplayRole) return {};
-    return orientation == Qt::Horizontal ? Text(table_.Cells(section + 1, 0)) : Text(table_.Cells(0, section + 1));
+    return orientation == Qt::Horizontal ? Text(table_.Cells(section + 1, 0))
+                                         : Text(table_.Cells(0, section + 1));
   }
   Qt::ItemFlags flags(const QModelIndex& index) const override {
     return index.isValid() ? Qt::ItemIsSelectable | Qt::ItemIsEnabled : Qt::NoItemFlags;
@@ -63,7 +64,8 @@ class TDataTableModel : public QAbstractTableModel {
       return;
     }
     if (rowCount({}) > 0 && columnCount({}) > 0)
-      emit dataChanged(index(0, 0), index(rowCount({}) - 1, columnCount({}) - 1), {Qt::DisplayRole});
+      emit dataChanged(index(0, 0), index(rowCount({}) - 1, columnCount({}) - 1),
+                       {Qt::DisplayRole});
   }
 
  private:
@@ -86,7 +88,8 @@ T* Named(T* widget, const char* name) {
 
 // Tool buttons never take the focus: text typed into the cell field stays
 // uncommitted while they work.
-QToolButton* ToolButton(const char* name, const QString& text, const QString& hint, QWidget* parent) {
+QToolButton* ToolButton(const char* name, const QString& text, const QString& hint,
+                        QWidget* parent) {
   auto* button = Named(new QToolButton(parent), name);
   button->setText(text);
   button->setToolTip(hint);
@@ -114,7 +117,8 @@ bool LeftByUser(const QEvent* event) {
 
 }  // namespace
 
-TfDiagramInput::TfDiagramInput(TDocument& document, Prompts& prompts, TDialogHost& host, QWidget* parent)
+TfDiagramInput::TfDiagramInput(TDocument& document, Prompts& prompts, TDialogHost& host,
+                               QWidget* parent)
     : QDialog(parent), form_(document, prompts, host) {
   setObjectName(QStringLiteral("fDiagramInput"));
   setWindowTitle(tr("Input diagram data"));
@@ -179,9 +183,11 @@ TfDiagramInput::TfDiagramInput(TDocument& document, Prompts& prompts, TDialogHos
   KeepDocumentText(eCell_, prompts);
   KeepDocumentText(eDescription_, prompts);
   eCell_->installEventFilter(this);
-  connect(eCell_, &QLineEdit::textEdited, this, [this](const QString& text) { form_.eCell = Std(text); });
+  connect(eCell_, &QLineEdit::textEdited, this,
+          [this](const QString& text) { form_.eCell = Std(text); });
   connect(bEnter_, &QPushButton::clicked, this, &TfDiagramInput::bEnterClick);
-  connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TfDiagramInput::TableClick);
+  connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          &TfDiagramInput::TableClick);
   connect(tabControl_, &QTabBar::currentChanged, this, &TfDiagramInput::TabControlChange);
   connect(bOk, &QPushButton::clicked, this, &TfDiagramInput::bOkClick);
   connect(bCancel, &QPushButton::clicked, this, &TfDiagramInput::bCancelClick);
@@ -204,15 +210,20 @@ QWidget* TfDiagramInput::BuildToolBar() {
     void (TfDiagramInput::*handler)();
   } tools[] = {
       {"bAddCol", QT_TR_NOOP("+Col"), QT_TR_NOOP("Add column"), &TfDiagramInput::bAddColClick},
-      {"bDeleteCol", QT_TR_NOOP("-Col"), QT_TR_NOOP("Delete column"), &TfDiagramInput::bDeleteColClick},
+      {"bDeleteCol", QT_TR_NOOP("-Col"), QT_TR_NOOP("Delete column"),
+       &TfDiagramInput::bDeleteColClick},
       {"bAddRow", QT_TR_NOOP("+Row"), QT_TR_NOOP("Add row"), &TfDiagramInput::bAddRowClick},
-      {"bDeleteRow", QT_TR_NOOP("-Row"), QT_TR_NOOP("Delete row"), &TfDiagramInput::bDeleteRowClick},
+      {"bDeleteRow", QT_TR_NOOP("-Row"), QT_TR_NOOP("Delete row"),
+       &TfDiagramInput::bDeleteRowClick},
       {nullptr, nullptr, nullptr, nullptr},
       {"bFill", QT_TR_NOOP("Fill"), QT_TR_NOOP("Fill cells"), &TfDiagramInput::bFillClick},
       {"bCopy", QT_TR_NOOP("Copy"), QT_TR_NOOP("Copy cell content"), &TfDiagramInput::bCopyClick},
-      {"bPaste", QT_TR_NOOP("Paste"), QT_TR_NOOP("Paste cell content"), &TfDiagramInput::bPasteClick},
-      {"bTranspose", QT_TR_NOOP("Transpose"), QT_TR_NOOP("Transpose cells"), &TfDiagramInput::bTransposeClick},
-      {"bDelete", QT_TR_NOOP("Delete"), QT_TR_NOOP("Delete cell content"), &TfDiagramInput::bDeleteClick},
+      {"bPaste", QT_TR_NOOP("Paste"), QT_TR_NOOP("Paste cell content"),
+       &TfDiagramInput::bPasteClick},
+      {"bTranspose", QT_TR_NOOP("Transpose"), QT_TR_NOOP("Transpose cells"),
+       &TfDiagramInput::bTransposeClick},
+      {"bDelete", QT_TR_NOOP("Delete"), QT_TR_NOOP("Delete cell content"),
+       &TfDiagramInput::bDeleteClick},
       {nullptr, nullptr, nullptr, nullptr},
       {"bImportCSV", QT_TR_NOOP("Import"), QT_TR_NOOP("Import data from file"),
        &TfDiagramInput::bImportCSVClick},
@@ -244,7 +255,8 @@ QWidget* TfDiagramInput::BuildDiagramPanel() {
   grid->addWidget(new QLabel(tr("Description:"), diagramPanel_), row, 0);
   eDescription_ = Named(new QLineEdit(diagramPanel_), "eDescription");
   grid->addWidget(eDescription_, row++, 1, 1, 4);
-  connect(eDescription_, &QLineEdit::textEdited, this, [this](const QString& text) { form_.eDescription = Std(text); });
+  connect(eDescription_, &QLineEdit::textEdited, this,
+          [this](const QString& text) { form_.eDescription = Std(text); });
 
   grid->addWidget(new QLabel(tr("Color:"), diagramPanel_), row, 0);
   pColor1_ = Named(new TColorSwatch(diagramPanel_), "pColor1");
@@ -303,7 +315,8 @@ QWidget* TfDiagramInput::BuildDiagramPanel() {
       form_.rgAxisClick(static_cast<int>(a) + 1);
       ShowAxisLabels();
     });
-    connect(eAxis_[a], &QLineEdit::textEdited, this, [this, a](const QString& text) { form_.eAxis[a] = Std(text); });
+    connect(eAxis_[a], &QLineEdit::textEdited, this,
+            [this, a](const QString& text) { form_.eAxis[a] = Std(text); });
     connect(eErrorMin_[a], &QLineEdit::textEdited, this,
             [this, a](const QString& text) { form_.eErrorMin[a] = Std(text); });
     connect(eErrorMax_[a], &QLineEdit::textEdited, this,
@@ -350,7 +363,8 @@ void TfDiagramInput::ShowSelection() {
   quiet_ = true;
   if (topLeft.isValid() && bottomRight.isValid()) {
     table_->selectionModel()->setCurrentIndex(topLeft, QItemSelectionModel::NoUpdate);
-    table_->selectionModel()->select(QItemSelection(topLeft, bottomRight), QItemSelectionModel::ClearAndSelect);
+    table_->selectionModel()->select(QItemSelection(topLeft, bottomRight),
+                                     QItemSelectionModel::ClearAndSelect);
     table_->scrollTo(topLeft);
   } else {
     table_->selectionModel()->clearSelection();
@@ -370,7 +384,8 @@ void TfDiagramInput::ShowTabs() {
   quiet_ = true;
   {
     const QSignalBlocker blockTabs(tabControl_);
-    while (tabControl_->count() > static_cast<int>(form_.Tabs.size())) tabControl_->removeTab(tabControl_->count() - 1);
+    while (tabControl_->count() > static_cast<int>(form_.Tabs.size()))
+      tabControl_->removeTab(tabControl_->count() - 1);
     for (size_t k = 0; k < form_.Tabs.size(); ++k) {
       if (static_cast<int>(k) < tabControl_->count())
         tabControl_->setTabText(static_cast<int>(k), Qt8(form_.Tabs[k]));
@@ -390,7 +405,8 @@ void TfDiagramInput::ShowDiagramFields() {
   pColor1_->SetColor(form_.pColor1);
   pColor2_->SetColor(form_.pColor2);
   for (size_t a = 0; a < 3; ++a) {
-    if (QAbstractButton* choice = rgAxis_[a]->button(form_.rgAxis[a]); choice != nullptr) choice->setChecked(true);
+    if (QAbstractButton* choice = rgAxis_[a]->button(form_.rgAxis[a]); choice != nullptr)
+      choice->setChecked(true);
     SetText(eAxis_[a], form_.eAxis[a]);
     SetText(eErrorMin_[a], form_.eErrorMin[a]);
     SetText(eErrorMax_[a], form_.eErrorMax[a]);

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/export_data_dialog.h"
 
-#include <algorithm>
-
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,16 +10,18 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "dialogs/ok_cancel_line.h"
 
 namespace {
 
 // The separators an export offers, in the order of the choice.
-constexpr TSeparator ExportSeparators[] = {TSeparator::Comma, TSeparator::Semicolon, TSeparator::Tab};
+constexpr TSeparator ExportSeparators[] = {TSeparator::Comma, TSeparator::Semicolon,
+                                           TSeparator::Tab};
 
-QButtonGroup* RadioGroup(const char* name, const QString& title, const QString& first, const QString& second,
-                         QVBoxLayout* page, QWidget* parent) {
+QButtonGroup* RadioGroup(const char* name, const QString& title, const QString& first,
+                         const QString& second, QVBoxLayout* page, QWidget* parent) {
   auto* box = new QGroupBox(title, parent);
   box->setObjectName(QString::fromLatin1(name));
   auto* line = new QHBoxLayout(box);
@@ -44,10 +44,9 @@ TfExportData::TfExportData(QWidget* parent) : QDialog(parent) {
   setProperty("helpContext", DiagramInputHelpContext);
 
   auto* page = new QVBoxLayout(this);
-  rgContent_ = RadioGroup("rgContent", tr("Write"), tr("&Values shown"),
-                          tr("Cell &texts (terms)"), page, this);
-  rgRange_ = RadioGroup("rgRange", tr("Cells"), tr("&Whole table"),
-                        tr("&Selection"), page, this);
+  rgContent_ = RadioGroup("rgContent", tr("Write"), tr("&Values shown"), tr("Cell &texts (terms)"),
+                          page, this);
+  rgRange_ = RadioGroup("rgRange", tr("Cells"), tr("&Whole table"), tr("&Selection"), page, this);
   cbHeader_ = new QCheckBox(tr("Column &headers as first line"), this);
   cbHeader_->setObjectName(QStringLiteral("cbHeader"));
   page->addWidget(cbHeader_);

@@ -34,13 +34,12 @@ QComboBox* TermField(const char* name, QWidget* parent) {
   return field;
 }
 
-void ShowTerm(QComboBox* field, const std::string& term) {
-  field->setEditText(DocumentText(term));
-}
+void ShowTerm(QComboBox* field, const std::string& term) { field->setEditText(DocumentText(term)); }
 
 }  // namespace
 
-TfGraphInput::TfGraphInput(TDocument& document, Prompts& prompts, TDialogHost& host, QWidget* parent)
+TfGraphInput::TfGraphInput(TDocument& document, Prompts& prompts, TDialogHost& host,
+                           QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), form_(document, prompts, host) {
   setWindowTitle(tr("Graph Input"));
   setProperty("helpContext", GraphInputHelpContext);

@@ -16,7 +16,9 @@
 namespace {
 
 // Cells and names are Latin-1, one byte per character.
-QString Latin1(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+QString Latin1(const std::string& text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QComboBox* Choice(const char* name, const std::vector<std::string>& items, QWidget* parent) {
   auto* box = new QComboBox(parent);
@@ -96,7 +98,8 @@ void TfImportData::ShowPreview() {
   preview_->setVerticalHeaderLabels(rows);
   for (size_t r = 0; r < form_.PreviewCells.size(); ++r)
     for (size_t c = 0; c < form_.PreviewCells[r].size(); ++c)
-      preview_->setItem(static_cast<int>(r), static_cast<int>(c), new QTableWidgetItem(Latin1(form_.PreviewCells[r][c])));
+      preview_->setItem(static_cast<int>(r), static_cast<int>(c),
+                        new QTableWidgetItem(Latin1(form_.PreviewCells[r][c])));
 }
 
 void TfImportData::bOkClick() {

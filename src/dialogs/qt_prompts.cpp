@@ -32,7 +32,7 @@ struct TButtonPair {
   QMessageBox::StandardButton Button;
 };
 constexpr TButtonPair ButtonPairs[] = {
-    {mbOk, QMessageBox::Ok},       {mbYes, QMessageBox::Yes},   {mbNo, QMessageBox::No},
+    {mbOk, QMessageBox::Ok},         {mbYes, QMessageBox::Yes},   {mbNo, QMessageBox::No},
     {mbCancel, QMessageBox::Cancel}, {mbHelp, QMessageBox::Help},
 };
 
@@ -50,7 +50,8 @@ TMessageButton ClosedAnswer(uint8_t buttons) {
 QString DisplayText(const std::string& text) {
   QStringDecoder utf8(QStringDecoder::Utf8);
   QString shown = utf8(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
-  if (utf8.hasError()) shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  if (utf8.hasError())
+    shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
   shown.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -74,8 +75,8 @@ QWidget* TQtPrompts::Parent() const {
 TMessageButton TQtPrompts::Message(TMessageKind kind, const std::string& text, uint8_t buttons,
                                    int helpContext) {
   if ((buttons & (mbOk | mbYes | mbNo | mbCancel | mbHelp)) == 0) buttons = mbOk;
-  QMessageBox box(IconOf(kind), caption_, TranslateMessage(DisplayText(text)), QMessageBox::NoButton,
-                  Parent());
+  QMessageBox box(IconOf(kind), caption_, TranslateMessage(DisplayText(text)),
+                  QMessageBox::NoButton, Parent());
   // Terms typed by the user may hold "<"; the text is never markup.
   box.setTextFormat(Qt::PlainText);
   for (const TButtonPair& pair : ButtonPairs)
@@ -100,8 +101,8 @@ bool TQtPrompts::InputText(const std::string& caption, const std::string& questi
   bool ok = false;
   const QString typed =
       QInputDialog::getText(Parent(), TranslateMessage(QString::fromStdString(caption)),
-                            TranslateMessage(QString::fromStdString(question)),
-                            QLineEdit::Normal, QString::fromStdString(value), &ok);
+                            TranslateMessage(QString::fromStdString(question)), QLineEdit::Normal,
+                            QString::fromStdString(value), &ok);
   if (!ok) return false;
   value = typed.toStdString();
   return true;
@@ -115,8 +116,8 @@ bool TQtPrompts::ChooseColor(int32_t& color) {
 }
 
 bool TQtPrompts::ChooseOpenFile(const std::string& filter, std::string& path) {
-  const QString chosen = QFileDialog::getOpenFileName(Parent(), QString(), QString::fromStdString(path),
-                                                      QtFileFilter(filter));
+  const QString chosen = QFileDialog::getOpenFileName(
+      Parent(), QString(), QString::fromStdString(path), QtFileFilter(filter));
   if (chosen.isEmpty()) return false;
   path = chosen.toStdString();
   return true;
@@ -139,7 +140,9 @@ QString QtFileFilter(const std::string& filter) {
     patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
     patterns = patterns.simplified();
     if (patterns.isEmpty()) patterns = QStringLiteral("*");
-    filters << (description.isEmpty() ? patterns : description + QStringLiteral(" (") + patterns + QLatin1Char(')'));
+    filters << (description.isEmpty()
+                    ? patterns
+                    : description + QStringLiteral(" (") + patterns + QLatin1Char(')'));
   }
   return filters.join(QStringLiteral(";;"));
 }

@@ -15,7 +15,8 @@ class TQtPrompts : public Prompts {
   // Boxes are centred over the window that is active when they open (a
   // modeless dialog asks from above the main window), or over fallbackParent
   // when no window of ours is active. caption titles the message boxes.
-  explicit TQtPrompts(QWidget* fallbackParent = nullptr, QString caption = QStringLiteral("Morvit"));
+  explicit TQtPrompts(QWidget* fallbackParent = nullptr,
+                      QString caption = QStringLiteral("Morvit"));
 
   // Called with the asking window's help context when the user presses Help
   // in a message box; the box still answers mbHelp.

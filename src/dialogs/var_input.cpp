@@ -45,8 +45,7 @@ TfVarInput::TfVarInput(TDocument& document, Prompts& prompts, TDialogHost& host,
   Table = new QTableWidget(1, 4, this);
   Table->setObjectName(QStringLiteral("Table"));
   Table->setHorizontalHeaderLabels(
-      {tr("Label"), tr("Minimum value"), tr("Maximum value"),
-       tr("Actual value")});
+      {tr("Label"), tr("Minimum value"), tr("Maximum value"), tr("Actual value")});
   Table->verticalHeader()->hide();
   Table->horizontalHeader()->setHighlightSections(false);
   for (int column = 0; column < 4; ++column) Table->setColumnWidth(column, ColumnWidth);
@@ -54,7 +53,8 @@ TfVarInput::TfVarInput(TDocument& document, Prompts& prompts, TDialogHost& host,
   Table->setSelectionMode(QAbstractItemView::SingleSelection);
   Table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Table->setFixedWidth(4 * ColumnWidth + 2 * Table->frameWidth() + Table->verticalScrollBar()->sizeHint().width());
+  Table->setFixedWidth(4 * ColumnWidth + 2 * Table->frameWidth() +
+                       Table->verticalScrollBar()->sizeHint().width());
   Table->setMinimumHeight(220);
 
   bOk = new QPushButton(tr("&OK"), this);
@@ -104,7 +104,8 @@ void TfVarInput::FormShow() {
 void TfVarInput::bOkClick() {
   if (ClickAfterClose(*this)) return;
   CommitOpenEditor(Table);
-  for (int row = 0; row < Table->rowCount() && static_cast<size_t>(row) < form_.Rows.size(); ++row) {
+  for (int row = 0; row < Table->rowCount() && static_cast<size_t>(row) < form_.Rows.size();
+       ++row) {
     TVarInputRow& values = form_.Rows[static_cast<size_t>(row)];
     values.Minimum = CellText(Table, row, 1);
     values.Maximum = CellText(Table, row, 2);

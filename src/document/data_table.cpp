@@ -82,9 +82,13 @@ void GrowGrid(TStringGrid& grid, int colCount, int rowCount) {
   for (int r = firstRow; r < grid.RowCount(); ++r) grid.SetCells(0, r, RowHeader(r));
 }
 
-void AddColumns(TStringGrid& grid, uint16_t n) { GrowGrid(grid, grid.ColCount() + n, grid.RowCount()); }
+void AddColumns(TStringGrid& grid, uint16_t n) {
+  GrowGrid(grid, grid.ColCount() + n, grid.RowCount());
+}
 
-void AddRows(TStringGrid& grid, uint16_t n) { GrowGrid(grid, grid.ColCount(), grid.RowCount() + n); }
+void AddRows(TStringGrid& grid, uint16_t n) {
+  GrowGrid(grid, grid.ColCount(), grid.RowCount() + n);
+}
 
 void DeleteColumns(TStringGrid& grid, uint16_t n) {
   const int count = std::clamp(static_cast<int>(n), 0, std::max(grid.ColCount() - 2, 0));

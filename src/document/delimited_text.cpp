@@ -15,7 +15,8 @@ namespace {
 
 constexpr const char* NotText = "The file is not text and cannot be imported.";
 constexpr const char* Utf16Text =
-    "The file is UTF-16 text, which cannot be imported. Save it as UTF-8 or Latin-1 and import it again.";
+    "The file is UTF-16 text, which cannot be imported. Save it as UTF-8 or Latin-1 and import it "
+    "again.";
 constexpr const char* BadUtf8 = "The file is marked as UTF-8 but is not valid UTF-8.";
 constexpr const char* NoData = "The file holds no data.";
 
@@ -25,8 +26,8 @@ std::string TooLargeFile() {
 }
 
 std::string TooManyFields() {
-  return "The data does not fit into the data table, which holds at most " + std::to_string(MaxTableCells) +
-         " cells, headers included.";
+  return "The data does not fit into the data table, which holds at most " +
+         std::to_string(MaxTableCells) + " cells, headers included.";
 }
 
 // libcsv's parser state while it is inside a field; with the field quoted,
@@ -117,7 +118,8 @@ bool IsUtf8(std::string_view text) {
 std::string CodePointName(uint32_t code) {
   static const char* hex = "0123456789ABCDEF";
   std::string digits;
-  for (int shift = code > 0xFFFFF ? 20 : code > 0xFFFF ? 16 : 12; shift >= 0; shift -= 4) digits += hex[(code >> shift) & 0xF];
+  for (int shift = code > 0xFFFFF ? 20 : code > 0xFFFF ? 16 : 12; shift >= 0; shift -= 4)
+    digits += hex[(code >> shift) & 0xF];
   return "U+" + digits;
 }
 
@@ -233,8 +235,10 @@ class TSplitter {
     }
     if (error_.empty()) Feed(chunk);
     if (error_.empty() && parser_.pstate == LibcsvFieldBegun && parser_.quoted)
-      error_ = "Record " + std::to_string(records_.size() + 1) + " opens a quote that is never closed.";
-    if (error_.empty() && csv_fini(&parser_, FieldDone, RecordDone, this) != 0) error_ = SplitFailure();
+      error_ =
+          "Record " + std::to_string(records_.size() + 1) + " opens a quote that is never closed.";
+    if (error_.empty() && csv_fini(&parser_, FieldDone, RecordDone, this) != 0)
+      error_ = SplitFailure();
     error = error_;
     return error_.empty();
   }
@@ -248,7 +252,8 @@ class TSplitter {
     // large file (a quote never closed) is copied a few times, not once for
     // every 128 bytes.
     csv_set_blk_size(&parser_, std::max<size_t>(csv_get_buffer_size(&parser_), ChunkBytes));
-    if (csv_parse(&parser_, chunk.data(), chunk.size(), FieldDone, RecordDone, this) != chunk.size() &&
+    if (csv_parse(&parser_, chunk.data(), chunk.size(), FieldDone, RecordDone, this) !=
+            chunk.size() &&
         error_.empty())
       error_ = SplitFailure();
     chunk.clear();
@@ -256,7 +261,8 @@ class TSplitter {
 
   // Without strict quoting libcsv fails only when it runs out of memory.
   std::string SplitFailure() {
-    return std::string("The file could not be split into fields: ") + csv_strerror(csv_error(&parser_)) + ".";
+    return std::string("The file could not be split into fields: ") +
+           csv_strerror(csv_error(&parser_)) + ".";
   }
 
   static void FieldDone(void* field, size_t length, void* self) {
@@ -276,8 +282,9 @@ class TSplitter {
       if (!utf8_)
         text.assign(raw);
       else if (!Utf8ToLatin1(raw, text, refused)) {
-        error_ = "Record " + std::to_string(records_.size() + 1) + ", field " + std::to_string(current_.size() + 1) +
-                 " holds the character " + CodePointName(refused) +
+        error_ = "Record " + std::to_string(records_.size() + 1) + ", field " +
+                 std::to_string(current_.size() + 1) + " holds the character " +
+                 CodePointName(refused) +
                  ", which the data table cannot hold (its cells are Latin-1 text).";
         return;
       }
@@ -289,8 +296,7 @@ class TSplitter {
     // widest record and a row for every record (the first may be the header,
     // and a table has at least one data row below its header row).
     const auto rows = std::max<int64_t>(static_cast<int64_t>(records_.size()) + 1, 2);
-    if ((static_cast<int64_t>(width_) + 1) * rows > MaxTableCells)
-      error_ = TooManyFields();
+    if ((static_cast<int64_t>(width_) + 1) * rows > MaxTableCells) error_ = TooManyFields();
   }
 
   void Record() {
@@ -352,10 +358,11 @@ void AppendUtf8(std::string& out, std::string_view latin1) {
 // separator, quote or line break inside, blanks at either end (reading
 // removes them), or a record of one empty field (an empty line).
 void AppendField(std::string& out, std::string_view field, char separator, bool aloneInRecord) {
-  const bool quote = field.find_first_of(std::string{separator, '"', '\r', '\n'}) != std::string_view::npos ||
-                     (!field.empty() && (field.front() == ' ' || field.front() == '\t' ||
-                                         field.back() == ' ' || field.back() == '\t')) ||
-                     (field.empty() && aloneInRecord);
+  const bool quote =
+      field.find_first_of(std::string{separator, '"', '\r', '\n'}) != std::string_view::npos ||
+      (!field.empty() && (field.front() == ' ' || field.front() == '\t' || field.back() == ' ' ||
+                          field.back() == '\t')) ||
+      (field.empty() && aloneInRecord);
   if (!quote) {
     AppendUtf8(out, field);
     return;
@@ -431,9 +438,11 @@ bool ParseDelimitedText(std::string_view bytes, const TImportOptions& options, T
     error = BadUtf8;
     return false;
   }
-  data.Utf8 = utf8 && (marked || std::any_of(bytes.begin(), bytes.end(), [](char ch) { return ch & 0x80; }));
+  data.Utf8 = utf8 && (marked ||
+                       std::any_of(bytes.begin(), bytes.end(), [](char ch) { return ch & 0x80; }));
 
-  data.Separator = options.Separator == TSeparator::Auto ? DetectSeparator(bytes) : options.Separator;
+  data.Separator =
+      options.Separator == TSeparator::Auto ? DetectSeparator(bytes) : options.Separator;
   {
     TSplitter splitter(data.Separator, data.Utf8, data.Records);
     if (!splitter.Split(bytes, error)) {
@@ -444,20 +453,23 @@ bool ParseDelimitedText(std::string_view bytes, const TImportOptions& options, T
   // Line ends after the last record make no rows.
   while (!data.Records.empty() && data.Records.back().empty()) data.Records.pop_back();
 
-  data.DecimalComma = options.Decimal == TDecimalChoice::Auto ? DecimalCommaFound(data.Records, data.Separator)
-                                                               : options.Decimal == TDecimalChoice::Comma;
+  data.DecimalComma = options.Decimal == TDecimalChoice::Auto
+                          ? DecimalCommaFound(data.Records, data.Separator)
+                          : options.Decimal == TDecimalChoice::Comma;
   if (data.DecimalComma)
     for (auto& record : data.Records)
       for (auto& field : record)
         if (HasDecimal(field, ',')) std::replace(field.begin(), field.end(), ',', '.');
 
-  data.Header = options.Header == THeaderChoice::Auto ? HeaderFound(data.Records)
-                                                      : options.Header == THeaderChoice::Yes && !data.Records.empty();
+  data.Header = options.Header == THeaderChoice::Auto
+                    ? HeaderFound(data.Records)
+                    : options.Header == THeaderChoice::Yes && !data.Records.empty();
   if (data.Header) {
     data.HeaderNames = std::move(data.Records.front());
     data.Records.erase(data.Records.begin());
   }
-  for (const auto& record : data.Records) data.Width = std::max(data.Width, static_cast<int>(record.size()));
+  for (const auto& record : data.Records)
+    data.Width = std::max(data.Width, static_cast<int>(record.size()));
   if (data.Width == 0) {
     data.Records.clear();
     error = NoData;
@@ -466,16 +478,18 @@ bool ParseDelimitedText(std::string_view bytes, const TImportOptions& options, T
   return true;
 }
 
-bool PlaceDelimitedData(TStringGrid& grid, const TDelimitedData& data, int left, int top, std::string& error) {
+bool PlaceDelimitedData(TStringGrid& grid, const TDelimitedData& data, int left, int top,
+                        std::string& error) {
   left = std::max(left, 1);
   top = std::max(top, 1);
   const int64_t needCols = std::max<int64_t>(grid.ColCount(), int64_t{left} + data.Width);
-  const int64_t needRows = std::max<int64_t>(grid.RowCount(), int64_t{top} + static_cast<int64_t>(data.Records.size()));
+  const int64_t needRows =
+      std::max<int64_t>(grid.RowCount(), int64_t{top} + static_cast<int64_t>(data.Records.size()));
   // The document reader applies the column count while the table has 2 rows.
   if (needCols * needRows > MaxTableCells || needCols * 2 > MaxTableCells) {
-    error = "The data needs a table of " + std::to_string(needCols) + " columns and " + std::to_string(needRows) +
-            " rows (headers included), more than the " + std::to_string(MaxTableCells) +
-            " cells the data table can hold.";
+    error = "The data needs a table of " + std::to_string(needCols) + " columns and " +
+            std::to_string(needRows) + " rows (headers included), more than the " +
+            std::to_string(MaxTableCells) + " cells the data table can hold.";
     return false;
   }
   const int oldCols = grid.ColCount(), oldRows = grid.RowCount();
@@ -486,16 +500,21 @@ bool PlaceDelimitedData(TStringGrid& grid, const TDelimitedData& data, int left,
     const auto& record = data.Records[r];
     const int row = top + static_cast<int>(r);
     for (int c = 0; c < data.Width; ++c)
-      grid.SetCells(left + c, row, static_cast<size_t>(c) < record.size() ? record[static_cast<size_t>(c)] : std::string());
+      grid.SetCells(
+          left + c, row,
+          static_cast<size_t>(c) < record.size() ? record[static_cast<size_t>(c)] : std::string());
   }
   return true;
 }
 
-std::string DelimitedText(const TStringGrid& grid, const TGridRect& rect, TSeparator separator, bool header,
-                          std::string_view lineEnd) {
-  const char sep = separator == TSeparator::Semicolon ? ';' : separator == TSeparator::Tab ? '\t' : ',';
+std::string DelimitedText(const TStringGrid& grid, const TGridRect& rect, TSeparator separator,
+                          bool header, std::string_view lineEnd) {
+  const char sep = separator == TSeparator::Semicolon ? ';'
+                   : separator == TSeparator::Tab     ? '\t'
+                                                      : ',';
   const int left = std::max(rect.Left, 1), top = std::max(rect.Top, 1);
-  const int right = std::min(rect.Right, grid.ColCount() - 1), bottom = std::min(rect.Bottom, grid.RowCount() - 1);
+  const int right = std::min(rect.Right, grid.ColCount() - 1),
+            bottom = std::min(rect.Bottom, grid.RowCount() - 1);
   std::string out;
   if (left > right) return out;
   auto appendRow = [&](int row) {
@@ -510,7 +529,9 @@ std::string DelimitedText(const TStringGrid& grid, const TGridRect& rect, TSepar
   return out;
 }
 
-TGridRect DataCells(const TStringGrid& grid) { return {1, 1, grid.ColCount() - 1, grid.RowCount() - 1}; }
+TGridRect DataCells(const TStringGrid& grid) {
+  return {1, 1, grid.ColCount() - 1, grid.RowCount() - 1};
+}
 
 const char* SeparatorName(TSeparator separator) {
   switch (separator) {

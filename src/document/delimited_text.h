@@ -41,9 +41,9 @@ struct TDelimitedData {
   bool DecimalComma = false;
   bool Header = false;
   bool Utf8 = false;
-  std::vector<std::string> HeaderNames;            // the header line's fields
-  std::vector<std::vector<std::string>> Records;   // the data records, in order
-  int Width = 0;                                   // fields of the widest record
+  std::vector<std::string> HeaderNames;           // the header line's fields
+  std::vector<std::vector<std::string>> Records;  // the data records, in order
+  int Width = 0;                                  // fields of the widest record
 };
 
 // A file larger than this cannot become a document that could be stored
@@ -66,14 +66,15 @@ bool ParseDelimitedText(std::string_view bytes, const TImportOptions& options, T
 // their remaining cells empty) and the grid grows to hold it, new columns
 // and rows with their headers. False with the message, grid untouched, when
 // the grid would pass the data table's bounds.
-bool PlaceDelimitedData(TStringGrid& grid, const TDelimitedData& data, int left, int top, std::string& error);
+bool PlaceDelimitedData(TStringGrid& grid, const TDelimitedData& data, int left, int top,
+                        std::string& error);
 
 // The cells of rect (clipped to the data cells of grid) as delimited text in
 // UTF-8: one record per row, RFC 4180 quoting wherever reading the field back
 // would otherwise change it; with header, the column header texts first.
 // separator is Comma, Semicolon or Tab (anything else writes commas).
-std::string DelimitedText(const TStringGrid& grid, const TGridRect& rect, TSeparator separator, bool header,
-                          std::string_view lineEnd);
+std::string DelimitedText(const TStringGrid& grid, const TGridRect& rect, TSeparator separator,
+                          bool header, std::string_view lineEnd);
 
 // The whole table's data cells.
 TGridRect DataCells(const TStringGrid& grid);

@@ -105,7 +105,9 @@ void ReleaseDocument(TDocument& document) {
 
 namespace {
 
-bool SameBits(double a, double b) { return std::bit_cast<uint64_t>(a) == std::bit_cast<uint64_t>(b); }
+bool SameBits(double a, double b) {
+  return std::bit_cast<uint64_t>(a) == std::bit_cast<uint64_t>(b);
+}
 
 bool SameValues(const std::vector<TComplex>& a, const std::vector<TComplex>& b) {
   if (a.size() != b.size()) return false;
@@ -128,7 +130,8 @@ bool SameWork(const TDocument& a, const TDocument& b) {
   for (size_t k = 0; k < a.Displays.size(); ++k)
     if (!SameDisplay(a.Displays[k], b.Displays[k])) return false;
   return a.Graphs == b.Graphs && a.Diagrams == b.Diagrams && a.HiddenTable == b.HiddenTable &&
-         a.VarTable.Names == b.VarTable.Names && SameValues(a.VarTable.Minimum, b.VarTable.Minimum) &&
+         a.VarTable.Names == b.VarTable.Names &&
+         SameValues(a.VarTable.Minimum, b.VarTable.Minimum) &&
          SameValues(a.VarTable.Maximum, b.VarTable.Maximum) &&
          SameValues(a.VarTable.Actual, b.VarTable.Actual);
 }

@@ -76,8 +76,8 @@ struct TCoordinateSystem {
   int32_t Alpha = 0;  // rotation angles in whole degrees
   int32_t Beta = 0;
   int32_t Gamma = 0;
-  int32_t Perspective = 500;  // eye distance; 0 or below means parallel projection
-  int32_t Resolution = 100;   // sample points per direction
+  int32_t Perspective = 500;             // eye distance; 0 or below means parallel projection
+  int32_t Resolution = 100;              // sample points per direction
   std::vector<uint16_t> GraphIndices;    // positions in Graphs, in drawing order
   std::vector<uint16_t> DiagramIndices;  // positions in Diagrams
   bool ThreeAxes = false;

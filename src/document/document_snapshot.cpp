@@ -9,7 +9,8 @@ TSharedSnapshot TakeSnapshot(const TDocument& document, const TSharedSnapshot& p
   snapshot->Rest.Graphs = document.Graphs;
   snapshot->Rest.Diagrams = document.Diagrams;
   snapshot->Rest.VarTable = document.VarTable;
-  if (previous != nullptr && previous->Table != nullptr && *previous->Table == document.HiddenTable) {
+  if (previous != nullptr && previous->Table != nullptr &&
+      *previous->Table == document.HiddenTable) {
     snapshot->Table = previous->Table;
     snapshot->TableBytes = previous->TableBytes;
   } else {
@@ -50,8 +51,8 @@ bool SameWork(const TDocumentSnapshot& state, const TDocument& document) {
 TDocument RestoreSnapshot(const TDocumentSnapshot& target, const TDocumentSnapshot& other,
                           const TDocument& current) {
   TDocument document = SnapshotDocument(target);
-  const size_t shared = std::min({document.Displays.size(), other.Rest.Displays.size(),
-                                  current.Displays.size()});
+  const size_t shared =
+      std::min({document.Displays.size(), other.Rest.Displays.size(), current.Displays.size()});
   for (size_t k = 0; k < shared; ++k)
     if (SameView(document.Displays[k], other.Rest.Displays[k]))
       CopyView(current.Displays[k], document.Displays[k]);
@@ -60,8 +61,8 @@ TDocument RestoreSnapshot(const TDocumentSnapshot& target, const TDocumentSnapsh
 
 bool SameView(const TCoordinateSystem& a, const TCoordinateSystem& b) {
   return a.Alpha == b.Alpha && a.Beta == b.Beta && a.Gamma == b.Gamma && a.Zoom1 == b.Zoom1 &&
-         a.Zoom2 == b.Zoom2 && a.Zoom3 == b.Zoom3 && a.Shift1 == b.Shift1 &&
-         a.Shift2 == b.Shift2 && a.Shift3 == b.Shift3;
+         a.Zoom2 == b.Zoom2 && a.Zoom3 == b.Zoom3 && a.Shift1 == b.Shift1 && a.Shift2 == b.Shift2 &&
+         a.Shift3 == b.Shift3;
 }
 
 void CopyView(const TCoordinateSystem& from, TCoordinateSystem& to) {

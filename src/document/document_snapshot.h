@@ -16,7 +16,7 @@
 #include "document/document.h"
 
 struct TDocumentSnapshot {
-  TDocument Rest;                           // everything but HiddenTable (left 1 by 1)
+  TDocument Rest;                            // everything but HiddenTable (left 1 by 1)
   std::shared_ptr<const TStringGrid> Table;  // HiddenTable
   std::size_t TableBytes = 0;                // about what Table takes in memory
 };

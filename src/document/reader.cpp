@@ -51,8 +51,8 @@ class TByteSource {
   // them to text unless it is null. A window at a time, as lines may be long.
   void TakeUntilCR(std::string* text) {
     while (next_ != end_ || Refill()) {
-      const auto* cr = static_cast<const char*>(
-          std::memchr(next_, CR, static_cast<size_t>(end_ - next_)));
+      const auto* cr =
+          static_cast<const char*>(std::memchr(next_, CR, static_cast<size_t>(end_ - next_)));
       const char* stop = cr != nullptr ? cr : end_;
       if (text != nullptr) text->append(next_, stop);
       next_ = stop;
@@ -73,8 +73,8 @@ class TByteSource {
       ended_ = true;
       return false;
     }
-    const size_t wanted = static_cast<size_t>(
-        std::min<uint64_t>(chunk_.size(), MaxFileBytes - consumed_));
+    const size_t wanted =
+        static_cast<size_t>(std::min<uint64_t>(chunk_.size(), MaxFileBytes - consumed_));
     if (in_ != nullptr) {
       std::streamsize got = 0;
       if (in_->rdbuf() != nullptr)
@@ -94,8 +94,7 @@ class TByteSource {
 
   bool MoreAvailable() {
     if (in_ == nullptr) return !rest_.empty();
-    return in_->rdbuf() != nullptr &&
-           in_->rdbuf()->sgetc() != std::char_traits<char>::eof();
+    return in_->rdbuf() != nullptr && in_->rdbuf()->sgetc() != std::char_traits<char>::eof();
   }
 
   std::istream* in_ = nullptr;
@@ -239,9 +238,9 @@ uint8_t ReadStyle(TValueReader& in) {
 
 // Reads one display block; false on a failure.
 bool ReadDisplay(TValueReader& in, TCoordinateSystem& d) {
-  for (double* field : {&d.Origin1, &d.Origin2, &d.Origin3, &d.Min1, &d.Max1, &d.Min2, &d.Max2,
-                        &d.Min3, &d.Max3, &d.Shift1, &d.Shift2, &d.Shift3, &d.Zoom1, &d.Zoom2,
-                        &d.Zoom3}) {
+  for (double* field :
+       {&d.Origin1, &d.Origin2, &d.Origin3, &d.Min1, &d.Max1, &d.Min2, &d.Max2, &d.Min3, &d.Max3,
+        &d.Shift1, &d.Shift2, &d.Shift3, &d.Zoom1, &d.Zoom2, &d.Zoom3}) {
     *field = in.ReadReal();
     if (in.Failed()) return false;
   }
@@ -258,8 +257,8 @@ bool ReadDisplay(TValueReader& in, TCoordinateSystem& d) {
     *field = in.ReadFlag();
     if (in.Failed()) return false;
   }
-  for (double* field : {&d.MajorInterval1, &d.MajorInterval2, &d.MajorInterval3,
-                        &d.MinorInterval1, &d.MinorInterval2, &d.MinorInterval3}) {
+  for (double* field : {&d.MajorInterval1, &d.MajorInterval2, &d.MajorInterval3, &d.MinorInterval1,
+                        &d.MinorInterval2, &d.MinorInterval3}) {
     *field = in.ReadReal();
     if (in.Failed()) return false;
   }
@@ -294,8 +293,8 @@ bool ReadDiagram(TValueReader& in, TDiagram& m) {
     *field = in.ReadReal();
     if (in.Failed()) return false;
   }
-  for (bool* field : {&m.UseColumn1, &m.UseColumn2, &m.UseColumn3, &m.ShowPoints,
-                      &m.ConnectPoints}) {
+  for (bool* field :
+       {&m.UseColumn1, &m.UseColumn2, &m.UseColumn3, &m.ShowPoints, &m.ConnectPoints}) {
     *field = in.ReadFlag();
     if (in.Failed()) return false;
   }

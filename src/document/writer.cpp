@@ -54,26 +54,28 @@ std::vector<TNamedText> Texts(const TDocument& document) {
     texts.push_back({"a term of " + graph, &g.Term3});
   }
   for (size_t k = 0; k < document.Diagrams.size(); ++k)
-    texts.push_back({"the description of diagram " + std::to_string(k + 1),
-                     &document.Diagrams[k].Description});
+    texts.push_back(
+        {"the description of diagram " + std::to_string(k + 1), &document.Diagrams[k].Description});
   const auto& table = document.HiddenTable;
   for (int c = 0; c < table.ColCount(); ++c)
     for (int r = 0; r < table.RowCount(); ++r)
-      texts.push_back({"cell (" + std::to_string(c) + ", " + std::to_string(r) + ") of the data table",
-                       &table.Cells(c, r)});
-  for (const auto& name : document.VarTable.Names)
-    texts.push_back({"a variable name", &name});
+      texts.push_back(
+          {"cell (" + std::to_string(c) + ", " + std::to_string(r) + ") of the data table",
+           &table.Cells(c, r)});
+  for (const auto& name : document.VarTable.Names) texts.push_back({"a variable name", &name});
   return texts;
 }
 
 std::vector<double> Reals(const TDocument& document) {
   std::vector<double> reals;
   for (const auto& d : document.Displays)
-    reals.insert(reals.end(),
-                 {d.Origin1, d.Origin2, d.Origin3, d.Min1, d.Max1, d.Min2, d.Max2, d.Min3, d.Max3,
-                  d.Shift1, d.Shift2, d.Shift3, d.Zoom1, d.Zoom2, d.Zoom3, d.MajorInterval1,
-                  d.MajorInterval2, d.MajorInterval3, d.MinorInterval1, d.MinorInterval2,
-                  d.MinorInterval3});
+    reals.insert(
+        reals.end(),
+        {d.Origin1,        d.Origin2,        d.Origin3,        d.Min1,           d.Max1,
+         d.Min2,           d.Max2,           d.Min3,           d.Max3,           d.Shift1,
+         d.Shift2,         d.Shift3,         d.Zoom1,          d.Zoom2,          d.Zoom3,
+         d.MajorInterval1, d.MajorInterval2, d.MajorInterval3, d.MinorInterval1, d.MinorInterval2,
+         d.MinorInterval3});
   for (const auto& m : document.Diagrams)
     reals.insert(reals.end(), {m.Constant1, m.Constant2, m.Constant3});
   const auto& vars = document.VarTable;
@@ -119,8 +121,7 @@ void WriteDisplay(TLineWriter& out, const TCoordinateSystem& d) {
   for (double value : {d.Origin1, d.Origin2, d.Origin3, d.Min1, d.Max1, d.Min2, d.Max2, d.Min3,
                        d.Max3, d.Shift1, d.Shift2, d.Shift3, d.Zoom1, d.Zoom2, d.Zoom3})
     out.Real(value);
-  for (int32_t value : {d.Alpha, d.Beta, d.Gamma, d.Perspective, d.Resolution})
-    out.Integer(value);
+  for (int32_t value : {d.Alpha, d.Beta, d.Gamma, d.Perspective, d.Resolution}) out.Integer(value);
   for (const auto* list : {&d.GraphIndices, &d.DiagramIndices}) {
     out.Count(list->size());
     for (uint16_t index : *list) out.Integer(index);
@@ -233,12 +234,11 @@ std::string UnstorableReason(const TDocument& document) {
     return TooMany("displays", document.Displays.size(), MaxDisplays);
   const auto limit = static_cast<size_t>(MaxListElements);
   if (document.Graphs.size() > limit) return TooMany("graphs", document.Graphs.size(), limit);
-  if (document.Diagrams.size() > limit)
-    return TooMany("diagrams", document.Diagrams.size(), limit);
+  if (document.Diagrams.size() > limit) return TooMany("diagrams", document.Diagrams.size(), limit);
   for (const auto& d : document.Displays)
     if (d.GraphIndices.size() > limit || d.DiagramIndices.size() > limit)
-      return TooMany("entries in one display", std::max(d.GraphIndices.size(),
-                                                        d.DiagramIndices.size()), limit);
+      return TooMany("entries in one display",
+                     std::max(d.GraphIndices.size(), d.DiagramIndices.size()), limit);
   const auto& vars = document.VarTable;
   for (size_t count :
        {vars.Names.size(), vars.Minimum.size(), vars.Maximum.size(), vars.Actual.size()})
@@ -247,8 +247,8 @@ std::string UnstorableReason(const TDocument& document) {
   const auto& table = document.HiddenTable;
   const int64_t cells = int64_t{table.ColCount()} * table.RowCount();
   if (int64_t{table.ColCount()} * 2 > MaxTableCells || cells > MaxTableCells)
-    return TooMany("data table cells", static_cast<size_t>(std::max<int64_t>(
-                                           cells, int64_t{table.ColCount()} * 2)),
+    return TooMany("data table cells",
+                   static_cast<size_t>(std::max<int64_t>(cells, int64_t{table.ColCount()} * 2)),
                    MaxTableCells);
   return {};
 }

@@ -25,9 +25,15 @@ struct TAxisRef {
 
 TAxisRef AxisOf(TCoordinateSystem& d, int axis) {
   switch (axis) {
-    case 0: return {&d.Origin1, &d.Min1, &d.Max1, &d.MajorInterval1, &d.MinorInterval1, &d.Log1, &d.Markings1, &d.Label1};
-    case 1: return {&d.Origin2, &d.Min2, &d.Max2, &d.MajorInterval2, &d.MinorInterval2, &d.Log2, &d.Markings2, &d.Label2};
-    default: return {&d.Origin3, &d.Min3, &d.Max3, &d.MajorInterval3, &d.MinorInterval3, &d.Log3, &d.Markings3, &d.Label3};
+    case 0:
+      return {&d.Origin1,        &d.Min1, &d.Max1,      &d.MajorInterval1,
+              &d.MinorInterval1, &d.Log1, &d.Markings1, &d.Label1};
+    case 1:
+      return {&d.Origin2,        &d.Min2, &d.Max2,      &d.MajorInterval2,
+              &d.MinorInterval2, &d.Log2, &d.Markings2, &d.Label2};
+    default:
+      return {&d.Origin3,        &d.Min3, &d.Max3,      &d.MajorInterval3,
+              &d.MinorInterval3, &d.Log3, &d.Markings3, &d.Label3};
   }
 }
 
@@ -80,7 +86,8 @@ bool ParseAxis(const TAxisFields& fields, TAxisNumbers& numbers) {
 // A value on a logarithmic axis as the exponent to base. Both are checked
 // above 0 and above 1 before; long double keeps ln(1E-10) / ln(10) at -10.
 double ExponentOf(double value, double base) {
-  return static_cast<double>(std::log(static_cast<Real>(value)) / std::log(static_cast<Real>(base)));
+  return static_cast<double>(std::log(static_cast<Real>(value)) /
+                             std::log(static_cast<Real>(base)));
 }
 
 // Halves first, so that two large bounds of one sign cannot overflow.
@@ -147,7 +154,8 @@ bool TAxisSettingsForm::Store(int display) {
   std::array<TAxisNumbers, 3> numbers;
   int32_t resolution = 0;
   bool numeric = TextToWholeNumber(Fields.Resolution, resolution);
-  for (size_t axis = 0; axis < 3; ++axis) numeric = ParseAxis(Fields.Axes[axis], numbers[axis]) && numeric;
+  for (size_t axis = 0; axis < 3; ++axis)
+    numeric = ParseAxis(Fields.Axes[axis], numbers[axis]) && numeric;
   if (!numeric) {
     ShowError(prompts_, "Invalid value entered in numerical input field.");
     return false;
@@ -161,7 +169,8 @@ bool TAxisSettingsForm::Store(int display) {
   for (size_t axis = 0; axis < 3; ++axis) {
     const TAxisNumbers& n = numbers[axis];
     if (Fields.Axes[axis].Logarithmic && !(n.Max > 0 && n.Min > 0 && n.MajorInterval > 1)) {
-      ShowError(prompts_, "Invalid axis values for logarithmic scaling at axis " + std::to_string(axis + 1) + ".");
+      ShowError(prompts_, "Invalid axis values for logarithmic scaling at axis " +
+                              std::to_string(axis + 1) + ".");
       return false;
     }
   }
@@ -188,7 +197,8 @@ bool TAxisSettingsForm::Store(int display) {
     *stored.Markings = Fields.Axes[static_cast<size_t>(axis)].Markings;
     *stored.Label = Fields.Axes[static_cast<size_t>(axis)].Label;
   }
-  d->DisplayStyle = Fields.DisplayStyle <= DisplayStylePoints ? Fields.DisplayStyle : DisplayStyleSolid;
+  d->DisplayStyle =
+      Fields.DisplayStyle <= DisplayStylePoints ? Fields.DisplayStyle : DisplayStyleSolid;
   for (int axis = 0; axis < 3; ++axis) {
     const TAxisRef stored = AxisOf(*d, axis);
     // Major markings are never closer than minor ones.

@@ -26,8 +26,8 @@ bool SameValues(const std::vector<TComplex>& a, const std::vector<TComplex>& b) 
 }
 
 bool SameTable(const TVarTable& a, const TVarTable& b) {
-  return a.Names == b.Names && SameValues(a.Minimum, b.Minimum) && SameValues(a.Maximum, b.Maximum) &&
-         SameValues(a.Actual, b.Actual);
+  return a.Names == b.Names && SameValues(a.Minimum, b.Minimum) &&
+         SameValues(a.Maximum, b.Maximum) && SameValues(a.Actual, b.Actual);
 }
 
 }  // namespace
@@ -52,7 +52,8 @@ void TCalculatorForm::cbTermExit() {
   const size_t known = document_.VarTable.Names.size();
   CalcTermExit(document_.VarTable, cbTerm);
   const TStringArray& names = document_.VarTable.Names;
-  addedNames_.insert(addedNames_.end(), names.begin() + static_cast<std::ptrdiff_t>(std::min(known, names.size())),
+  addedNames_.insert(addedNames_.end(),
+                     names.begin() + static_cast<std::ptrdiff_t>(std::min(known, names.size())),
                      names.end());
   RefillNames(cbDiffVarItems, cbDiffVarIndex, document_.VarTable);
   RefillNames(cbIntVarItems, cbIntVarIndex, document_.VarTable);
@@ -64,14 +65,14 @@ void TCalculatorForm::bCalculateClick() {
 }
 
 void TCalculatorForm::bCalcDiffClick() {
-  const TCalcLines lines =
-      CalcDifferentiate(document_.VarTable, cbTerm, SelectedName(cbDiffVarItems, cbDiffVarIndex), eDiffValue);
+  const TCalcLines lines = CalcDifferentiate(
+      document_.VarTable, cbTerm, SelectedName(cbDiffVarItems, cbDiffVarIndex), eDiffValue);
   mResult.insert(mResult.end(), lines.begin(), lines.end());
 }
 
 void TCalculatorForm::bCalcIntClick() {
-  const TCalcLines lines =
-      CalcIntegrate(document_.VarTable, cbTerm, SelectedName(cbIntVarItems, cbIntVarIndex), eLow, eHigh);
+  const TCalcLines lines = CalcIntegrate(document_.VarTable, cbTerm,
+                                         SelectedName(cbIntVarItems, cbIntVarIndex), eLow, eHigh);
   mResult.insert(mResult.end(), lines.begin(), lines.end());
 }
 

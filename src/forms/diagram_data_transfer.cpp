@@ -47,7 +47,8 @@ bool TDiagramInputForm::ImportData(const TDelimitedData& data) {
   // cells compute with), so they are kept where the user sees them beside
   // the data: in the description of the diagram being edited.
   const std::string names = NamesDescription(data.HeaderNames, Selection.Left);
-  if (!names.empty() && TabIndex >= 0) eDescription = eDescription.empty() ? names : eDescription + "; " + names;
+  if (!names.empty() && TabIndex >= 0)
+    eDescription = eDescription.empty() ? names : eDescription + "; " + names;
   LoadCellField();
   Evaluate();
   return true;
@@ -56,7 +57,8 @@ bool TDiagramInputForm::ImportData(const TDelimitedData& data) {
 bool TDiagramInputForm::PasteText(const std::string& utf8) {
   TDelimitedData data;
   std::string error;
-  if (!ParseDelimitedText(utf8, {TSeparator::Tab, TDecimalChoice::Auto, THeaderChoice::No}, data, error)) {
+  if (!ParseDelimitedText(utf8, {TSeparator::Tab, TDecimalChoice::Auto, THeaderChoice::No}, data,
+                          error)) {
     prompts_.Message(TMessageKind::Error, error, mbOk, DiagramInputHelpContext);
     return false;
   }
@@ -68,8 +70,9 @@ std::string TDiagramInputForm::SelectionText() const {
 }
 
 std::string TDiagramInputForm::ExportText(const TExportChoice& choice) const {
-  return DelimitedText(choice.Texts ? TempTable : Table, choice.SelectionOnly ? Selection : DataCells(TempTable),
-                       choice.Separator, choice.Header, FileLineEnd);
+  return DelimitedText(choice.Texts ? TempTable : Table,
+                       choice.SelectionOnly ? Selection : DataCells(TempTable), choice.Separator,
+                       choice.Header, FileLineEnd);
 }
 
 bool TDiagramInputForm::ExportToFile(const TExportChoice& choice) {

@@ -13,7 +13,8 @@ namespace {
 constexpr const char* InvalidCount = "Invalid number entered.";
 constexpr const char* InvalidField = "Invalid value in numerical input field.";
 constexpr const char* TransposeTooLarge =
-    "The transposed cells do not fit into the table.\nSelect a smaller block or one nearer to the top left.";
+    "The transposed cells do not fit into the table.\nSelect a smaller block or one nearer to the "
+    "top left.";
 
 bool IsBlank(char ch) { return ch == ' '; }
 
@@ -42,7 +43,8 @@ bool ReadWhole(std::string_view text, long long minimum, long long maximum, long
 
 bool ReadColumn(const std::string& text, int32_t& column) {
   long long value = 0;
-  if (!ReadWhole(text, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max(), value))
+  if (!ReadWhole(text, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max(),
+                 value))
     return false;
   column = static_cast<int32_t>(value);
   return true;
@@ -96,7 +98,8 @@ void TDiagramInputForm::FormShow() {
   WorkDiagrams = document_.Diagrams;
   WorkDiagramIndices.clear();
   WorkDiagramIndices.reserve(document_.Displays.size());
-  for (const TCoordinateSystem& display : document_.Displays) WorkDiagramIndices.push_back(display.DiagramIndices);
+  for (const TCoordinateSystem& display : document_.Displays)
+    WorkDiagramIndices.push_back(display.DiagramIndices);
   if (WorkDiagrams.empty()) bAddDiagramClick();
   RefreshDiagramTabs();
 }
@@ -168,9 +171,11 @@ bool TDiagramInputForm::TabControlChanging() {
   std::array<int32_t, 3> highs{};
   bool ok = true;
   for (size_t a = 0; a < 3 && ok; ++a)
-    ok = rgAxis[a] == AxisDataColumn ? ReadColumn(eAxis[a], columns[a]) : ReadDecimal(eAxis[a], constants[a]);
+    ok = rgAxis[a] == AxisDataColumn ? ReadColumn(eAxis[a], columns[a])
+                                     : ReadDecimal(eAxis[a], constants[a]);
   // High before Low on each axis: the order in which the fields are checked.
-  for (size_t a = 0; a < 3 && ok; ++a) ok = ReadColumn(eErrorMax[a], highs[a]) && ReadColumn(eErrorMin[a], lows[a]);
+  for (size_t a = 0; a < 3 && ok; ++a)
+    ok = ReadColumn(eErrorMax[a], highs[a]) && ReadColumn(eErrorMin[a], lows[a]);
   if (!ok) {
     prompts_.Message(TMessageKind::Error, InvalidField, mbOk, DiagramInputHelpContext);
     return false;
@@ -206,7 +211,8 @@ bool TDiagramInputForm::bOkClick() {
   document_.HiddenTable = TempTable;
   document_.Diagrams = WorkDiagrams;
   const size_t displays = std::min(document_.Displays.size(), WorkDiagramIndices.size());
-  for (size_t d = 0; d < displays; ++d) document_.Displays[d].DiagramIndices = WorkDiagramIndices[d];
+  for (size_t d = 0; d < displays; ++d)
+    document_.Displays[d].DiagramIndices = WorkDiagramIndices[d];
 
   // A diagram just edited but shown nowhere goes to the last display. An
   // index past what a display list can hold is not assigned: it would wrap
@@ -216,8 +222,8 @@ bool TDiagramInputForm::bOkClick() {
     const auto index = static_cast<uint16_t>(t);
     bool listed = false;
     for (const TCoordinateSystem& display : document_.Displays)
-      listed = listed || std::find(display.DiagramIndices.begin(), display.DiagramIndices.end(), index) !=
-                             display.DiagramIndices.end();
+      listed = listed || std::find(display.DiagramIndices.begin(), display.DiagramIndices.end(),
+                                   index) != display.DiagramIndices.end();
     if (!listed) document_.Displays.back().DiagramIndices.push_back(index);
   }
   host_.Redraw();
@@ -352,8 +358,10 @@ void TDiagramInputForm::bTransposeClick() {
   // grows to hold all of it, so no cell is lost; where that would take it
   // past its bounds, the block is refused before anything changes.
   const TGridRect& s = Selection;
-  const long long cols = std::max<long long>(TempTable.ColCount(), 1LL + s.Left + (s.Bottom - s.Top));
-  const long long rows = std::max<long long>(TempTable.RowCount(), 1LL + s.Top + (s.Right - s.Left));
+  const long long cols =
+      std::max<long long>(TempTable.ColCount(), 1LL + s.Left + (s.Bottom - s.Top));
+  const long long rows =
+      std::max<long long>(TempTable.RowCount(), 1LL + s.Top + (s.Right - s.Left));
   if (cols * rows > MaxTableCells) {
     prompts_.Message(TMessageKind::Error, TransposeTooLarge, mbOk, DiagramInputHelpContext);
     return;

@@ -123,9 +123,9 @@ class TDiagramInputForm {
   int32_t pColor2 = 0xFF0000;
   std::array<int, 3> rgAxis{};  // AxisDataColumn or AxisConstant, axes 1 to 3
   std::array<std::string, 3> eAxis;
-  std::array<std::string, 3> lAxis;       // the label above each axis field
-  std::array<std::string, 3> eErrorMin;   // "Low:" of axes 1 to 3 (eXErrorMin, ...)
-  std::array<std::string, 3> eErrorMax;   // "High:" (eXErrorMax, ...)
+  std::array<std::string, 3> lAxis;      // the label above each axis field
+  std::array<std::string, 3> eErrorMin;  // "Low:" of axes 1 to 3 (eXErrorMin, ...)
+  std::array<std::string, 3> eErrorMax;  // "High:" (eXErrorMax, ...)
   bool cbShowPoints = true;
   bool cbConnectPoints = true;
 

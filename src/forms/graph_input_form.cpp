@@ -24,7 +24,8 @@ void CollectTermVariables(const std::string& term, TStringArray& names) {
 }
 
 bool IsNameCharacter(char ch) {
-  return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9') || ch == '_';
+  return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9') ||
+         ch == '_';
 }
 
 // The names a term's text mentions. A term that compiles names exactly its
@@ -74,7 +75,8 @@ void TGraphInputForm::FormShow() {
   WorkGraphs = document_.Graphs;
   WorkGraphIndices.clear();
   WorkGraphIndices.reserve(document_.Displays.size());
-  for (const TCoordinateSystem& display : document_.Displays) WorkGraphIndices.push_back(display.GraphIndices);
+  for (const TCoordinateSystem& display : document_.Displays)
+    WorkGraphIndices.push_back(display.GraphIndices);
   // The dialog has no command to add graphs: the first one comes from here.
   if (WorkGraphs.empty()) WorkGraphs.emplace_back();
   if (WorkGraphs.size() > MaxGraphTabs) {
@@ -110,7 +112,8 @@ bool TGraphInputForm::TabControlChanging() {
     TTerm tree;
     // An empty field is left to the 2D question above; the plot takes it as 0.
     if (!CompileTerm(term, tree) && !term.empty()) {
-      prompts_.Message(TMessageKind::Error, "Invalid Term entered for axis " + std::to_string(axis) + ".", mbOk,
+      prompts_.Message(TMessageKind::Error,
+                       "Invalid Term entered for axis " + std::to_string(axis) + ".", mbOk,
                        GraphInputHelpContext);
       return false;
     }
@@ -215,11 +218,13 @@ void TGraphInputForm::OfferThreeDimensions() {
       // A file may list one graph many thousand times in a display; the
       // question is about graphs, so each is asked about once.
       if (!asked.insert(g).second) continue;
-      const std::string question = "Display" + std::to_string(n + 1) +
-                                   " contains threedimensional plots.\n\r"
-                                   "Do you want to switch the display into 3D mode?\n\r"
-                                   "You can also adjust the view mode manually at the Display Settings window, later.";
-      if (prompts_.Message(TMessageKind::Confirmation, question, mbYesNo, GraphInputHelpContext) == mbYes)
+      const std::string question =
+          "Display" + std::to_string(n + 1) +
+          " contains threedimensional plots.\n\r"
+          "Do you want to switch the display into 3D mode?\n\r"
+          "You can also adjust the view mode manually at the Display Settings window, later.";
+      if (prompts_.Message(TMessageKind::Confirmation, question, mbYesNo, GraphInputHelpContext) ==
+          mbYes)
         display.ThreeAxes = true;
     }
   }

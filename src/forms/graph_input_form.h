@@ -26,7 +26,7 @@ class TGraphInputForm {
   TGraphInputForm(TDocument& document, Prompts& prompts, TDialogHost& host);
 
   // Working state, alive from opening to closing.
-  std::vector<TGraph> WorkGraphs;                    // tab i edits element i
+  std::vector<TGraph> WorkGraphs;                       // tab i edits element i
   std::vector<std::vector<uint16_t>> WorkGraphIndices;  // one list per display
 
   // The controls: the selected tab (-1 for none), the three term fields

@@ -59,7 +59,8 @@ bool TImportDataForm::Parse() {
   for (int c = 0; c < columns; ++c) {
     std::string title = ColumnHeader(left_ + c);
     const auto k = static_cast<size_t>(c);
-    if (k < Data.HeaderNames.size() && !Data.HeaderNames[k].empty()) title += " (" + Data.HeaderNames[k] + ")";
+    if (k < Data.HeaderNames.size() && !Data.HeaderNames[k].empty())
+      title += " (" + Data.HeaderNames[k] + ")";
     PreviewColumns.push_back(std::move(title));
   }
   const size_t rows = std::min(Data.Records.size(), PreviewRowCount);
@@ -70,8 +71,9 @@ bool TImportDataForm::Parse() {
     PreviewCells.push_back(std::move(cells));
   }
   lDetected = SeparatorItems()[static_cast<size_t>(Data.Separator)] + " separated, decimal " +
-              (Data.DecimalComma ? "comma" : "point") + (Data.Header ? ", header line" : ", no header line") +
-              (Data.Utf8 ? ", UTF-8" : ", Latin-1") + "; " + std::to_string(Data.Records.size()) + " rows of up to " +
-              std::to_string(Data.Width) + " fields.";
+              (Data.DecimalComma ? "comma" : "point") +
+              (Data.Header ? ", header line" : ", no header line") +
+              (Data.Utf8 ? ", UTF-8" : ", Latin-1") + "; " + std::to_string(Data.Records.size()) +
+              " rows of up to " + std::to_string(Data.Width) + " fields.";
   return true;
 }

@@ -37,9 +37,9 @@ class TImportDataForm {
   int cbSeparator = 0;
   int cbDecimal = 0;
   int cbHeader = 0;
-  std::string lDetected;                           // what was detected or the reason it cannot be imported
-  std::vector<std::string> PreviewColumns;         // "Col3" or "Col3 (name)" from a header line
-  std::vector<std::string> PreviewRows;            // "Row1", ...
+  std::string lDetected;                    // what was detected or the reason it cannot be imported
+  std::vector<std::string> PreviewColumns;  // "Col3" or "Col3 (name)" from a header line
+  std::vector<std::string> PreviewRows;     // "Row1", ...
   std::vector<std::vector<std::string>> PreviewCells;  // Latin-1, [row][column]
 
   TDelimitedData Data;

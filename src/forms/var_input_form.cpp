@@ -4,14 +4,16 @@
 #include "term/compiler.h"
 #include "term/evaluator.h"
 
-TVarInputForm::TVarInputForm(TVarTable& table, Prompts& prompts) : table_(table), prompts_(prompts) {}
+TVarInputForm::TVarInputForm(TVarTable& table, Prompts& prompts)
+    : table_(table), prompts_(prompts) {}
 
 void TVarInputForm::Load() {
   Rows.clear();
   Rows.reserve(table_.Names.size() + 1);
   for (size_t k = 0; k < table_.Names.size(); ++k) {
     Rows.push_back({table_.Names[k], ComplexToStr(ValueAt(table_.Minimum, k)),
-                    ComplexToStr(ValueAt(table_.Maximum, k)), ComplexToStr(ValueAt(table_.Actual, k))});
+                    ComplexToStr(ValueAt(table_.Maximum, k)),
+                    ComplexToStr(ValueAt(table_.Actual, k))});
   }
   if (Rows.empty()) Rows.emplace_back();
 }
@@ -30,7 +32,8 @@ bool TVarInputForm::Store() {
                           ReadConstantCell(row.Maximum, table_, v.Maximum) &&
                           ReadConstantCell(row.Actual, table_, v.Actual);
     if (!accepted) {
-      ShowError(prompts_, "Error at \"" + table_.Names[k] + "\".\nValues for variable cannot be saved.");
+      ShowError(prompts_,
+                "Error at \"" + table_.Names[k] + "\".\nValues for variable cannot be saved.");
       return false;
     }
     // A range that runs backwards would leave the graphs nothing to sample;

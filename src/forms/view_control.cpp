@@ -3,9 +3,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -55,7 +55,8 @@ void ZoomNotches(TCoordinateSystem& display, int notches) {
 
 void PinchZoom(TCoordinateSystem& display, double factor) {
   if (!std::isfinite(factor) || factor <= 0) return;
-  if ((factor > 1 && display.Zoom1 <= ZoomInLimit) || (factor < 1 && display.Zoom1 >= ZoomOutLimit)) {
+  if ((factor > 1 && display.Zoom1 <= ZoomInLimit) ||
+      (factor < 1 && display.Zoom1 >= ZoomOutLimit)) {
     display.Zoom1 *= factor;
     display.Zoom2 *= factor;
     display.Zoom3 *= factor;

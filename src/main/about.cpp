@@ -17,8 +17,7 @@ TfInfo::TfInfo(QWidget* parent) : QDialog(parent) {
   auto* text = new QLabel(tr("A plotter for mathematical terms over the complex numbers:\n"
                              "curves, surfaces, diagrams and a calculator."),
                           this);
-  auto* address = new QLabel(
-      QString("<a href=\"%1\">%1</a>").arg(MorvitWebAddress), this);
+  auto* address = new QLabel(QString("<a href=\"%1\">%1</a>").arg(MorvitWebAddress), this);
   address->setObjectName("lWebAddress");
   address->setOpenExternalLinks(true);
   auto* close = new QPushButton(tr("&Close"), this);

@@ -6,11 +6,11 @@
 class TDialogSet {
  public:
   virtual ~TDialogSet() = default;
-  virtual void EditGraphs() = 0;        // modeless, stays on top
-  virtual void EditDiagrams() = 0;      // modal
-  virtual void VariableTable() = 0;     // modal
-  virtual void Calculator() = 0;        // modal
-  virtual void AxisSettings() = 0;      // modal
+  virtual void EditGraphs() = 0;     // modeless, stays on top
+  virtual void EditDiagrams() = 0;   // modal
+  virtual void VariableTable() = 0;  // modal
+  virtual void Calculator() = 0;     // modal
+  virtual void AxisSettings() = 0;   // modal
   // New document or Open replaced the document under the open dialogs.
   virtual void DocumentReplaced() = 0;
 };

@@ -13,7 +13,10 @@ class TDocumentHistory::TStep final : public QUndoCommand {
  public:
   TStep(TDocumentHistory& history, const QString& action, TSharedSnapshot before,
         TSharedSnapshot after)
-      : QUndoCommand(action), history_(history), before_(std::move(before)), after_(std::move(after)) {}
+      : QUndoCommand(action),
+        history_(history),
+        before_(std::move(before)),
+        after_(std::move(after)) {}
 
   void undo() override { history_.Apply(before_, *after_); }
   const TSharedSnapshot& Before() const { return before_; }

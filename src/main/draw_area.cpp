@@ -4,8 +4,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QNativeGestureEvent>
-#include <QTimer>
 #include <QPainter>
+#include <QTimer>
 #include <QWheelEvent>
 
 TDrawArea::TDrawArea(QWidget* parent) : QWidget(parent) {

@@ -6,12 +6,12 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
-#include <QDir>
-#include <QKeyEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
@@ -59,7 +59,8 @@ namespace {
 constexpr int MainHelpContext = 10;
 constexpr int HelpCommandContext = 1;
 constexpr int SupportHelpContext = 999;
-constexpr const char* BusyText = QT_TRANSLATE_NOOP("TMainForm", "Drawing in Progress... Please wait!");
+constexpr const char* BusyText =
+    QT_TRANSLATE_NOOP("TMainForm", "Drawing in Progress... Please wait!");
 constexpr const char* FarewellText = QT_TRANSLATE_NOOP(
     "Messages",
     "Thank you for using Morvit!\n\n"
@@ -82,8 +83,10 @@ constexpr const char* PictureFilter =
     "PNG picture (.png)|*.png|JPEG picture (.jpg)|*.jpg;*.jpeg|PDF document (.pdf)|*.pdf|"
     "SVG drawing (.svg)|*.svg";
 [[maybe_unused]] constexpr const char* PictureKinds[] = {
-    QT_TRANSLATE_NOOP("Messages", "PNG picture (.png)"), QT_TRANSLATE_NOOP("Messages", "JPEG picture (.jpg)"),
-    QT_TRANSLATE_NOOP("Messages", "PDF document (.pdf)"), QT_TRANSLATE_NOOP("Messages", "SVG drawing (.svg)")};
+    QT_TRANSLATE_NOOP("Messages", "PNG picture (.png)"),
+    QT_TRANSLATE_NOOP("Messages", "JPEG picture (.jpg)"),
+    QT_TRANSLATE_NOOP("Messages", "PDF document (.pdf)"),
+    QT_TRANSLATE_NOOP("Messages", "SVG drawing (.svg)")};
 constexpr const char* SaveQuestion =
     QT_TRANSLATE_NOOP("Messages", "The document has changed. Do you want to save the changes?");
 
@@ -114,10 +117,13 @@ TMainForm::TMainForm(Prompts& prompts, Help& help, EventPump& pump, const QStrin
   layout->addWidget(iDrawArea_, 1);
   setCentralWidget(central);
 
-  history_ = new TDocumentHistory(document_, [this] {
-    if (dialogs_) dialogs_->DocumentReplaced();
-    Refresh();
-  }, this);
+  history_ = new TDocumentHistory(
+      document_,
+      [this] {
+        if (dialogs_) dialogs_->DocumentReplaced();
+        Refresh();
+      },
+      this);
   BuildMenusAndToolBar();
   BuildStatusPanel();
 
@@ -153,11 +159,12 @@ TMainForm::~TMainForm() = default;
 void TMainForm::CreateStep() {
   if (auto* viewer = dynamic_cast<THelpViewer*>(&help_)) {
     if (!viewer->HelpFileExists())
-      ShowError(prompts_, std::string(QT_TRANSLATE_NOOP("Messages", "Help file not found ")) + "\n" +
-                              viewer->HelpFilePath().toStdString());
+      ShowError(prompts_, std::string(QT_TRANSLATE_NOOP("Messages", "Help file not found ")) +
+                              "\n" + viewer->HelpFilePath().toStdString());
     if (THelpViewer::Version < 4.73)
-      ShowInformation(prompts_, QT_TRANSLATE_NOOP("Messages", "This application requires the installation of "
-                                                           "MS HTML Help 1.2 or higher."));
+      ShowInformation(prompts_, QT_TRANSLATE_NOOP("Messages",
+                                                  "This application requires the installation of "
+                                                  "MS HTML Help 1.2 or higher."));
   }
   CreateDocument(document_);
   DocumentStored(QString());
@@ -173,8 +180,8 @@ void TMainForm::BuildMenusAndToolBar() {
   tools->setObjectName("ToolBar");
   tools->setMovable(false);
   tools->setIconSize(QSize(18, 18));
-  auto command = [this, tools](QMenu* menu, const QString& text, const QString& hint, TToolIcon icon,
-                        bool onToolBar, auto handler) {
+  auto command = [this, tools](QMenu* menu, const QString& text, const QString& hint,
+                               TToolIcon icon, bool onToolBar, auto handler) {
     QAction* action = menu->addAction(ToolIcon(icon), text);
     action->setToolTip(hint);
     connect(action, &QAction::triggered, this, handler);
@@ -189,12 +196,12 @@ void TMainForm::BuildMenusAndToolBar() {
   };
 
   QMenu* file = menuBar()->addMenu(tr("&File"));
-  QAction* newDocument = command(file, tr("New document"), tr("New document"), TToolIcon::NewDocument,
-                                 true, [this] { NewDocumentClick(); });
+  QAction* newDocument = command(file, tr("New document"), tr("New document"),
+                                 TToolIcon::NewDocument, true, [this] { NewDocumentClick(); });
   newDocument->setShortcut(QKeySequence::New);
   file->addSeparator();
-  QAction* open = command(file, tr("Open document..."), tr("Open document"), TToolIcon::OpenDocument,
-                          true, [this] { OpenDocumentClick(); });
+  QAction* open = command(file, tr("Open document..."), tr("Open document"),
+                          TToolIcon::OpenDocument, true, [this] { OpenDocumentClick(); });
   open->setShortcut(QKeySequence::Open);
   QAction* save = file->addAction(tr("Save document"));
   save->setObjectName("SaveDocument");
@@ -221,25 +228,33 @@ void TMainForm::BuildMenusAndToolBar() {
 
   QMenu* edit = menuBar()->addMenu(tr("&Edit"));
   AddUndoAndCopyCommands(edit);
-  command(edit, tr("Edit graphs..."), tr("Edit graphs"), TToolIcon::EditGraphs, true,
-          [this] { if (dialogs_) dialogs_->EditGraphs(); });
+  command(edit, tr("Edit graphs..."), tr("Edit graphs"), TToolIcon::EditGraphs, true, [this] {
+    if (dialogs_) dialogs_->EditGraphs();
+  });
   command(edit, tr("Edit diagrams..."), tr("Edit diagram data"), TToolIcon::EditDiagrams, true,
-          [this] { if (dialogs_) dialogs_->EditDiagrams(); });
+          [this] {
+            if (dialogs_) dialogs_->EditDiagrams();
+          });
   edit->addSeparator();
   command(edit, tr("Open variable table..."), tr("Variable table"), TToolIcon::VariableTable, true,
           [this] { OpenVariableTable(); });
   command(edit, tr("Open calculator..."), tr("Open calculator"), TToolIcon::Calculator, true,
-          [this] { if (dialogs_) dialogs_->Calculator(); });
+          [this] {
+            if (dialogs_) dialogs_->Calculator();
+          });
 
   QMenu* view = menuBar()->addMenu(tr("&View"));
-  command(view, tr("Restore default view"), tr("Restore default view"), TToolIcon::RestoreView, true,
-          [this] { RestoreDefaultViewClick(); });
+  command(view, tr("Restore default view"), tr("Restore default view"), TToolIcon::RestoreView,
+          true, [this] { RestoreDefaultViewClick(); });
   command(view, tr("Edit coordinate system settings..."), tr("Edit coordinate system settings"),
-          TToolIcon::Settings, true, [this] { if (dialogs_) dialogs_->AxisSettings(); });
+          TToolIcon::Settings, true, [this] {
+            if (dialogs_) dialogs_->AxisSettings();
+          });
   BuildViewOptionActions(view);
 
   QMenu* help = menuBar()->addMenu(tr("&Help"));
-  command(help, tr("Show help..."), tr("Show help"), TToolIcon::Help, true, [this] { ShowHelpClick(); });
+  command(help, tr("Show help..."), tr("Show help"), TToolIcon::Help, true,
+          [this] { ShowHelpClick(); });
   help->addSeparator();
   QAction* web = help->addAction(tr("Morvit on the web..."));
   connect(web, &QAction::triggered, this, [this] { WebClick(); });
@@ -335,8 +350,9 @@ void TMainForm::TabChanged() {
 void TMainForm::NewDrawingImage() {
   // As many pixels as the screen shows in the area: the picture is drawn at
   // the screen's resolution, while sizes and the view stay in logical pixels.
-  canvas_ = std::make_unique<QtCanvas>(std::max(1, iDrawArea_->width()),
-                                       std::max(1, iDrawArea_->height()), iDrawArea_->ScreenScale());
+  canvas_ =
+      std::make_unique<QtCanvas>(std::max(1, iDrawArea_->width()),
+                                 std::max(1, iDrawArea_->height()), iDrawArea_->ScreenScale());
   canvas_->SetSmooth(viewOptions_.SmoothLines);
   canvas_->SetPenColor(0x00FF00);
   canvas_->SetBrushColor(0);
@@ -437,8 +453,7 @@ void TMainForm::NewDocumentClick() {
 void TMainForm::OpenDocumentClick() {
   if (!MaySetDocumentAside()) return;
   std::string path;
-  if (prompts_.ChooseOpenFile(DocumentFilter, path))
-    OpenFile(QString::fromLocal8Bit(path.c_str()));
+  if (prompts_.ChooseOpenFile(DocumentFilter, path)) OpenFile(QString::fromLocal8Bit(path.c_str()));
 }
 
 bool TMainForm::SaveDocumentClick() {
@@ -456,7 +471,8 @@ bool TMainForm::SaveDocumentAsClick() {
 
 bool TMainForm::SaveTo(const QString& path) {
   std::string error;
-  if (!SaveDocument(std::filesystem::path(QFile::encodeName(path).toStdString()), document_, error)) {
+  if (!SaveDocument(std::filesystem::path(QFile::encodeName(path).toStdString()), document_,
+                    error)) {
     ShowError(prompts_, error);
     return false;
   }
@@ -505,7 +521,8 @@ void TMainForm::AddUndoAndCopyCommands(QMenu* edit) {
   edit->addAction(undo);
   QAction* redo = history_->CreateRedoAction(this);
   redo->setObjectName("Redo");
-  redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  redo->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
   edit->addAction(redo);
   edit->addSeparator();
   QAction* copy = edit->addAction(tr("Copy picture"));
@@ -604,26 +621,29 @@ void TMainForm::ExportPictureClick() {
   if (std::filesystem::path(path).extension().empty()) path += ".png";
   TPictureFormat format = TPictureFormat::Png;
   if (!PictureFormatOf(path, format)) {
-    ShowError(prompts_, "Pictures are written as PNG, JPEG, PDF or SVG files; the file name "
-                        "ends in .png, .jpg, .pdf or .svg.");
+    ShowError(prompts_,
+              "Pictures are written as PNG, JPEG, PDF or SVG files; the file name "
+              "ends in .png, .jpg, .pdf or .svg.");
     return;
   }
   const bool pixels = format == TPictureFormat::Png || format == TPictureFormat::Jpeg;
   std::string size = std::to_string(canvas_->Width()) + "x" + std::to_string(canvas_->Height());
   // A pixel picture may be drawn finer, as on a screen at that scale; the
   // screen's own scale is proposed.
-  if (pixels && canvas_->Scale() != 1) size += " @ " + QString::number(canvas_->Scale()).toStdString();
+  if (pixels && canvas_->Scale() != 1)
+    size += " @ " + QString::number(canvas_->Scale()).toStdString();
   std::int32_t width = 0;
   std::int32_t height = 0;
   TPictureOptions options;
   options.Smooth = viewOptions_.SmoothLines;
   for (;;) {
-    if (!prompts_.InputText(QT_TRANSLATE_NOOP("Messages", "Export picture"),
-                            pixels ? QT_TRANSLATE_NOOP("Messages",
-                                                       "Size in pixels (width x height), for a sharper "
-                                                       "picture followed by @ and a scale from 1 to 4:")
-                                   : QT_TRANSLATE_NOOP("Messages", "Size in pixels (width x height):"),
-                            size))
+    if (!prompts_.InputText(
+            QT_TRANSLATE_NOOP("Messages", "Export picture"),
+            pixels ? QT_TRANSLATE_NOOP("Messages",
+                                       "Size in pixels (width x height), for a sharper "
+                                       "picture followed by @ and a scale from 1 to 4:")
+                   : QT_TRANSLATE_NOOP("Messages", "Size in pixels (width x height):"),
+            size))
       return;
     if (pixels ? ParsePictureSizeAndScale(size, width, height, options.Scale)
                : ParsePictureSize(size, width, height))
@@ -836,7 +856,8 @@ bool TMainForm::event(QEvent* event) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-  if (closing_ || !MaySetDocumentAside() || !Confirm(prompts_,
+  if (closing_ || !MaySetDocumentAside() ||
+      !Confirm(prompts_,
                QT_TRANSLATE_NOOP("Messages", "Do you really want to close the program?"))) {
     event->ignore();
     return;

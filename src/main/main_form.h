@@ -12,9 +12,9 @@
 
 #include "document/document.h"
 #include "forms/view_control.h"
+#include "main/view_options.h"
 #include "plot/scene.h"
 #include "ports/dialog_host.h"
-#include "main/view_options.h"
 
 class Prompts;
 class Help;
@@ -200,7 +200,7 @@ class TMainForm final : public QMainWindow, public TDialogHost {
   QMenu* recentMenu_ = nullptr;
   TDocumentHistory* history_ = nullptr;
   std::unique_ptr<QPrinter> printer_;  // kept, so the print dialog offers the last choices
-  TStringGrid Table;  // the data table as evaluated when the document was read
+  TStringGrid Table;                   // the data table as evaluated when the document was read
   TObject3D PlotScene;
   TObject3D ViewScene;
   TObject3D PreviewScene;

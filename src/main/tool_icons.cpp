@@ -22,7 +22,8 @@ void DrawPage(QPainter& p) {
 void DrawFolder(QPainter& p) {
   p.setPen(QPen(QColor(120, 90, 20), 1));
   p.setBrush(QColor(240, 200, 90));
-  p.drawPolygon(QPolygonF({{1.5, 4.5}, {6.5, 4.5}, {8.5, 6.5}, {15.5, 6.5}, {15.5, 15.5}, {1.5, 15.5}}));
+  p.drawPolygon(
+      QPolygonF({{1.5, 4.5}, {6.5, 4.5}, {8.5, 6.5}, {15.5, 6.5}, {15.5, 15.5}, {1.5, 15.5}}));
   p.setBrush(QColor(250, 225, 130));
   p.drawPolygon(QPolygonF({{3.5, 8.5}, {17.5, 8.5}, {15.5, 15.5}, {1.5, 15.5}}));
 }
@@ -34,7 +35,10 @@ void DrawCurve(QPainter& p) {
   QPainterPath wave;
   for (int x = 0; x <= 15; ++x) {
     const QPointF point(2 + x, 9.5 - 6 * std::sin(x * 0.45));
-    if (x == 0) wave.moveTo(point); else wave.lineTo(point);
+    if (x == 0)
+      wave.moveTo(point);
+    else
+      wave.lineTo(point);
   }
   p.setPen(QPen(QColor(210, 30, 30), 1.6));
   p.setBrush(Qt::NoBrush);
@@ -72,7 +76,8 @@ void DrawCalculator(QPainter& p) {
   p.setBrush(QColor(90, 90, 90));
   p.setPen(Qt::NoPen);
   for (int row = 0; row < 3; ++row)
-    for (int column = 0; column < 3; ++column) p.drawRect(QRectF(5 + column * 3, 7.5 + row * 3, 2, 2));
+    for (int column = 0; column < 3; ++column)
+      p.drawRect(QRectF(5 + column * 3, 7.5 + row * 3, 2, 2));
 }
 
 void DrawRestore(QPainter& p) {

@@ -9,7 +9,8 @@ std::vector<std::unique_ptr<QTranslator>> InstallTranslations(QCoreApplication& 
   std::vector<std::unique_ptr<QTranslator>> installed;
   auto morvit = std::make_unique<QTranslator>();
   // The compiled translations are built into the program as resources.
-  if (!morvit->load(locale, QStringLiteral("morvit"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+  if (!morvit->load(locale, QStringLiteral("morvit"), QStringLiteral("_"),
+                    QStringLiteral(":/i18n")))
     return installed;
   application.installTranslator(morvit.get());
   installed.push_back(std::move(morvit));

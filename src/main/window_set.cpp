@@ -21,7 +21,8 @@ static void RegisterMainResources() { Q_INIT_RESOURCE(main); }
 TWindowSet::TWindowSet(Prompts& prompts, Help& help, EventPump& pump, const QStringList& arguments,
                        bool withSplash)
     : prompts_(prompts),
-      mainForm_((RegisterMainResources(), std::make_unique<TMainForm>(prompts, help, pump, arguments))) {
+      mainForm_(
+          (RegisterMainResources(), std::make_unique<TMainForm>(prompts, help, pump, arguments))) {
   TMainForm* main = mainForm_.get();
   TDocument& document = main->Doc();
   graphInput_ = std::make_unique<TfGraphInput>(document, prompts, *main, main);
@@ -32,10 +33,9 @@ TWindowSet::TWindowSet(Prompts& prompts, Help& help, EventPump& pump, const QStr
   calculator_ = std::make_unique<TfCalculator>(document, prompts, *main, main);
   about_ = std::make_unique<TfInfo>(main);
   // The graph input dialog stays open beside the window; its OK is one step.
-  QObject::connect(graphInput_.get(), &QDialog::accepted, main,
-                   [main] {
-                     main->History().Record(QCoreApplication::translate("TWindowSet", "Graph input"));
-                   });
+  QObject::connect(graphInput_.get(), &QDialog::accepted, main, [main] {
+    main->History().Record(QCoreApplication::translate("TWindowSet", "Graph input"));
+  });
   mainForm_->SetDialogs(this);
   mainForm_->SetSplash(splash_.get());
   mainForm_->SetAbout(about_.get());

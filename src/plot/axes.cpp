@@ -17,16 +17,16 @@ constexpr uint8_t LinePieces = 20;
 
 // Fixed parts of the markings of one axis, by axis number 1..3 (index 0..2).
 struct TAxisGeometry {
-  int MarkAlong;               // axis along which a mark extends
-  std::array<int, 2> Raster;   // axes along which raster lines run (second: 3D only for axes 1, 2)
+  int MarkAlong;              // axis along which a mark extends
+  std::array<int, 2> Raster;  // axes along which raster lines run (second: 3D only for axes 1, 2)
   int8_t LabelDirX;
   int8_t LabelDirY;
 };
 
 constexpr std::array<TAxisGeometry, 3> Geometry{{
-    {1, {1, 2}, 0, -1},   // axis 1: numbers centred below
-    {0, {0, 2}, -1, 0},   // axis 2: numbers left of the axis
-    {1, {1, 0}, 1, -1},   // axis 3: numbers below right
+    {1, {1, 2}, 0, -1},  // axis 1: numbers centred below
+    {0, {0, 2}, -1, 0},  // axis 2: numbers left of the axis
+    {1, {1, 0}, 1, -1},  // axis 3: numbers below right
 }};
 
 struct TRange {
@@ -102,9 +102,8 @@ bool LogarithmicMarks(double min, double max, double base, double minor, bool ma
 }
 
 void AddAxisMarkings(const TCoordinateSystem& display, int axis, TObject3D& scene) {
-  const std::array<TRange, 3> range{{{display.Min1, display.Max1},
-                                     {display.Min2, display.Max2},
-                                     {display.Min3, display.Max3}}};
+  const std::array<TRange, 3> range{
+      {{display.Min1, display.Max1}, {display.Min2, display.Max2}, {display.Min3, display.Max3}}};
   const std::array<bool, 3> log{display.Log1, display.Log2, display.Log3};
   const std::array<bool, 3> markings{display.Markings1, display.Markings2, display.Markings3};
   const std::array<double, 3> major{display.MajorInterval1, display.MajorInterval2,
@@ -126,9 +125,8 @@ void AddAxisMarkings(const TCoordinateSystem& display, int axis, TObject3D& scen
   const uint8_t majorPieces = (axis == 2 && !log[axis]) ? 2 : 1;
   const int rasterLines = (axis == 2 || display.ThreeAxes) ? 2 : 1;
   // Segments per mark at most: raster pieces, or a mark of up to two pieces.
-  const std::size_t perMark = display.AxisStyle == AxisStyleRaster
-                                  ? static_cast<std::size_t>(LinePieces * rasterLines)
-                                  : 2;
+  const std::size_t perMark =
+      display.AxisStyle == AxisStyleRaster ? static_cast<std::size_t>(LinePieces * rasterLines) : 2;
   ReserveMore(scene, marks.size() * perMark);
 
   for (const TAxisMark& mark : marks) {
@@ -139,8 +137,8 @@ void AddAxisMarkings(const TCoordinateSystem& display, int axis, TObject3D& scen
       // Numbers of a linear axis 2 and of axis 3 keep a small gap from their axis.
       if (axis == 1 && !log[axis]) anchor.X -= range[0].Length() / 100;
       if (axis == 2) anchor.Y -= range[1].Length() / 100;
-      AddText(scene, RealToStr(mark.Value), color, anchor.X, anchor.Y, anchor.Z,
-              geometry.LabelDirX, geometry.LabelDirY, 0);
+      AddText(scene, RealToStr(mark.Value), color, anchor.X, anchor.Y, anchor.Z, geometry.LabelDirX,
+              geometry.LabelDirY, 0);
       continue;
     }
     if (display.AxisStyle == AxisStyleMarkings) {
@@ -164,8 +162,8 @@ void AddAxisMarkings(const TCoordinateSystem& display, int axis, TObject3D& scen
 
 }  // namespace
 
-bool AxisMarks(double min, double max, bool logarithmic, double majorInterval,
-               double minorInterval, bool markings, std::vector<TAxisMark>& marks) {
+bool AxisMarks(double min, double max, bool logarithmic, double majorInterval, double minorInterval,
+               bool markings, std::vector<TAxisMark>& marks) {
   marks.clear();
   if (!std::isfinite(min) || !std::isfinite(max)) return false;
   if (!(minorInterval > 0) || !std::isfinite(minorInterval)) return false;

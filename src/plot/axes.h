@@ -34,8 +34,8 @@ struct TAxisMark {
 // cannot step through the range: an interval of 0 or below or not finite, a
 // logarithmic base of 1 or below or not finite, or more than MaxAxisMarks
 // marks.
-bool AxisMarks(double min, double max, bool logarithmic, double majorInterval,
-               double minorInterval, bool markings, std::vector<TAxisMark>& marks);
+bool AxisMarks(double min, double max, bool logarithmic, double majorInterval, double minorInterval,
+               bool markings, std::vector<TAxisMark>& marks);
 
 // Appends the axes of the display (axis 3 only when ThreeAxes) with their
 // labels, marks or raster and numbers, all in AxisColor. The axes cross at

@@ -95,17 +95,12 @@ bool ClipQuad(TPoint3D& P1, TPoint3D& P2, TPoint3D& P3, TPoint3D& P4, double Xmi
   E1 = E2 = E3 = TPoint3D{};
   const auto& l = list.Points;
   switch (list.Count) {
-    case 3:
-      P1 = l[0], P2 = l[1], P3 = l[2], P4 = l[0];
-      return true;
-    case 4:
-      P1 = l[0], P2 = l[1], P3 = l[2], P4 = l[3];
-      return true;
+    case 3: P1 = l[0], P2 = l[1], P3 = l[2], P4 = l[0]; return true;
+    case 4: P1 = l[0], P2 = l[1], P3 = l[2], P4 = l[3]; return true;
     case 5:
       P1 = l[0], P2 = l[1], P3 = l[2], P4 = l[3];
       E1 = l[3], E2 = l[4], E3 = l[0];
       return true;
-    default:
-      return false;
+    default: return false;
   }
 }

@@ -47,8 +47,8 @@ struct TAxisScale {
 
 }  // namespace
 
-void AddDiagram(const TDiagram& diagram, const TCoordinateSystem& display,
-                const TStringGrid& table, TObject3D& scene) {
+void AddDiagram(const TDiagram& diagram, const TCoordinateSystem& display, const TStringGrid& table,
+                TObject3D& scene) {
   const TVarTable noVariables;
   const std::size_t first = scene.size();
   const int32_t color = diagram.Color1;

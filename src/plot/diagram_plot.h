@@ -15,5 +15,5 @@
 // compile or evaluate, a non-real value, no logarithm on a logarithmic axis)
 // adds no point and breaks the connecting line on both sides. Nothing is
 // clipped to the box; segments that would not be finite are left out.
-void AddDiagram(const TDiagram& diagram, const TCoordinateSystem& display,
-                const TStringGrid& table, TObject3D& scene);
+void AddDiagram(const TDiagram& diagram, const TCoordinateSystem& display, const TStringGrid& table,
+                TObject3D& scene);

@@ -32,8 +32,7 @@ struct TBox {
   double Xmin, Xmax, Ymin, Ymax, Zmin, Zmax;
 
   bool Contains(const TGridPoint& p) const {
-    return Xmin <= p.X && p.X <= Xmax && Ymin <= p.Y && p.Y <= Ymax && Zmin <= p.Z &&
-           p.Z <= Zmax;
+    return Xmin <= p.X && p.X <= Xmax && Ymin <= p.Y && p.Y <= Ymax && Zmin <= p.Z && p.Z <= Zmax;
   }
 };
 
@@ -48,9 +47,10 @@ class TPointEvaluator {
  public:
   TPointEvaluator(const std::array<const TTermElement*, 3>& terms, const TVarTable& vars,
                   const TCoordinateSystem& display, const TGraph& graph)
-      : bound_{TBoundTerm(terms[0], vars), TBoundTerm(terms[1], vars),
-               TBoundTerm(terms[2], vars)},
-        min2_(display.Min2), max2_(display.Max2), color1_(graph.Color1),
+      : bound_{TBoundTerm(terms[0], vars), TBoundTerm(terms[1], vars), TBoundTerm(terms[2], vars)},
+        min2_(display.Min2),
+        max2_(display.Max2),
+        color1_(graph.Color1),
         color2_(graph.Color2) {
     // The third coordinate of a 2D display is the constant 0, which has no
     // logarithm: there axis 3 is never logarithmic for points.
@@ -236,19 +236,14 @@ void AddSurface(TPointEvaluator& evaluator, TSampleTable& table, int first, int 
   };
   const std::size_t cells = (width - 1) * (height - 1);
   switch (style) {
-    case DisplayStyleSolid:
-      ReserveMore(scene, cells + cells / 16);
-      break;
-    case DisplayStyleWireframe:
-      ReserveMore(scene, 2 * cells);
-      break;
+    case DisplayStyleSolid: ReserveMore(scene, cells + cells / 16); break;
+    case DisplayStyleWireframe: ReserveMore(scene, 2 * cells); break;
     case DisplayStylePoints:
       ReserveMore(scene, grid.size());
       for (const TGridPoint& p : grid)
         if (p.Valid && box.Contains(p)) AddDot(scene, 1, p.Color, p.X, p.Y, p.Z);
       return;
-    default:
-      return;
+    default: return;
   }
   for (std::size_t r = 0; r + 1 < height; ++r) {
     for (std::size_t c = 0; c + 1 < width; ++c) {

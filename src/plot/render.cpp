@@ -300,9 +300,8 @@ void PaintSegment(const TGraphic3D& graphic, Canvas& canvas, const TSegment& seg
       // A radius from a file may be anything; beyond the limit the circle
       // covers the whole image either way.
       const double logicalRadius = std::clamp<double>(segment.Radius, -PixelLimit, PixelLimit);
-      const std::int32_t radius =
-          static_cast<std::int32_t>(std::clamp(RoundHalfEven(logicalRadius * graphic.Scale),
-                                               -PixelLimit, PixelLimit));
+      const std::int32_t radius = static_cast<std::int32_t>(
+          std::clamp(RoundHalfEven(logicalRadius * graphic.Scale), -PixelLimit, PixelLimit));
       canvas.SetPenColor(segment.Color);
       canvas.SetBrushColor(segment.Color);
       canvas.Ellipse(centre.X - radius, centre.Y - radius, centre.X + radius, centre.Y + radius);

@@ -17,14 +17,11 @@ bool SegmentFinite(const TSegment& segment) {
     case TSegmentKind::Line:
       // The depth sort averages the two ends; two huge ends of one sign would
       // overflow that sum.
-      return Finite(segment.P1) && Finite(segment.P2) &&
-             std::isfinite(segment.P1.Z + segment.P2.Z);
+      return Finite(segment.P1) && Finite(segment.P2) && std::isfinite(segment.P1.Z + segment.P2.Z);
     case TSegmentKind::Quad:
-      return Finite(segment.P1) && Finite(segment.P2) && Finite(segment.P3) &&
-             Finite(segment.P4) &&
+      return Finite(segment.P1) && Finite(segment.P2) && Finite(segment.P3) && Finite(segment.P4) &&
              std::isfinite(segment.P1.Z + segment.P2.Z + segment.P3.Z + segment.P4.Z);
-    default:
-      return Finite(segment.P1);
+    default: return Finite(segment.P1);
   }
 }
 

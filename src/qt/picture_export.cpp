@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/picture_export.h"
 
+#include <jpeglib.h>
+
 #include <QBuffer>
 #include <QByteArray>
 #include <QImage>
@@ -9,16 +11,14 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 #include <algorithm>
-#include <cmath>
 #include <cctype>
 #include <charconv>
+#include <cmath>
 #include <csetjmp>
 #include <cstdio>
 #include <memory>
 #include <utility>
 #include <vector>
-
-#include <jpeglib.h>
 
 #include "document/writer.h"
 #include "plot/picture.h"
@@ -162,11 +162,16 @@ bool PictureFormatOf(const std::filesystem::path& path, TPictureFormat& format) 
   std::string extension = path.extension().string();
   std::transform(extension.begin(), extension.end(), extension.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  if (extension == ".png") format = TPictureFormat::Png;
-  else if (extension == ".jpg" || extension == ".jpeg") format = TPictureFormat::Jpeg;
-  else if (extension == ".pdf") format = TPictureFormat::Pdf;
-  else if (extension == ".svg") format = TPictureFormat::Svg;
-  else return false;
+  if (extension == ".png")
+    format = TPictureFormat::Png;
+  else if (extension == ".jpg" || extension == ".jpeg")
+    format = TPictureFormat::Jpeg;
+  else if (extension == ".pdf")
+    format = TPictureFormat::Pdf;
+  else if (extension == ".svg")
+    format = TPictureFormat::Svg;
+  else
+    return false;
   return true;
 }
 
@@ -196,9 +201,8 @@ bool ParsePictureScale(const std::string& text, double& scale) {
   if (first == std::string::npos) return false;
   const auto last = text.find_last_not_of(' ');
   const std::string number = text.substr(first, last - first + 1);
-  if (number.size() > 8 || !std::all_of(number.begin(), number.end(), [](char c) {
-        return (c >= '0' && c <= '9') || c == '.';
-      }))
+  if (number.size() > 8 || !std::all_of(number.begin(), number.end(),
+                                        [](char c) { return (c >= '0' && c <= '9') || c == '.'; }))
     return false;
   double value = 0;
   const auto result = std::from_chars(number.data(), number.data() + number.size(), value);

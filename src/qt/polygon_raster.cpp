@@ -52,8 +52,8 @@ void Fill(TPixelBuffer& buffer, std::span<const TCanvasPoint> points, std::uint3
     std::uint32_t* row = buffer.Pixels + static_cast<std::ptrdiff_t>(y) * buffer.Stride;
     for (std::size_t k = 0; k + 1 < count; k += 2) {
       // A centre on the left crossing is outside, one on the right inside.
-      const auto from = std::max<std::int32_t>(
-          0, static_cast<std::int32_t>(std::floor(crossings[k] - 0.5)) + 1);
+      const auto from =
+          std::max<std::int32_t>(0, static_cast<std::int32_t>(std::floor(crossings[k] - 0.5)) + 1);
       const auto to = std::min<std::int32_t>(
           buffer.Width - 1, static_cast<std::int32_t>(std::floor(crossings[k + 1] - 0.5)));
       for (std::int32_t x = from; x <= to; ++x) row[x] = color;
@@ -77,7 +77,13 @@ class TOutline {
   void Draw(TCanvasPoint from, TCanvasPoint to) { Edge(from, to, true); }
 
  private:
-  enum TDirection : int { None = 0, LeftToRight = 1, RightToLeft = 2, TopToBottom = 4, BottomToTop = 8 };
+  enum TDirection : int {
+    None = 0,
+    LeftToRight = 1,
+    RightToLeft = 2,
+    TopToBottom = 4,
+    BottomToTop = 8
+  };
 
   static std::int32_t Step(std::int64_t along, std::int64_t across) {
     return static_cast<std::int32_t>((along * 65536) / across);
@@ -118,12 +124,13 @@ class TOutline {
     std::int32_t major = (x1 + 32) >> 6;
     std::int32_t majorEnd = (x2 + 32) >> 6;
     if (major == majorEnd) return;  // shorter than half a pixel: no run, no joint
-    minor += (static_cast<std::int64_t>((major << 6) + (increment > 0 ? 32 : 0) - x1) * increment) >> 6;
+    minor +=
+        (static_cast<std::int64_t>((major << 6) + (increment > 0 ? 32 : 0) - x1) * increment) >> 6;
 
     std::int32_t firstMajor = major, firstMinor = static_cast<std::int32_t>(minor >> 16);
     std::int32_t lastMajor = majorEnd - 1;
-    std::int32_t lastMinor =
-        static_cast<std::int32_t>((minor + static_cast<std::int64_t>(majorEnd - major - 1) * increment) >> 16);
+    std::int32_t lastMinor = static_cast<std::int32_t>(
+        (minor + static_cast<std::int64_t>(majorEnd - major - 1) * increment) >> 16);
     if (swapped) {
       std::swap(firstMajor, lastMajor);
       std::swap(firstMinor, lastMinor);

@@ -6,8 +6,8 @@
 #include <QRect>
 #include <QString>
 #include <algorithm>
-#include <cmath>
 #include <array>
+#include <cmath>
 #include <vector>
 
 namespace {

@@ -46,11 +46,11 @@ class TBoundTerm {
 
  private:
   struct TNode {
-    TComplex Value;       // a constant leaf's value
-    int32_t Left = -1;    // operand indices; -1 for none
+    TComplex Value;     // a constant leaf's value
+    int32_t Left = -1;  // operand indices; -1 for none
     int32_t Right = -1;
     int32_t Parent = -1;
-    int32_t Slot = -1;    // a variable leaf's table row; -1 when the name is missing
+    int32_t Slot = -1;  // a variable leaf's table row; -1 when the name is missing
     uint8_t Operation = opLeaf;
     bool IsVariable = false;
   };

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "term/compiler.h"
 
+#include <locale.h>
+
 #include <cfloat>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
-#include <locale.h>
 
 namespace {
 

@@ -360,7 +360,9 @@ bool LostImaginaryPart(TComplex z, Real scale, Real modulus) {
          std::fabs(z.Im) * scale > 5E-14L * modulus;
 }
 
-bool Small(TComplex value, Real limit = SmallValue) { return SquaredModulus(value) < limit * limit; }
+bool Small(TComplex value, Real limit = SmallValue) {
+  return SquaredModulus(value) < limit * limit;
+}
 
 // sinh, cosh, tanh and coth: the exponentials' difference cancels only with
 // a real part; on the imaginary axis only tidying can lose the value.
@@ -500,7 +502,6 @@ bool Finish(bool ok, TComplex& out) {
 }
 
 }  // namespace
-
 
 Real AddTidy(Real a, Real b) {
   const Real s = a + b;
@@ -702,7 +703,8 @@ bool CArcCot(TComplex z, TComplex& out) {
   const auto absolute = CAbs(z);
   const bool onAxis = absolute > 0 && std::fabs(z.Re / absolute) < TidyRatio;
   if ((onAxis || z.Re > 0) && SquaredModulus(z) > 64 * 64) {
-    if (onAxis) return Finish(Store({z.Im > 0 ? 0 : Pi, -std::atanh(1 / Real(z.Im))}, false, out), out);
+    if (onAxis)
+      return Finish(Store({z.Im > 0 ? 0 : Pi, -std::atanh(1 / Real(z.Im))}, false, out), out);
     return Finish(Store(std::atan(Real(1) / Wide(z)), false, out), out);
   }
   // A failed inverse tangent leaves 0 behind, so the cotangent's result is
@@ -719,13 +721,12 @@ namespace {
 // points (+-i, +-1), for tiny arguments of the sine, for huge ones and where
 // the logarithm's argument cancels.
 bool ArSinhOrCoshChecked(TComplex z, bool arcosh, TComplex& out) {
-  const bool wide =
-      (arcosh ? Near(z, 1, 0, BranchRadius) || Near(z, -1, 0, BranchRadius) ||
-                    // z^2 underflows: z - 1 loses the side of the cut
-                    SquaredModulus(z) < 1 / (HugeArgument * HugeArgument)
-              : Near(z, 0, 1, BranchRadius) || Near(z, 0, -1, BranchRadius) ||
-                    SquaredModulus(z) < TinyArgument * TinyArgument) ||
-      SquaredModulus(z) > HugeArgument * HugeArgument;
+  const bool wide = (arcosh ? Near(z, 1, 0, BranchRadius) || Near(z, -1, 0, BranchRadius) ||
+                                  // z^2 underflows: z - 1 loses the side of the cut
+                                  SquaredModulus(z) < 1 / (HugeArgument * HugeArgument)
+                            : Near(z, 0, 1, BranchRadius) || Near(z, 0, -1, BranchRadius) ||
+                                  SquaredModulus(z) < TinyArgument * TinyArgument) ||
+                    SquaredModulus(z) > HugeArgument * HugeArgument;
   bool cancelled = false;
   if (!wide) {
     const bool ok = ArSinhOrCosh(z, arcosh, out, &cancelled);
@@ -807,7 +808,9 @@ std::string RealToStr(double x) {
     } else if (digits.size() <= static_cast<size_t>(e)) {
       text.append(digits).append(static_cast<size_t>(e) - digits.size(), '0');
     } else {
-      text.append(digits, 0, static_cast<size_t>(e)).append(".").append(digits, static_cast<size_t>(e));
+      text.append(digits, 0, static_cast<size_t>(e))
+          .append(".")
+          .append(digits, static_cast<size_t>(e));
     }
   } else {
     text.append(digits, 0, 1);

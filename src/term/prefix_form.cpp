@@ -9,10 +9,10 @@ namespace {
 // function name as a term writes it.
 const char* OperationName(uint8_t operation) {
   static const char* const names[] = {
-      "",       "+",      "-",      "*",      "/",      "^",      "sqrt",   "exp",
-      "ln",     "log",    "lg",     "sin",    "cos",    "tan",    "cot",    "re",
-      "im",     "abs",    "arg",    "arcsin", "arccos", "arctan", "arccot", "sinh",
-      "cosh",   "tanh",   "coth",   "arsinh", "arcosh", "artanh", "arcoth", "h"};
+      "",     "+",    "-",    "*",      "/",      "^",      "sqrt",   "exp",
+      "ln",   "log",  "lg",   "sin",    "cos",    "tan",    "cot",    "re",
+      "im",   "abs",  "arg",  "arcsin", "arccos", "arctan", "arccot", "sinh",
+      "cosh", "tanh", "coth", "arsinh", "arcosh", "artanh", "arcoth", "h"};
   return operation < std::size(names) ? names[operation] : "?";
 }
 
@@ -23,7 +23,8 @@ std::string PrefixForm(const TTermElement* node) {
   if (node->Operation == opLeaf) return node->IsVariable ? node->Name : ComplexToStr(node->Value);
   std::string text = "(";
   text += OperationName(node->Operation);
-  if (node->Operation <= opPower || node->Operation == opLg) text += " " + PrefixForm(node->Left.get());
+  if (node->Operation <= opPower || node->Operation == opLg)
+    text += " " + PrefixForm(node->Left.get());
   text += " " + PrefixForm(node->Right.get()) + ")";
   return text;
 }

@@ -28,14 +28,17 @@ TEST(Calculator, Derivatives) {
       {"unused variable", "5*y", "x", "1", nullptr, "0"},
       {"blanks and exponent", "x^3", "x", " 1e0 ", nullptr, "3"},
       {"bad point", "x^2", "x", "3,5", nullptr, "Error: Invalid value entered."},
-      {"point past the double range", "x^2", "x", "1E400", nullptr, "Error: Invalid value entered."},
+      {"point past the double range", "x^2", "x", "1E400", nullptr,
+       "Error: Invalid value entered."},
       {"bad term", "x^", "x", "3", nullptr, "Error: Invalid term entered."},
       {"no variable", "x^2", "", "3", nullptr, "Error: No variable for differentiation selected."},
       // The point is checked before the term, the term before the variable.
       {"order of checks", "x^", "", "z", nullptr, "Error: Invalid value entered."},
       // Either side of the point invalid: no quotient over an unusable value.
-      {"invalid beside the point", "1/h(x)", "x", "0", nullptr, "Error: Result cannot be calculated."},
-      {"invalid on both sides", "ln(0*x)", "x", "1", nullptr, "Error: Result cannot be calculated."},
+      {"invalid beside the point", "1/h(x)", "x", "0", nullptr,
+       "Error: Result cannot be calculated."},
+      {"invalid on both sides", "ln(0*x)", "x", "1", nullptr,
+       "Error: Result cannot be calculated."},
       // Too large for the 64-bit rounding step: shown unrounded.
       {"huge slope", "1E20*x", "x", "0", nullptr, "1E20"},
       // A step of 1E-6 vanished in the rounding of large points: the slope of
@@ -48,8 +51,10 @@ TEST(Calculator, Derivatives) {
        "Error: No difference quotient can be formed at this point."},
       // Undefined at the point itself, or real on one side only.
       {"pole at the point", "1/x", "x", "0", nullptr, "Error: Result cannot be calculated."},
-      {"square root at 0", "sqrt(x)", "x", "0", nullptr, "Error: Term is real on one side of the point only."},
-      {"slope past the double range", "1E303*x^3", "x", "1E2", nullptr, "Error: Result cannot be calculated."},
+      {"square root at 0", "sqrt(x)", "x", "0", nullptr,
+       "Error: Term is real on one side of the point only."},
+      {"slope past the double range", "1E303*x^3", "x", "1E2", nullptr,
+       "Error: Result cannot be calculated."},
   };
   for (const auto& c : cases) {
     TVarTable table;
@@ -67,9 +72,12 @@ TEST(Calculator, Integrals) {
       {"unused variable", "3", "x", "0", "2", "6"},
       // Once the slice needing ln 0 was skipped silently, showing -0.992093
       // for the true -1; and 1/x, which has no integral there, showed 6.909167.
-      {"logarithm from 0", "ln(x)", "x", "0", "1", "Error: Term cannot be calculated at every point of the interval."},
-      {"pole at the bound", "1/x", "x", "0", "1", "Error: Term cannot be calculated at every point of the interval."},
-      {"pole inside", "1/(x-0.5)", "x", "0", "1", "Error: Term cannot be calculated at every point of the interval."},
+      {"logarithm from 0", "ln(x)", "x", "0", "1",
+       "Error: Term cannot be calculated at every point of the interval."},
+      {"pole at the bound", "1/x", "x", "0", "1",
+       "Error: Term cannot be calculated at every point of the interval."},
+      {"pole inside", "1/(x-0.5)", "x", "0", "1",
+       "Error: Term cannot be calculated at every point of the interval."},
       {"complex values", "i*x", "x", "0", "2", "2*i"},
       {"bad lower bound", "x", "x", "a", "1", "Error: Invalid value entered."},
       {"bad upper bound", "x", "x", "0", "", "Error: Invalid value entered."},
@@ -77,12 +85,14 @@ TEST(Calculator, Integrals) {
       {"bad term", "sin(", "x", "0", "1", "Error: Invalid term entered."},
       {"no variable", "x", "", "0", "1", "Error: No variable for integration selected."},
       {"too large to round", "1E13", "x", "0", "1", "10000000000000"},
-      {"sum past the double range", "1E308", "x", "0", "1E10", "Error: Result cannot be calculated."},
+      {"sum past the double range", "1E308", "x", "0", "1E10",
+       "Error: Result cannot be calculated."},
   };
   for (const auto& c : cases) {
     TVarTable table;
     CalcTermExit(table, c.term);
-    EXPECT_EQ(CalcIntegrate(table, c.term, c.variable, c.first, c.second), TCalcLines{c.line}) << c.name;
+    EXPECT_EQ(CalcIntegrate(table, c.term, c.variable, c.first, c.second), TCalcLines{c.line})
+        << c.name;
   }
 }
 
@@ -92,13 +102,14 @@ TEST(Calculator, Integrals) {
 // is also proven unchanged.
 struct AccuracyCase {
   const char* term;
-  const char* first;   // x0, or the lower bound
-  const char* second;  // the upper bound (integration only)
-  const char* line;    // the first line
+  const char* first;              // x0, or the lower bound
+  const char* second;             // the upper bound (integration only)
+  const char* line;               // the first line
   std::optional<TComplex> truth;  // none: no derivative or no integral exists
 };
 
-void CheckAccuracy(const AccuracyCase& c, const TCalcLines& lines, double halfUnit, int& right, int& wrong) {
+void CheckAccuracy(const AccuracyCase& c, const TCalcLines& lines, double halfUnit, int& right,
+                   int& wrong) {
   ASSERT_FALSE(lines.empty()) << c.term;
   EXPECT_EQ(lines[0], c.line) << c.term << " " << c.first;
   TTerm tree;
@@ -109,12 +120,14 @@ void CheckAccuracy(const AccuracyCase& c, const TCalcLines& lines, double halfUn
     ASSERT_TRUE(CompileTerm(lines[0], tree) && EvaluateTerm(tree, TVarTable(), value)) << lines[0];
     const double magnitude = std::max(std::fabs(c.truth->Re), std::fabs(c.truth->Im));
     // Half a unit of the last shown place, or of the 15th significant digit.
-    const double unit = std::max(halfUnit, magnitude > 0 ? 0.5 * std::pow(10.0, std::floor(std::log10(magnitude)) - 14) : 0);
+    const double unit = std::max(
+        halfUnit, magnitude > 0 ? 0.5 * std::pow(10.0, std::floor(std::log10(magnitude)) - 14) : 0);
     isRight = std::hypot(value.Re - c.truth->Re, value.Im - c.truth->Im) <= unit * (1 + 1E-9);
   }
   (isRight ? right : wrong)++;
   if (isRight || !isResult) {
-    EXPECT_EQ(lines.size(), 1u) << c.term << " " << c.first << ": " << (lines.size() > 1 ? lines[1] : "");
+    EXPECT_EQ(lines.size(), 1u) << c.term << " " << c.first << ": "
+                                << (lines.size() > 1 ? lines[1] : "");
   } else {
     ASSERT_EQ(lines.size(), 2u) << c.term << " " << c.first << " is wrong and not warned";
     EXPECT_EQ(lines[1].rfind("Warning: ", 0), 0u) << lines[1];
@@ -170,9 +183,11 @@ TEST(Calculator, IntegralsAreRightOrWarned) {
       {"x^2", "1E6", "2E6", "2.33333333333331E18", TComplex{7E18 / 3, 0}},
       {"exp(x)", "0", "30", "10686474584528.9", TComplex{10686474581523.4, 0}},
       // A point where the term fails: no number at all.
-      {"ln(x)", "0", "1", "Error: Term cannot be calculated at every point of the interval.", TComplex{-1, 0}},
+      {"ln(x)", "0", "1", "Error: Term cannot be calculated at every point of the interval.",
+       TComplex{-1, 0}},
       {"1/x", "0", "1", "Error: Term cannot be calculated at every point of the interval.", none},
-      {"1/sqrt(x)", "0", "1", "Error: Term cannot be calculated at every point of the interval.", TComplex{2, 0}},
+      {"1/sqrt(x)", "0", "1", "Error: Term cannot be calculated at every point of the interval.",
+       TComplex{2, 0}},
   };
   int right = 0, wrong = 0;
   for (const AccuracyCase& c : cases) {
@@ -228,7 +243,8 @@ TEST(Calculator, DerivativesAreRightOrWarned) {
       // Undefined at the point, or real on one side only: an error line.
       {"sqrt(x)", "0", nullptr, "Error: Term is real on one side of the point only.", none},
       {"x^(1/3)", "0", nullptr, "Error: Term is real on one side of the point only.", none},
-      {"ln(x)", "1E-7", nullptr, "Error: Term is real on one side of the point only.", TComplex{1E7, 0}},
+      {"ln(x)", "1E-7", nullptr, "Error: Term is real on one side of the point only.",
+       TComplex{1E7, 0}},
       {"ln(x)", "0", nullptr, "Error: Result cannot be calculated.", none},
       {"1/x", "0", nullptr, "Error: Result cannot be calculated.", none},
       {"sin(x)/x", "0", nullptr, "Error: Result cannot be calculated.", none},
@@ -246,7 +262,8 @@ TEST(Calculator, DerivativesAreRightOrWarned) {
 // Up to |x0| = 1 the quotient is the one the calculator always showed:
 // the values at x0 ± 1E-6 over 2E-6, rounded to 4 places.
 TEST(Calculator, DerivativeNearZeroUnchanged) {
-  const char* const terms[] = {"x^2", "sin(x)", "exp(3*x)", "1/(x+2)", "x*exp(i*x)", "1E6*sin(x)", "tan(x)"};
+  const char* const terms[] = {"x^2",        "sin(x)",     "exp(3*x)", "1/(x+2)",
+                               "x*exp(i*x)", "1E6*sin(x)", "tan(x)"};
   for (const char* term : terms)
     for (int k = -40; k <= 40; ++k) {
       // The point as the field holds it, and as it reads back.
@@ -266,7 +283,8 @@ TEST(Calculator, DerivativeNearZeroUnchanged) {
         return static_cast<double>(std::llrint((Real(p) - m) * 10000 / 2E-6L)) / 10000;
       };
       const TComplex expected{component(plus.Re, minus.Re), component(plus.Im, minus.Im)};
-      EXPECT_EQ(CalcDifferentiate(table, term, "x", point).front(), ComplexToStr(expected)) << term << " " << point;
+      EXPECT_EQ(CalcDifferentiate(table, term, "x", point).front(), ComplexToStr(expected))
+          << term << " " << point;
     }
 }
 

@@ -18,7 +18,8 @@ namespace fs = std::filesystem;
 namespace {
 
 fs::path TempPath(const std::string& name) {
-  return fs::temp_directory_path() / ("morvit_data_test_" + std::to_string(::getpid()) + "_" + name);
+  return fs::temp_directory_path() /
+         ("morvit_data_test_" + std::to_string(::getpid()) + "_" + name);
 }
 
 void WriteBytes(const fs::path& path, const std::string& bytes) {
@@ -67,7 +68,8 @@ TEST(CliData, ImportMakesTheNewDocumentWithTheData) {
   ASSERT_EQ(table.RowCount(), 4);
   const char* expected[3][2] = {{"0", "1.5"}, {"1", ""}, {"2", "-2.25"}};
   for (int r = 1; r <= 3; ++r)
-    for (int c = 1; c <= 2; ++c) EXPECT_EQ(table.Cells(c, r), expected[r - 1][c - 1]) << c << "," << r;
+    for (int c = 1; c <= 2; ++c)
+      EXPECT_EQ(table.Cells(c, r), expected[r - 1][c - 1]) << c << "," << r;
   EXPECT_EQ(table.Cells(2, 0), "Col2");
   ASSERT_EQ(document.Diagrams.size(), 1u);
   EXPECT_EQ(document.Diagrams[0].Description, "Col1: t; Col2: U");
@@ -94,7 +96,8 @@ TEST(CliData, ImportChoicesOverrideDetection) {
     const TRun run = Cli(args);
     ASSERT_EQ(run.status, 0) << run.err;
     const TDocument document = Read(out);
-    for (size_t k = 0; k < c.row1.size(); ++k) EXPECT_EQ(document.HiddenTable.Cells(static_cast<int>(k) + 1, 1), c.row1[k]);
+    for (size_t k = 0; k < c.row1.size(); ++k)
+      EXPECT_EQ(document.HiddenTable.Cells(static_cast<int>(k) + 1, 1), c.row1[k]);
   }
   fs::remove(data);
   fs::remove(out);
@@ -103,15 +106,19 @@ TEST(CliData, ImportChoicesOverrideDetection) {
 // Export writes what the editor shows (values) or the terms; importing the
 // terms again gives back the same table.
 TEST(CliData, ExportThenImportGivesBackTheTable) {
-  const fs::path data = TempPath("table.csv"), doc = TempPath("table.mvf"), csv = TempPath("table_out.csv"),
-                 again = TempPath("again.mvf");
+  const fs::path data = TempPath("table.csv"), doc = TempPath("table.mvf"),
+                 csv = TempPath("table_out.csv"), again = TempPath("again.mvf");
   WriteBytes(data, "2,Col1*3,\"a \"\"b\"\", c\"\n\xE4,,x\n");
   ASSERT_EQ(Cli({"import", data.string(), "-o", doc.string()}).status, 0);
 
   ASSERT_EQ(Cli({"export", doc.string(), "-o", csv.string()}).status, 0);
   EXPECT_EQ(FileBytes(csv), "2,6,\"a \"\"b\"\", c\"\r\n\xC3\xA4,,x\r\n");
-  ASSERT_EQ(Cli({"export", doc.string(), "-o", csv.string(), "--texts", "--separator", "tab", "--header"}).status, 0);
-  EXPECT_EQ(FileBytes(csv), "Col1\tCol2\tCol3\r\n2\tCol1*3\t\"a \"\"b\"\", c\"\r\n\xC3\xA4\t\tx\r\n");
+  ASSERT_EQ(
+      Cli({"export", doc.string(), "-o", csv.string(), "--texts", "--separator", "tab", "--header"})
+          .status,
+      0);
+  EXPECT_EQ(FileBytes(csv),
+            "Col1\tCol2\tCol3\r\n2\tCol1*3\t\"a \"\"b\"\", c\"\r\n\xC3\xA4\t\tx\r\n");
 
   ASSERT_EQ(Cli({"import", csv.string(), "-o", again.string(), "--header", "yes"}).status, 0);
   EXPECT_EQ(Read(again).HiddenTable, Read(doc).HiddenTable);
@@ -146,18 +153,23 @@ TEST(CliData, HostileDataLeavesTheOutputAlone) {
     std::string message;
   } cases[] = {
       // Sparse: the size is what matters, and the disk stays free.
-      {"200 MB", [&] {
+      {"200 MB",
+       [&] {
          WriteBytes(data, "1,2\n3,4\n");
          fs::resize_file(data, 200ULL << 20);
-       }, "The file is larger than 64 MB"},
+       },
+       "The file is larger than 64 MB"},
       {"NUL bytes", [&] { WriteBytes(data, std::string(1 << 20, '\0')); }, "The file is not text"},
-      {"1,000,000 fields on a line", [&] {
+      {"1,000,000 fields on a line",
+       [&] {
          std::string line;
          line.reserve(2'000'000);
          for (int k = 0; k < 1'000'000; ++k) line += k ? ",1" : "1";
          WriteBytes(data, line + "\n");
-       }, "The data does not fit into the data table"},
-      {"unterminated quote", [&] { WriteBytes(data, "1,2\n3,\"4\n5,6\n" + std::string(1 << 20, 'x')); },
+       },
+       "The data does not fit into the data table"},
+      {"unterminated quote",
+       [&] { WriteBytes(data, "1,2\n3,\"4\n5,6\n" + std::string(1 << 20, 'x')); },
        "Record 2 opens a quote that is never closed."},
       {"missing file", [&] { fs::remove(data); }, "Cannot read"},
   };

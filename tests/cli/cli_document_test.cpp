@@ -28,8 +28,8 @@ class TTempFile {
  public:
   explicit TTempFile(const std::string& bytes) {
     static int counter = 0;
-    path_ = fs::temp_directory_path() /
-            ("morvit_dump_test_" + std::to_string(::getpid()) + "_" + std::to_string(counter++) + ".mvf");
+    path_ = fs::temp_directory_path() / ("morvit_dump_test_" + std::to_string(::getpid()) + "_" +
+                                         std::to_string(counter++) + ".mvf");
     std::ofstream(path_, std::ios::binary) << bytes;
   }
   ~TTempFile() {
@@ -53,11 +53,10 @@ TRun Dump(const std::string& path) {
   return {status, out.str(), err.str()};
 }
 
-const Lines DefaultDisplay = {"-10", "-10", "-10", "-10", "10",  "-10", "10", "-10", "10",
-                              "0",   "0",   "0",   "1",   "1",   "1",   "0",  "0",   "0",
-                              "500", "100", "-1",  "-1",  "0",   "0",   "0",  "0",   "1",
-                              "1",   "1",   "0",   "10",  "10",  "10",  "2",  "2",   "2",
-                              "1",   "1",   "x",   "y",   "z",   "65280"};
+const Lines DefaultDisplay = {
+    "-10", "-10", "-10", "-10", "10",  "-10", "10", "-10", "10", "0", "0", "0", "1", "1",
+    "1",   "0",   "0",   "0",   "500", "100", "-1", "-1",  "0",  "0", "0", "0", "1", "1",
+    "1",   "0",   "10",  "10",  "10",  "2",   "2",  "2",   "1",  "1", "x", "y", "z", "65280"};
 
 const char* const DefaultDisplayJson =
     R"({"Origin1": -10, "Origin2": -10, "Origin3": -10, "Min1": -10, "Max1": 10, )"
@@ -79,30 +78,33 @@ Lines Concat(std::initializer_list<Lines> parts) {
 }  // namespace
 
 TEST(Dump, TheNewDocumentFile) {
-  const TTempFile file(Mvf(Concat({{"Morvit V1", "", "", "0"}, DefaultDisplay,
-                                   {"-1", "-1", "2", "2", "", "", "", "", "-1", "-1", "-1", "-1"}})));
+  const TTempFile file(
+      Mvf(Concat({{"Morvit V1", "", "", "0"},
+                  DefaultDisplay,
+                  {"-1", "-1", "2", "2", "", "", "", "", "-1", "-1", "-1", "-1"}})));
   const TRun run = Dump(file.Path());
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");
-  EXPECT_EQ(run.out, std::string(R"({"Displays": [)") + DefaultDisplayJson +
-                         R"(], "Graphs": [], "Diagrams": [], "HiddenTable": [["", ""], ["", ""]], )"
-                         R"("Table": [["", ""], ["", ""]], "VarTable": {"Names": [], "Minimum": [], )"
-                         R"("Maximum": [], "Actual": []}})"
-                         "\n");
+  EXPECT_EQ(run.out,
+            std::string(R"({"Displays": [)") + DefaultDisplayJson +
+                R"(], "Graphs": [], "Diagrams": [], "HiddenTable": [["", ""], ["", ""]], )"
+                R"("Table": [["", ""], ["", ""]], "VarTable": {"Names": [], "Minimum": [], )"
+                R"("Maximum": [], "Actual": []}})"
+                "\n");
 }
 
 TEST(Dump, TextsNumbersAndTables) {
-  const Lines lines = {
-      "Morvit V1", "", "", "-1",
-      // One graph: 8-bit text and JSON escapes.
-      "0", "\xE9t\xE9 \"q\" \\ \x01\t\x7F", "x\ny", "\xFF", "255", "-2147483648",
-      // One diagram.
-      "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "0.1", "-0", "1E20", "1", "0", "1", "1",
-      "0", "Messung \xB5m", "16711680", "0",
-      // A 3 by 2 table: headers and a computing cell.
-      "3", "2", "", "Row1", "Col1", "2.5E-7", "Col2", "Col1*2",
-      // Variables.
-      "0", "a", "0", "1.5", "-2", "0", "1E-300", "1.7976931348623157E308", "0", "3", "0"};
+  const Lines lines = {"Morvit V1", "", "", "-1",
+                       // One graph: 8-bit text and JSON escapes.
+                       "0", "\xE9t\xE9 \"q\" \\ \x01\t\x7F", "x\ny", "\xFF", "255", "-2147483648",
+                       // One diagram.
+                       "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "0.1", "-0", "1E20", "1",
+                       "0", "1", "1", "0", "Messung \xB5m", "16711680", "0",
+                       // A 3 by 2 table: headers and a computing cell.
+                       "3", "2", "", "Row1", "Col1", "2.5E-7", "Col2", "Col1*2",
+                       // Variables.
+                       "0", "a", "0", "1.5", "-2", "0", "1E-300", "1.7976931348623157E308", "0",
+                       "3", "0"};
   const TTempFile file(Mvf(lines));
   const TRun run = Dump(file.Path());
   EXPECT_EQ(run.status, 0);
@@ -112,19 +114,25 @@ TEST(Dump, TextsNumbersAndTables) {
   EXPECT_NE(run.out.find("\"Term1\": \"\xC3\xA9t\xC3\xA9 \\\"q\\\" \\\\ \\u0001\\t\x7F\""),
             std::string::npos)
       << run.out;
-  EXPECT_NE(run.out.find(R"("Term2": "x\ny", "Term3": ")" "\xC3\xBF" R"(", "Color1": 255, "Color2": -2147483648})"),
+  EXPECT_NE(run.out.find(R"("Term2": "x\ny", "Term3": ")"
+                         "\xC3\xBF"
+                         R"(", "Color1": 255, "Color2": -2147483648})"),
             std::string::npos);
-  EXPECT_NE(run.out.find(R"({"Column1": 1, "Column2": 2, "Column3": 3, "ErrorHigh1": 4, "ErrorLow1": 5, )"
-                         R"("ErrorHigh2": 6, "ErrorLow2": 7, "ErrorHigh3": 8, "ErrorLow3": 9, )"
-                         R"("Constant1": 0.1, "Constant2": -0, "Constant3": 1e+20, "UseColumn1": true, )"
-                         R"("UseColumn2": false, "UseColumn3": true, "ShowPoints": true, )"
-                         R"("ConnectPoints": false, "Description": "Messung )" "\xC2\xB5" R"(m", )"
-                         R"("Color1": 16711680, "Color2": 0})"),
-            std::string::npos)
+  EXPECT_NE(
+      run.out.find(R"({"Column1": 1, "Column2": 2, "Column3": 3, "ErrorHigh1": 4, "ErrorLow1": 5, )"
+                   R"("ErrorHigh2": 6, "ErrorLow2": 7, "ErrorHigh3": 8, "ErrorLow3": 9, )"
+                   R"("Constant1": 0.1, "Constant2": -0, "Constant3": 1e+20, "UseColumn1": true, )"
+                   R"("UseColumn2": false, "UseColumn3": true, "ShowPoints": true, )"
+                   R"("ConnectPoints": false, "Description": "Messung )"
+                   "\xC2\xB5"
+                   R"(m", )"
+                   R"("Color1": 16711680, "Color2": 0})"),
+      std::string::npos)
       << run.out;
-  EXPECT_NE(run.out.find(R"("HiddenTable": [["", "Row1"], ["Col1", "2.5E-7"], ["Col2", "Col1*2"]], )"
-                         R"("Table": [["", "Row1"], ["Col1", "2.5E-7"], ["Col2", "5E-7"]], )"),
-            std::string::npos)
+  EXPECT_NE(
+      run.out.find(R"("HiddenTable": [["", "Row1"], ["Col1", "2.5E-7"], ["Col2", "Col1*2"]], )"
+                   R"("Table": [["", "Row1"], ["Col1", "2.5E-7"], ["Col2", "5E-7"]], )"),
+      std::string::npos)
       << run.out;
   EXPECT_NE(run.out.find(R"("VarTable": {"Names": ["a"], "Minimum": [[1.5, -2]], )"
                          R"("Maximum": [[1e-300, 1.7976931348623157e+308]], "Actual": [[3, 0]]}})"),
@@ -140,7 +148,8 @@ TEST(Dump, InvalidFilesStillPrintTheDocument) {
   };
   const Row rows[] = {
       {"wrong first line", "morvit v1\r\n", R"({"Displays": [], "Graphs": [], "Diagrams": [], )"},
-      {"a decimal comma", Mvf({"Morvit V1", "", "", "0", "1,5"}), R"({"Displays": [{"Origin1": 0, "Origin2": 0, )"},
+      {"a decimal comma", Mvf({"Morvit V1", "", "", "0", "1,5"}),
+       R"({"Displays": [{"Origin1": 0, "Origin2": 0, )"},
   };
   for (const Row& row : rows) {
     const TTempFile file(row.bytes);
@@ -153,11 +162,12 @@ TEST(Dump, InvalidFilesStillPrintTheDocument) {
   const TRun missing = Dump("/nonexistent/document.mvf");
   EXPECT_EQ(missing.status, 1);
   EXPECT_EQ(missing.err, "Invalid file.\n");
-  EXPECT_EQ(missing.out,
-            R"({"Displays": [], "Graphs": [], "Diagrams": [], "HiddenTable": [["", ""], ["", ""]], )"
-            R"("Table": [["", ""], ["", ""]], "VarTable": {"Names": [], "Minimum": [], "Maximum": [], )"
-            R"("Actual": []}})"
-            "\n");
+  EXPECT_EQ(
+      missing.out,
+      R"({"Displays": [], "Graphs": [], "Diagrams": [], "HiddenTable": [["", ""], ["", ""]], )"
+      R"("Table": [["", ""], ["", ""]], "VarTable": {"Names": [], "Minimum": [], "Maximum": [], )"
+      R"("Actual": []}})"
+      "\n");
 }
 
 TEST(Dump, Usage) {
@@ -215,11 +225,15 @@ TEST(Dump, HostileFiles) {
       {"table of -1 by -1", Mvf({"Morvit V1", "", "", "-1", "-1", "-1", "-1", "-1"}), 0},
       {"only the signature", "Morvit V1", 0},
       {"integer past 32 bits", Mvf({"Morvit V1", "", "", "2147483648"}), 1},
-      {"binary noise in strings", Mvf({"Morvit V1", "", "", "-1", "0", std::string("\0\x1F\x80\xFF", 4)}), 0},
+      {"binary noise in strings",
+       Mvf({"Morvit V1", "", "", "-1", "0", std::string("\0\x1F\x80\xFF", 4)}), 0},
       {"variable lists of different lengths",
-       Mvf({"Morvit V1", "", "", "-1", "-1", "-1", "1", "1", "", "2", "a", "b", "c", "-1", "0", "1", "2"}), 0},
+       Mvf({"Morvit V1", "", "", "-1", "-1", "-1", "1", "1", "", "2", "a", "b", "c", "-1", "0", "1",
+            "2"}),
+       0},
       {"index lists naming nothing",
-       Mvf(Concat({{"Morvit V1", "", "", "0"}, Lines(20, "0"), {"1", "7", "65535", "0", "300"}})), 0},
+       Mvf(Concat({{"Morvit V1", "", "", "0"}, Lines(20, "0"), {"1", "7", "65535", "0", "300"}})),
+       0},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);

@@ -44,8 +44,14 @@ TEST(CliJson, NumbersReadBackExactly) {
     const char* json;
   };
   const Row rows[] = {
-      {0, "0"}, {-0.0, "-0"}, {10, "10"}, {-2.5, "-2.5"}, {0.1, "0.1"}, {1E20, "1e+20"},
-      {1E-300, "1e-300"}, {1.0 / 3, "0.3333333333333333"},
+      {0, "0"},
+      {-0.0, "-0"},
+      {10, "10"},
+      {-2.5, "-2.5"},
+      {0.1, "0.1"},
+      {1E20, "1e+20"},
+      {1E-300, "1e-300"},
+      {1.0 / 3, "0.3333333333333333"},
       {std::numeric_limits<double>::max(), "1.7976931348623157e+308"},
       {std::numeric_limits<double>::denorm_min(), "5e-324"},
   };
@@ -67,8 +73,8 @@ TEST(JsonCheck, RefusesMalformedText) {
                           "\"\xE9\"", "nul", "[1] 2", "\"\\x\"", "-", "1e"}) {
     EXPECT_FALSE(IsValidJson(bad)) << bad;
   }
-  for (const char* good : {"0", "-0.5e+3", "[]", "{}", " {\"a\": [1, true, null, \"\xC3\xA9\"]} ",
-                           "\"\\u00e9\""}) {
+  for (const char* good :
+       {"0", "-0.5e+3", "[]", "{}", " {\"a\": [1, true, null, \"\xC3\xA9\"]} ", "\"\\u00e9\""}) {
     EXPECT_TRUE(IsValidJson(good)) << good;
   }
 }

@@ -158,7 +158,8 @@ TEST_F(CliPlot, ScenePrintsWhatThePlottingDriverBuilds) {
     const char* File;
     int Display;
   };
-  const Row rows[] = {{"several-displays.mvf", 0}, {"several-displays.mvf", 3}, {"log-axes.mvf", 0}};
+  const Row rows[] = {
+      {"several-displays.mvf", 0}, {"several-displays.mvf", 3}, {"log-axes.mvf", 0}};
   for (const Row& row : rows) {
     const Result r =
         RunArgs({"scene", examples + row.File, "--display", std::to_string(row.Display)});
@@ -299,7 +300,11 @@ TEST_F(CliPlot, RenderWritesThePicture) {
       {"default", Document({Display(false)}, {}), {}, 800, 600, true},
       {"small", Document({Display(true, {0})}, {surface}), {"--size", "37x23"}, 37, 23, true},
       {"scale 2", Document({Display(false)}, {}), {"--scale", "2"}, 1600, 1200, true},
-      {"scale 1.5", Document({Display(false)}, {}), {"--size", "37x23", "--scale", "1.5"}, 56, 35,
+      {"scale 1.5",
+       Document({Display(false)}, {}),
+       {"--size", "37x23", "--scale", "1.5"},
+       56,
+       35,
        true},
       {"hostile", Document({hostile}, {surface}), {"--size", "120x90"}, 120, 90, true},
       // Without a display the drawing area stays black as the resize left it.

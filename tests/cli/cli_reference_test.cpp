@@ -23,8 +23,8 @@ TEST(CliReference, DescribesEverySubcommand) {
     EXPECT_FALSE(entry->Body.empty()) << "the manual needs more than the summary";
     std::ostringstream out, err;
     EXPECT_EQ(RunCli({name, "--help"}, out, err), ExitOk);
-    EXPECT_EQ(out.str(), "usage: morvit-cli " + name + " " + entry->Synopsis + "\n  " +
-                             entry->Summary + "\n");
+    EXPECT_EQ(out.str(),
+              "usage: morvit-cli " + name + " " + entry->Synopsis + "\n  " + entry->Summary + "\n");
   }
 }
 
@@ -93,13 +93,14 @@ TEST(CliReference, HtmlOfTheBody) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Text);
     const TCliReference reference = ParseCliReference(std::string("# Title\n") + c.Text + "\n");
-    EXPECT_EQ(CliReferenceHtml(reference), std::string("<h2><a name=\"cli\"></a>Title</h2>\n") + c.Html);
+    EXPECT_EQ(CliReferenceHtml(reference),
+              std::string("<h2><a name=\"cli\"></a>Title</h2>\n") + c.Html);
   }
 }
 
 TEST(CliReference, HtmlShowsOnlyTheSubcommandsGiven) {
-  const TCliReference reference = ParseCliReference(
-      "# Commands\n## one A\nFirst.\n## two B\nSecond.\n");
+  const TCliReference reference =
+      ParseCliReference("# Commands\n## one A\nFirst.\n## two B\nSecond.\n");
   const std::string all = CliReferenceHtml(reference);
   EXPECT_NE(all.find("<a name=\"cli-one\"></a>"), std::string::npos);
   EXPECT_NE(all.find("<tt>morvit-cli two B</tt>"), std::string::npos);
@@ -126,7 +127,8 @@ TEST(CliReference, ManPageOfTheBody) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Text);
-    const std::string roff = CliReferenceManPage(ParseCliReference(std::string("# T\n") + c.Text + "\n"));
+    const std::string roff =
+        CliReferenceManPage(ParseCliReference(std::string("# T\n") + c.Text + "\n"));
     const std::string head = ".SH DESCRIPTION\n";
     const size_t at = roff.find(head);
     ASSERT_NE(at, std::string::npos) << roff;

@@ -27,22 +27,27 @@ std::string Head(const fs::path& path, size_t count) {
 // and writes nothing.
 TEST(CliRenderFormats, TheExtensionChoosesTheFormat) {
   const std::string example = std::string(MORVIT_SOURCE_DIR) + "/examples/surface-wireframe.mvf";
-  const fs::path folder = fs::temp_directory_path() / ("morvit_render_" + std::to_string(::getpid()));
+  const fs::path folder =
+      fs::temp_directory_path() / ("morvit_render_" + std::to_string(::getpid()));
   fs::create_directories(folder);
   const struct {
     const char* Name;
     int Status;
     std::string Start;  // the first bytes of the file; empty: no file
   } rows[] = {
-      {"out.png", 0, "\x89PNG"},      {"out.PDF", 0, "%PDF-"},
-      {"out.svg", 0, "<?xml"},        {"out.jpg", 0, "\xFF\xD8\xFF"},
-      {"out.jpeg", 0, "\xFF\xD8\xFF"}, {"out.bmp", 2, ""},
+      {"out.png", 0, "\x89PNG"},
+      {"out.PDF", 0, "%PDF-"},
+      {"out.svg", 0, "<?xml"},
+      {"out.jpg", 0, "\xFF\xD8\xFF"},
+      {"out.jpeg", 0, "\xFF\xD8\xFF"},
+      {"out.bmp", 2, ""},
       {"out", 2, ""},
   };
   for (const auto& row : rows) {
     const fs::path out = folder / row.Name;
     std::ostringstream o, e;
-    EXPECT_EQ(RunCli({"render", example, "-o", out.string(), "--size", "200x150"}, o, e), row.Status)
+    EXPECT_EQ(RunCli({"render", example, "-o", out.string(), "--size", "200x150"}, o, e),
+              row.Status)
         << row.Name << e.str();
     if (row.Start.empty()) {
       EXPECT_FALSE(fs::exists(out)) << row.Name;

@@ -14,7 +14,8 @@ namespace fs = std::filesystem;
 namespace {
 
 fs::path TempPath(const std::string& name) {
-  return fs::temp_directory_path() / ("morvit_write_test_" + std::to_string(::getpid()) + "_" + name);
+  return fs::temp_directory_path() /
+         ("morvit_write_test_" + std::to_string(::getpid()) + "_" + name);
 }
 
 std::string FileBytes(const fs::path& path) {
@@ -38,8 +39,8 @@ TRun Cli(const TCliArgs& args) {
 // Writing is a normaliser: the dump of what was written equals the dump of
 // the example, and writing the written file again gives the same bytes.
 TEST(CliWrite, ExamplesKeepTheirDocument) {
-  for (const char* name : {"wave-packet.mvf", "diagram-error-bars.mvf", "several-displays.mvf",
-                           "log-axes.mvf"}) {
+  for (const char* name :
+       {"wave-packet.mvf", "diagram-error-bars.mvf", "several-displays.mvf", "log-axes.mvf"}) {
     const std::string example = std::string(MORVIT_SOURCE_DIR) + "/examples/" + name;
     const fs::path once = TempPath("once.mvf"), twice = TempPath("twice.mvf");
     const TRun first = Cli({"write", example, once.string()});

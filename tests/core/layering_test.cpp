@@ -58,7 +58,8 @@ std::vector<std::string> ForbiddenIncludes(const std::string& layer, std::istrea
     const auto open = line.find_first_of("<\"", inc);
     if (open == std::string::npos || open + 1 >= line.size()) continue;
     const auto close = line.find_first_of(">\"", open + 1);
-    const std::string header = line.substr(open + 1, close == std::string::npos ? close : close - open - 1);
+    const std::string header =
+        line.substr(open + 1, close == std::string::npos ? close : close - open - 1);
     const auto slash = header.find('/');
     const std::string folder = slash == std::string::npos ? std::string() : header.substr(0, slash);
     const bool qt = header.compare(0, 1, "Q") == 0;
@@ -85,7 +86,8 @@ TEST(Layering, CoreFoldersIncludeOnlyTheLayersBelowAndNoQt) {
     }
   }
   EXPECT_GT(filesSeen, 0);
-  EXPECT_TRUE(offenders.empty()) << "include across the layering in the core: " << offenders.front();
+  EXPECT_TRUE(offenders.empty()) << "include across the layering in the core: "
+                                 << offenders.front();
 }
 
 // The check itself: each line is the only line of a file in the layer named.
@@ -119,7 +121,8 @@ TEST(Layering, ForbiddenIncludesAreRecognised) {
   const std::set<std::string> folders = SourceFolders();
   for (const Case& c : cases) {
     std::istringstream text(c.line);
-    EXPECT_EQ(!ForbiddenIncludes(c.layer, text, folders).empty(), c.forbidden) << c.layer << ": " << c.line;
+    EXPECT_EQ(!ForbiddenIncludes(c.layer, text, folders).empty(), c.forbidden)
+        << c.layer << ": " << c.line;
   }
 }
 

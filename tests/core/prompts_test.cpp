@@ -15,11 +15,8 @@ TEST(Prompts, ConfirmIsTrueOnlyForYes) {
     int unanswered;
   };
   const TRow rows[] = {
-      {{mbYes}, true, 0},
-      {{mbNo}, false, 0},
-      {{mbCancel}, false, 0},
-      {{mbHelp}, false, 0},
-      {{}, false, 1},  // closing the box is not a Yes
+      {{mbYes}, true, 0},   {{mbNo}, false, 0}, {{mbCancel}, false, 0},
+      {{mbHelp}, false, 0}, {{}, false, 1},  // closing the box is not a Yes
   };
   for (const TRow& row : rows) {
     ScriptedPrompts prompts;

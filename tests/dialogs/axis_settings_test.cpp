@@ -61,20 +61,23 @@ TEST(AxisSettingsDialog, ControlsShowTheDisplayAndOkStoresAfterARefusal) {
   auto* swatch = Child<TColorSwatch>(dialog, "pColor");
   auto* resolution = Child<QLineEdit>(dialog, "eResolution");
   auto* bOk = Child<QPushButton>(dialog, "bOk");
-  ASSERT_TRUE(min1 && max3 && minor2 && log1 && lin1 && markings3 && label2 && slider && raster && solid &&
-              twoAxes && autoScale && swatch && resolution && bOk);
+  ASSERT_TRUE(min1 && max3 && minor2 && log1 && lin1 && markings3 && label2 && slider && raster &&
+              solid && twoAxes && autoScale && swatch && resolution && bOk);
 
   struct TSeen {
     QString Min1, Max3, Minor2, Label2, Resolution, Min1AfterLog;
-    bool Lin1 = false, Markings3 = false, Raster = false, Solid = false, TwoAxes = false, AutoScale = false;
+    bool Lin1 = false, Markings3 = false, Raster = false, Solid = false, TwoAxes = false,
+         AutoScale = false;
     int Slider = 0;
     int32_t Color = 0;
     bool OpenAfterRefusal = false;
   } seen;
   QTimer::singleShot(0, [&] {
-    seen = {min1->text(), max3->text(), minor2->text(), label2->text(), resolution->text(), {},
-            lin1->isChecked(), markings3->isChecked(), raster->isChecked(), solid->isChecked(),
-            twoAxes->isChecked(), autoScale->isChecked(), slider->value(), swatch->Color(), false};
+    seen = {min1->text(),       max3->text(),           minor2->text(),
+            label2->text(),     resolution->text(),     {},
+            lin1->isChecked(),  markings3->isChecked(), raster->isChecked(),
+            solid->isChecked(), twoAxes->isChecked(),   autoScale->isChecked(),
+            slider->value(),    swatch->Color(),        false};
     log1->click();
     seen.Min1AfterLog = min1->text();
     resolution->setText(QStringLiteral("12.5"));
@@ -91,12 +94,14 @@ TEST(AxisSettingsDialog, ControlsShowTheDisplayAndOkStoresAfterARefusal) {
   EXPECT_EQ(seen.Minor2, QStringLiteral("2"));
   EXPECT_EQ(seen.Label2, QStringLiteral("y"));
   EXPECT_EQ(seen.Resolution, QStringLiteral("100"));
-  EXPECT_TRUE(seen.Lin1 && seen.Markings3 && seen.Raster && seen.Solid && seen.TwoAxes && seen.AutoScale);
+  EXPECT_TRUE(seen.Lin1 && seen.Markings3 && seen.Raster && seen.Solid && seen.TwoAxes &&
+              seen.AutoScale);
   EXPECT_EQ(seen.Slider, 3);
   EXPECT_EQ(seen.Color, 0x0000FF);
   EXPECT_EQ(seen.Min1AfterLog, QStringLiteral("1E-10"));
   EXPECT_TRUE(seen.OpenAfterRefusal);
-  EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{"Invalid value entered in numerical input field."});
+  EXPECT_EQ(prompts.MessageTexts(),
+            std::vector<std::string>{"Invalid value entered in numerical input field."});
 
   const TCoordinateSystem& d = document.Displays[0];
   EXPECT_TRUE(d.Log1);

@@ -10,15 +10,12 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "dialogs/dialog_test_support.h"
 #include "support/application.h"
 #include "support/recording_host.h"
-#include "dialogs/dialog_test_support.h"
 #include "support/scripted_prompts.h"
 
-namespace {
-
-
-}  // namespace
+namespace {}  // namespace
 
 TEST(CalculatorDialog, ButtonsWriteResultLinesAndClosingRestoresTheTable) {
   EnsureApplication<QApplication>();

@@ -21,22 +21,24 @@
 #include <functional>
 
 #include "dialogs/diagram_input_dialog.h"
+#include "dialogs/dialog_test_support.h"
 #include "dialogs/export_data_dialog.h"
 #include "dialogs/import_data_dialog.h"
 #include "support/application.h"
 #include "support/recording_host.h"
-#include "dialogs/dialog_test_support.h"
 #include "support/scripted_prompts.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-
-QString Shown(QTableView* table, int col, int row) { return table->model()->index(row - 1, col - 1).data().toString(); }
+QString Shown(QTableView* table, int col, int row) {
+  return table->model()->index(row - 1, col - 1).data().toString();
+}
 
 fs::path TempPath(const std::string& name) {
-  return fs::temp_directory_path() / ("morvit_transfer_dialog_test_" + std::to_string(::getpid()) + "_" + name);
+  return fs::temp_directory_path() /
+         ("morvit_transfer_dialog_test_" + std::to_string(::getpid()) + "_" + name);
 }
 
 // The editor on a 3 by 3 table holding 2 and Col1*3 in its first row, shown.
@@ -61,9 +63,9 @@ struct TShownEditor {
   }
 
   void Select(int left, int top, int right, int bottom) {
-    table->selectionModel()->select(
-        QItemSelection(table->model()->index(top - 1, left - 1), table->model()->index(bottom - 1, right - 1)),
-        QItemSelectionModel::ClearAndSelect);
+    table->selectionModel()->select(QItemSelection(table->model()->index(top - 1, left - 1),
+                                                   table->model()->index(bottom - 1, right - 1)),
+                                    QItemSelectionModel::ClearAndSelect);
   }
 };
 
@@ -104,7 +106,8 @@ TEST(DiagramDataTransferDialog, ImportShowsThePreviewAndLandsAtTheSelection) {
   bImport->click();
   ASSERT_TRUE(seen);
   fs::remove(path);
-  EXPECT_EQ(detected, "Semicolon separated, decimal comma, header line, Latin-1; 2 rows of up to 2 fields.");
+  EXPECT_EQ(detected,
+            "Semicolon separated, decimal comma, header line, Latin-1; 2 rows of up to 2 fields.");
   EXPECT_EQ(firstTitle, "Col2 (t)");
   EXPECT_EQ(Shown(editor.table, 3, 2), "1.5");
   EXPECT_EQ(Shown(editor.table, 2, 3), "1");
@@ -127,7 +130,8 @@ TEST(DiagramDataTransferDialog, ExportWritesTheChoicesMade) {
   bool seen = false;
   WhenShown<TfExportData>(
       [](TfExportData& exporter) {
-        for (QRadioButton* radio : Control<QGroupBox>(exporter, "rgContent")->findChildren<QRadioButton*>())
+        for (QRadioButton* radio :
+             Control<QGroupBox>(exporter, "rgContent")->findChildren<QRadioButton*>())
           if (radio->text().contains(QStringLiteral("texts"))) radio->click();
         Control<QCheckBox>(exporter, "cbHeader")->setChecked(true);
         Control<QComboBox>(exporter, "cbSeparator")->setCurrentIndex(1);  // semicolon
@@ -191,8 +195,9 @@ TEST(DiagramDataTransferDialog, HostileFilesAreRefusedBeforeThePreview) {
   }
   fs::remove(path);
   EXPECT_EQ(editor.prompts.MessageTexts(),
-            (std::vector<std::string>{"The file is not text and cannot be imported.",
-                                      "Record 1 opens a quote that is never closed.",
-                                      "Record 1, field 1 holds the character U+20AC, which the data table cannot hold "
-                                      "(its cells are Latin-1 text)."}));
+            (std::vector<std::string>{
+                "The file is not text and cannot be imported.",
+                "Record 1 opens a quote that is never closed.",
+                "Record 1, field 1 holds the character U+20AC, which the data table cannot hold "
+                "(its cells are Latin-1 text)."}));
 }

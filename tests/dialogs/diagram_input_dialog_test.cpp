@@ -16,13 +16,12 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "dialogs/dialog_test_support.h"
 #include "support/application.h"
 #include "support/recording_host.h"
-#include "dialogs/dialog_test_support.h"
 #include "support/scripted_prompts.h"
 
 namespace {
-
 
 QString Shown(QTableView* table, int col, int row) {
   return table->model()->index(row - 1, col - 1).data().toString();
@@ -149,8 +148,9 @@ TEST(DiagramInputDialog, TransposeShowsTheGrownTable) {
   dialog.FormShow();
   dialog.show();
   auto* table = Control<QTableView>(dialog, "Table");
-  table->selectionModel()->select(QItemSelection(table->model()->index(0, 1), table->model()->index(2, 1)),
-                                  QItemSelectionModel::ClearAndSelect);
+  table->selectionModel()->select(
+      QItemSelection(table->model()->index(0, 1), table->model()->index(2, 1)),
+      QItemSelectionModel::ClearAndSelect);
   QTest::mouseClick(Control<QToolButton>(dialog, "bTranspose"), Qt::LeftButton);
   // The view, not only the model, knows the new column.
   ASSERT_EQ(table->horizontalHeader()->count(), 4);
@@ -185,7 +185,8 @@ TEST(DiagramInputDialog, RefusedTabChangeKeepsTheTabAndItsTexts) {
 
   Retype(eYErrorMax, "2x");
   QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
-  EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{"Invalid value in numerical input field."});
+  EXPECT_EQ(prompts.MessageTexts(),
+            std::vector<std::string>{"Invalid value in numerical input field."});
   EXPECT_EQ(tabs->currentIndex(), 0);
   EXPECT_EQ(eYErrorMax->text(), "2x");
   EXPECT_EQ(eDescription->text(), "first");

@@ -52,7 +52,9 @@ TEST(DocumentText, EightBitTextsSurviveTheWindowsByteForByte) {
   TDiagram diagram;
   diagram.Description = Micro;
   document.Diagrams = {diagram};
-  document.Displays[0].Label1 = "\xB0" "C";
+  document.Displays[0].Label1 =
+      "\xB0"
+      "C";
   SetVariable(document.VarTable, "\xB5", {0, 0}, {1, 0}, {0, 0});
   document.Graphs = {{"x", "\xB5", "", 0xFF0000, 0xFF0000}};
   ScriptedPrompts prompts;
@@ -78,7 +80,9 @@ TEST(DocumentText, EightBitTextsSurviveTheWindowsByteForByte) {
   settings.FormShow();
   EXPECT_EQ(NamedChild<QLineEdit>(settings, "eLabel1")->text(), QString::fromUtf8("\u00B0C"));
   NamedChild<QPushButton>(settings, "bOk")->click();
-  EXPECT_EQ(document.Displays[0].Label1, "\xB0" "C");
+  EXPECT_EQ(document.Displays[0].Label1,
+            "\xB0"
+            "C");
 
   TfVarInput variables(document, prompts, host);
   variables.FormShow();
@@ -108,7 +112,8 @@ TEST(DocumentText, ACharacterADocumentCannotHoldIsRefusedWithAMessage) {
   auto* cbX = NamedChild<QComboBox>(graphs, "cbX");
   ASSERT_TRUE(eCell && cbX && cbX->lineEdit());
 
-  for (QLineEdit* field : {eCell, NamedChild<QLineEdit>(diagrams, "eDescription"), cbX->lineEdit()}) {
+  for (QLineEdit* field :
+       {eCell, NamedChild<QLineEdit>(diagrams, "eDescription"), cbX->lineEdit()}) {
     prompts.Records.clear();
     field->setText(DegreesShown);
     field->end(false);

@@ -5,8 +5,8 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QPushButton>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTest>
 #include <QToolButton>
@@ -110,7 +110,8 @@ TEST(GraphInputDialog, TabsBindTheFieldsAndARefusedChangeKeepsTheTab) {
   EXPECT_EQ(document.Graphs[1].Term3, "x*t");
   EXPECT_EQ(document.Displays[0].GraphIndices, (std::vector<uint16_t>{0, 1}));
   EXPECT_FALSE(document.Displays[0].ThreeAxes);
-  EXPECT_EQ(prompts.MessageTexts().back().substr(0, 42), "Display1 contains threedimensional plots.\n");
+  EXPECT_EQ(prompts.MessageTexts().back().substr(0, 42),
+            "Display1 contains threedimensional plots.\n");
   EXPECT_EQ(host.Redraws, 1);
 
   // Reopened, edited and then the document replaced: the dialog shows the new

@@ -52,7 +52,8 @@ TEST(QtPrompts, MessageShowsKindAndButtonsAndAnswersThePressedOne) {
   };
   const std::vector<TRow> rows = {
       {TMessageKind::Error, mbOk, QMessageBox::Ok, QMessageBox::Critical, QMessageBox::Ok, mbOk},
-      {TMessageKind::Information, mbOk, QMessageBox::Ok, QMessageBox::Information, QMessageBox::Ok, mbOk},
+      {TMessageKind::Information, mbOk, QMessageBox::Ok, QMessageBox::Information, QMessageBox::Ok,
+       mbOk},
       {TMessageKind::Confirmation, mbYesNo, QMessageBox::No, QMessageBox::Question,
        QMessageBox::Yes | QMessageBox::No, mbNo},
       {TMessageKind::Warning, mbYes | mbNo | mbHelp, QMessageBox::Yes, QMessageBox::Warning,
@@ -64,9 +65,11 @@ TEST(QtPrompts, MessageShowsKindAndButtonsAndAnswersThePressedOne) {
        QMessageBox::Yes | QMessageBox::No, mbNo},
       {TMessageKind::Confirmation, mbYesNoCancel, QMessageBox::NoButton, QMessageBox::Question,
        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, mbCancel},
-      {TMessageKind::Error, mbOk, QMessageBox::NoButton, QMessageBox::Critical, QMessageBox::Ok, mbOk},
+      {TMessageKind::Error, mbOk, QMessageBox::NoButton, QMessageBox::Critical, QMessageBox::Ok,
+       mbOk},
       // No button asked for still gives a box that can be answered.
-      {TMessageKind::Information, 0, QMessageBox::Ok, QMessageBox::Information, QMessageBox::Ok, mbOk},
+      {TMessageKind::Information, 0, QMessageBox::Ok, QMessageBox::Information, QMessageBox::Ok,
+       mbOk},
   };
   for (size_t i = 0; i < rows.size(); ++i) {
     const TRow& row = rows[i];
@@ -75,13 +78,15 @@ TEST(QtPrompts, MessageShowsKindAndButtonsAndAnswersThePressedOne) {
     prompts.SetHelpHandler([&helpAsked](int context) { helpAsked.push_back(context); });
     TShownBox shown;
     AnswerNextBox(row.Press, shown);
-    const TMessageButton answer = prompts.Message(row.Kind, "First line.\n\rSecond <b>line</b>.", row.Buttons, 11);
+    const TMessageButton answer =
+        prompts.Message(row.Kind, "First line.\n\rSecond <b>line</b>.", row.Buttons, 11);
     ASSERT_TRUE(shown.Seen) << "row " << i;
     EXPECT_EQ(shown.Icon, row.Icon) << "row " << i;
     EXPECT_EQ(shown.Buttons, row.Shown) << "row " << i;
     EXPECT_EQ(shown.Text, QStringLiteral("First line.\nSecond <b>line</b>.")) << "row " << i;
     EXPECT_EQ(answer, row.Answer) << "row " << i;
-    EXPECT_EQ(helpAsked, row.Answer == mbHelp ? std::vector<int>{11} : std::vector<int>{}) << "row " << i;
+    EXPECT_EQ(helpAsked, row.Answer == mbHelp ? std::vector<int>{11} : std::vector<int>{})
+        << "row " << i;
   }
 }
 
@@ -103,9 +108,9 @@ TEST(QtPrompts, PackedColoursHoldRedInTheLowByte) {
     int32_t Back;
   };
   const std::vector<TRow> rows = {
-      {0xFF0000, 0, 0, 255, 0xFF0000},    // pure blue
-      {0x00FF00, 0, 255, 0, 0x00FF00},    // green
-      {0x0000FF, 255, 0, 0, 0x0000FF},    // red
+      {0xFF0000, 0, 0, 255, 0xFF0000},  // pure blue
+      {0x00FF00, 0, 255, 0, 0x00FF00},  // green
+      {0x0000FF, 255, 0, 0, 0x0000FF},  // red
       {0x123456, 0x56, 0x34, 0x12, 0x123456},
       {static_cast<int32_t>(0xFF808080u), 128, 128, 128, 0x808080},  // top byte ignored
       {-1, 255, 255, 255, 0xFFFFFF},

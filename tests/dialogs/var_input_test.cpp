@@ -66,13 +66,15 @@ TEST(VarInputDialog, GridShowsTheTableAndOkStoresAfterOneRefusal) {
   });
   EXPECT_EQ(dialog.Execute(), QDialog::Accepted);
 
-  EXPECT_EQ(shown.Headers, (QStringList{"Label", "Minimum value", "Maximum value", "Actual value"}));
+  EXPECT_EQ(shown.Headers,
+            (QStringList{"Label", "Minimum value", "Maximum value", "Actual value"}));
   EXPECT_EQ(shown.Row0, (QStringList{"x", "-1", "1", "0.25"}));
   EXPECT_EQ(shown.Row1, (QStringList{"y", "0", "0", "0"}));
   EXPECT_EQ(shown.Rows, 2);
   EXPECT_EQ(shown.Width, 151);
   EXPECT_TRUE(shown.StillOpenAfterRefusal);
-  EXPECT_EQ(shown.Messages, std::vector<std::string>{"Error at \"y\".\nValues for variable cannot be saved."});
+  EXPECT_EQ(shown.Messages,
+            std::vector<std::string>{"Error at \"y\".\nValues for variable cannot be saved."});
   // The first refusal stored x again (unchanged); the second OK stored y with
   // its minimum lowered to the maximum's real part.
   EXPECT_DOUBLE_EQ(document.VarTable.Minimum[1].Re, static_cast<double>(HalfPi));

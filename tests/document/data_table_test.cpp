@@ -102,8 +102,8 @@ TEST(DataTable, DeleteLimits) {
     uint16_t n;
     int want;
   };
-  for (const Row& row : {Row{3, 5, 2}, Row{2, 1, 2}, Row{1, 1, 1}, Row{6, 2, 4}, Row{6, 0, 6},
-                         Row{6, 65535, 2}}) {
+  for (const Row& row :
+       {Row{3, 5, 2}, Row{2, 1, 2}, Row{1, 1, 1}, Row{6, 2, 4}, Row{6, 0, 6}, Row{6, 65535, 2}}) {
     TStringGrid grid(row.cols, row.cols);
     DeleteColumns(grid, row.n);
     EXPECT_EQ(grid.ColCount(), row.want) << row.cols << " - " << row.n;

@@ -53,7 +53,7 @@ TEST(DocumentSnapshot, RestoringKeepsTheCurrentViewUnlessTheStepChangedIt) {
   const TDocument undone = RestoreSnapshot(*b, *a, current);
   EXPECT_TRUE(undone.Graphs.empty());
   EXPECT_EQ(undone.Displays[0].Max1, 10);
-  EXPECT_TRUE(SameView(undone.Displays[0], before.Displays[0]));  // the step's own view back
+  EXPECT_TRUE(SameView(undone.Displays[0], before.Displays[0]));   // the step's own view back
   EXPECT_TRUE(SameView(undone.Displays[1], current.Displays[1]));  // the user's view kept
 
   const TDocument redone = RestoreSnapshot(*a, *b, undone);

@@ -32,15 +32,16 @@ Lines Concat(std::initializer_list<Lines> parts) {
 const Lines Header = {"Morvit V1", "", ""};
 
 // The display block of a new display, 42 lines.
-const Lines DefaultDisplay = {"-10", "-10", "-10", "-10", "10",  "-10", "10", "-10", "10",
-                              "0",   "0",   "0",   "1",   "1",   "1",   "0",  "0",   "0",
-                              "500", "100", "-1",  "-1",  "0",   "0",   "0",  "0",   "1",
-                              "1",   "1",   "0",   "10",  "10",  "10",  "2",  "2",   "2",
-                              "1",   "1",   "x",   "y",   "z",   "65280"};
+const Lines DefaultDisplay = {
+    "-10", "-10", "-10", "-10", "10",  "-10", "10", "-10", "10", "0", "0", "0", "1", "1",
+    "1",   "0",   "0",   "0",   "500", "100", "-1", "-1",  "0",  "0", "0", "0", "1", "1",
+    "1",   "0",   "10",  "10",  "10",  "2",   "2",  "2",   "1",  "1", "x", "y", "z", "65280"};
 
 // The 58-line file that reads into exactly the document "New document" makes.
-const Lines NewDocument =
-    Concat({Header, {"0"}, DefaultDisplay, {"-1", "-1", "2", "2", "", "", "", "", "-1", "-1", "-1", "-1"}});
+const Lines NewDocument = Concat({Header,
+                                  {"0"},
+                                  DefaultDisplay,
+                                  {"-1", "-1", "2", "2", "", "", "", "", "-1", "-1", "-1", "-1"}});
 
 bool SameVarTable(const TVarTable& a, const TVarTable& b) {
   auto same = [](const std::vector<TComplex>& x, const std::vector<TComplex>& y) {
@@ -69,7 +70,8 @@ TDocument Populated() {
   doc.Diagrams.resize(1);
   doc.HiddenTable.SetSize(3, 3);
   for (int c = 0; c < 3; ++c)
-    for (int r = 0; r < 3; ++r) doc.HiddenTable.SetCells(c, r, std::to_string(c) + std::to_string(r));
+    for (int r = 0; r < 3; ++r)
+      doc.HiddenTable.SetCells(c, r, std::to_string(c) + std::to_string(r));
   SetVariable(doc.VarTable, "old", {1, 2}, {3, 4}, {5, 6});
   return doc;
 }
@@ -102,7 +104,8 @@ TEST(Reader, TheNewDocumentFile) {
 }
 
 TEST(Reader, WrongFirstLine) {
-  for (const char* first : {"Morvit V1 ", "morvit v1", "Morvit V2", "", " Morvit V1", "Morvit V1\n"}) {
+  for (const char* first :
+       {"Morvit V1 ", "morvit v1", "Morvit V2", "", " Morvit V1", "Morvit V1\n"}) {
     Lines lines = NewDocument;
     lines[0] = first;
     TDocument doc = Populated();
@@ -138,10 +141,10 @@ TEST(Reader, FlagsStylesAndIndices) {
   // From here on the positions are shifted by 4.
   display[25] = "0";  // H: one diagram index
   display.insert(display.begin() + 26, "2");
-  display[27] = "2";   // ThreeAxes: only 1 means true
-  display[28] = "1";   // Log1
-  display[41] = "7";   // DisplayStyle out of range
-  display[42] = "2";   // AxisStyle
+  display[27] = "2";               // ThreeAxes: only 1 means true
+  display[28] = "1";               // Log1
+  display[41] = "7";               // DisplayStyle out of range
+  display[42] = "2";               // AxisStyle
   display[43] = "Zeit \xE9t\xE9";  // 8-bit text stays bytes
   TDocument doc;
   ASSERT_TRUE(Read(Mvf(Concat({Header, {"0"}, display})), doc));
@@ -186,7 +189,9 @@ TEST(Reader, NumberSyntax) {
       {"1.5.2", false, 0},
       {"--1", false, 0},
       {"- 1", false, 0},
-      {"\x7F" "1", false, 0},
+      {"\x7F"
+       "1",
+       false, 0},
   };
   for (const Row& row : rows) {
     Lines display = DefaultDisplay;
@@ -239,7 +244,8 @@ TEST(Reader, BlanksAndEmptyLinesBeforeANumberAreSkipped) {
   Lines lines = {"Morvit V1", "ignored 1", "ignored 2", "", "   ", "0"};
   for (const auto& value : DefaultDisplay) {
     // Strings take their line as it is, so only numbers get the extra lines.
-    const bool number = value.empty() || value.find_first_not_of("-0123456789") == std::string::npos;
+    const bool number =
+        value.empty() || value.find_first_not_of("-0123456789") == std::string::npos;
     if (number) lines.push_back("");
     lines.push_back(value);
   }
@@ -250,8 +256,8 @@ TEST(Reader, BlanksAndEmptyLinesBeforeANumberAreSkipped) {
 }
 
 TEST(Reader, TableCellOrderAndCounts) {
-  const Lines tail = {"3", "2", "a", "b", "c", "d", "Col3", "f", "0", "v", "0", "1", "2", "0",
-                      "3", "4", "0", "5", "6"};
+  const Lines tail = {"3", "2", "a", "b", "c", "d", "Col3", "f", "0", "v",
+                      "0", "1", "2", "0", "3", "4", "0",    "5", "6"};
   TDocument doc;
   ASSERT_TRUE(Read(Mvf(Concat({Header, {"-1", "-1", "-1"}, tail})), doc));
   const TStringGrid& t = doc.HiddenTable;
@@ -301,9 +307,10 @@ TEST(Reader, AFailureKeepsWhatWasRead) {
   Lines second = DefaultDisplay;
   second[4] = "1,0";
   TDocument doc = Populated();
-  EXPECT_FALSE(Read(Mvf(Concat({Header, {"2"}, DefaultDisplay, second, DefaultDisplay,
-                               {"-1", "-1", "1", "1", "x"}})),
-                    doc));
+  EXPECT_FALSE(Read(
+      Mvf(Concat(
+          {Header, {"2"}, DefaultDisplay, second, DefaultDisplay, {"-1", "-1", "1", "1", "x"}})),
+      doc));
   ASSERT_EQ(doc.Displays.size(), 3u);
   EXPECT_EQ(doc.Displays[0], TCoordinateSystem{});
   EXPECT_EQ(doc.Displays[1].Min1, -10);
@@ -330,8 +337,8 @@ TEST(Reader, StringsKeepTheirBytes) {
 }
 
 TEST(Reader, VariableListsOfDifferentLengthsStayAsRead) {
-  const Lines lines = {"Morvit V1", "", "", "-1", "-1", "-1", "1", "1", "", "1", "a", "b",
-                       "-1", "0", "4", "0", "2", "7", "0", "8", "0", "9", "0"};
+  const Lines lines = {"Morvit V1", "",  "",  "-1", "-1", "-1", "1", "1", "",  "1", "a", "b",
+                       "-1",        "0", "4", "0",  "2",  "7",  "0", "8", "0", "9", "0"};
   TDocument doc;
   ASSERT_TRUE(Read(Mvf(lines), doc));
   const TVarTable& vars = doc.VarTable;
@@ -382,8 +389,9 @@ TEST(Reader, HostileFiles) {
   const std::vector<Row> rows = {
       {"display count past the bound", mvf({"Morvit V1", "", "", std::to_string(MaxDisplays)}),
        false, [](const TDocument& d) { EXPECT_TRUE(d.Displays.empty()); }},
-      {"display count at the bound, then the end", mvf({"Morvit V1", "", "", std::to_string(MaxDisplays - 1)}),
-       true, [](const TDocument& d) { EXPECT_EQ(d.Displays.size(), size_t(MaxDisplays)); }},
+      {"display count at the bound, then the end",
+       mvf({"Morvit V1", "", "", std::to_string(MaxDisplays - 1)}), true,
+       [](const TDocument& d) { EXPECT_EQ(d.Displays.size(), size_t(MaxDisplays)); }},
       {"display count below -1", mvf({"Morvit V1", "", "", "-2"}), false,
        [](const TDocument& d) { EXPECT_TRUE(d.Displays.empty()); }},
       {"display count past 32 bits", mvf({"Morvit V1", "", "", "4294967295"}), false, nullptr},
@@ -396,16 +404,17 @@ TEST(Reader, HostileFiles) {
       {"index list past the bound",
        mvf(Concat({{"Morvit V1", "", "", "0"}, Lines(20, "1"), {big}})), false,
        [](const TDocument& d) { EXPECT_TRUE(d.Displays.at(0).GraphIndices.empty()); }},
-      {"index list of -2", mvf(Concat({{"Morvit V1", "", "", "0"}, Lines(20, "1"), {"-2"}})),
-       false, nullptr},
+      {"index list of -2", mvf(Concat({{"Morvit V1", "", "", "0"}, Lines(20, "1"), {"-2"}})), false,
+       nullptr},
       {"table columns past the bound",
        mvf({"Morvit V1", "", "", "-1", "-1", "-1", std::to_string(MaxTableCells / 2 + 1), "1"}),
-       false, [](const TDocument& d) {
+       false,
+       [](const TDocument& d) {
          EXPECT_EQ(d.HiddenTable.ColCount(), 2);
          EXPECT_EQ(d.HiddenTable.RowCount(), 2);
        }},
-      {"table rows past the bound",
-       mvf({"Morvit V1", "", "", "-1", "-1", "-1", "1000", "1001"}), false,
+      {"table rows past the bound", mvf({"Morvit V1", "", "", "-1", "-1", "-1", "1000", "1001"}),
+       false,
        [](const TDocument& d) {
          EXPECT_EQ(d.HiddenTable.ColCount(), 1000);
          EXPECT_EQ(d.HiddenTable.RowCount(), 2);
@@ -418,13 +427,14 @@ TEST(Reader, HostileFiles) {
          EXPECT_EQ(d.HiddenTable.ColCount(), 1);
          EXPECT_EQ(d.HiddenTable.RowCount(), 1);
        }},
-      {"variable names past the bound", mvf({"Morvit V1", "", "", "-1", "-1", "-1", "1", "1", "", big}),
-       false, [](const TDocument& d) { EXPECT_EQ(d.VarTable.Names, TStringArray{"old"}); }},
+      {"variable names past the bound",
+       mvf({"Morvit V1", "", "", "-1", "-1", "-1", "1", "1", "", big}), false,
+       [](const TDocument& d) { EXPECT_EQ(d.VarTable.Names, TStringArray{"old"}); }},
       {"actual values past the bound",
        mvf({"Morvit V1", "", "", "-1", "-1", "-1", "1", "1", "", "-1", "-1", "-1", big}), false,
        nullptr},
-      {"a number of 5000 digits",
-       mvf({"Morvit V1", "", "", std::string(MaxNumberLength + 1, '0')}), false, nullptr},
+      {"a number of 5000 digits", mvf({"Morvit V1", "", "", std::string(MaxNumberLength + 1, '0')}),
+       false, nullptr},
       {"a number of MaxNumberLength digits",
        mvf({"Morvit V1", "", "", std::string(MaxNumberLength, '0')}), true,
        [](const TDocument& d) { EXPECT_EQ(d.Displays.size(), 1u); }},
@@ -516,7 +526,8 @@ class TCountingBuffer : public std::streambuf {
  protected:
   std::streamsize xsgetn(char* out, std::streamsize count) override {
     ++requests_;
-    const auto n = std::min<std::streamsize>(count, static_cast<std::streamsize>(bytes_.size() - at_));
+    const auto n =
+        std::min<std::streamsize>(count, static_cast<std::streamsize>(bytes_.size() - at_));
     bytes_.copy(out, static_cast<size_t>(n), at_);
     at_ += static_cast<size_t>(n);
     return n;

@@ -85,14 +85,17 @@ double AnyReal(std::mt19937_64& random) {
     case 0: return AnyFinite(random);
     case 1: return static_cast<double>(static_cast<int>(random() % 2001) - 1000);
     case 2: return static_cast<double>(static_cast<int64_t>(random() % 200000) - 100000) / 1000.0;
-    default: return std::ldexp(static_cast<double>(random() % 1000), static_cast<int>(random() % 80) - 40);
+    default:
+      return std::ldexp(static_cast<double>(random() % 1000), static_cast<int>(random() % 80) - 40);
   }
 }
 
 int32_t AnyInteger(std::mt19937_64& random) {
   switch (random() % 3) {
     case 0: return static_cast<int32_t>(static_cast<uint32_t>(random()));
-    case 1: return random() % 2 ? std::numeric_limits<int32_t>::min() : std::numeric_limits<int32_t>::max();
+    case 1:
+      return random() % 2 ? std::numeric_limits<int32_t>::min()
+                          : std::numeric_limits<int32_t>::max();
     default: return static_cast<int32_t>(random() % 200) - 100;
   }
 }
@@ -119,10 +122,13 @@ TDocument Generated(uint64_t seed) {
   TDocument doc;
   doc.Displays.resize(random() % 4);
   for (auto& d : doc.Displays) {
-    for (double* field : {&d.Origin1, &d.Origin2, &d.Origin3, &d.Min1, &d.Max1, &d.Min2, &d.Max2,
-                          &d.Min3, &d.Max3, &d.Shift1, &d.Shift2, &d.Shift3, &d.Zoom1, &d.Zoom2,
-                          &d.Zoom3, &d.MajorInterval1, &d.MajorInterval2, &d.MajorInterval3,
-                          &d.MinorInterval1, &d.MinorInterval2, &d.MinorInterval3})
+    for (double* field :
+         {&d.Origin1,        &d.Origin2,        &d.Origin3,        &d.Min1,
+          &d.Max1,           &d.Min2,           &d.Max2,           &d.Min3,
+          &d.Max3,           &d.Shift1,         &d.Shift2,         &d.Shift3,
+          &d.Zoom1,          &d.Zoom2,          &d.Zoom3,          &d.MajorInterval1,
+          &d.MajorInterval2, &d.MajorInterval3, &d.MinorInterval1, &d.MinorInterval2,
+          &d.MinorInterval3})
       *field = AnyReal(random);
     for (int32_t* field : {&d.Alpha, &d.Beta, &d.Gamma, &d.Perspective, &d.Resolution})
       *field = AnyInteger(random);
@@ -146,13 +152,13 @@ TDocument Generated(uint64_t seed) {
   }
   doc.Diagrams.resize(random() % 4);
   for (auto& m : doc.Diagrams) {
-    for (int32_t* field : {&m.Column1, &m.Column2, &m.Column3, &m.ErrorHigh1, &m.ErrorLow1,
-                           &m.ErrorHigh2, &m.ErrorLow2, &m.ErrorHigh3, &m.ErrorLow3,
-                           &m.Color1, &m.Color2})
+    for (int32_t* field :
+         {&m.Column1, &m.Column2, &m.Column3, &m.ErrorHigh1, &m.ErrorLow1, &m.ErrorHigh2,
+          &m.ErrorLow2, &m.ErrorHigh3, &m.ErrorLow3, &m.Color1, &m.Color2})
       *field = AnyInteger(random);
     for (double* field : {&m.Constant1, &m.Constant2, &m.Constant3}) *field = AnyReal(random);
-    for (bool* field : {&m.UseColumn1, &m.UseColumn2, &m.UseColumn3, &m.ShowPoints,
-                        &m.ConnectPoints})
+    for (bool* field :
+         {&m.UseColumn1, &m.UseColumn2, &m.UseColumn3, &m.ShowPoints, &m.ConnectPoints})
       *field = random() % 2 == 1;
     m.Description = AnyText(random);
   }
@@ -172,8 +178,7 @@ TDocument Generated(uint64_t seed) {
 class TempFolder {
  public:
   TempFolder() {
-    path_ = fs::temp_directory_path() /
-            ("morvit-writer-" + std::to_string(std::random_device{}()));
+    path_ = fs::temp_directory_path() / ("morvit-writer-" + std::to_string(std::random_device{}()));
     fs::create_directories(path_);
   }
   ~TempFolder() { fs::remove_all(path_); }
@@ -181,7 +186,8 @@ class TempFolder {
   // The names in the folder: a save must leave no temporary file behind.
   std::vector<std::string> Names() const {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(path_)) names.push_back(entry.path().filename());
+    for (const auto& entry : fs::directory_iterator(path_))
+      names.push_back(entry.path().filename());
     std::sort(names.begin(), names.end());
     return names;
   }
@@ -212,7 +218,8 @@ TEST(Writer, EveryExampleRoundTrips) {
 }
 
 TEST(Writer, GeneratedDocumentsRoundTrip) {
-  for (uint64_t seed = 1; seed <= 300; ++seed) ExpectRoundTrip(Generated(seed), "seed " + std::to_string(seed));
+  for (uint64_t seed = 1; seed <= 300; ++seed)
+    ExpectRoundTrip(Generated(seed), "seed " + std::to_string(seed));
 }
 
 TEST(Writer, RealsReadBackToTheSameDouble) {
@@ -251,16 +258,27 @@ TEST(Writer, TheNewDocumentIsTheKnownFile) {
   // writer keeps (the file then reads back bit for bit).
   for (auto& line : lines)
     if (line == "-0") line = "0";
-  const std::vector<std::string> expected = {
-      "Morvit V1", "Morvit", MORVIT_VERSION_TEXT, "0",
-      "-10", "-10", "-10", "-10", "10", "-10", "10", "-10", "10",  // origins, ranges
-      "0", "0", "0", "1", "1", "1",                                // shifts, zooms
-      "0", "0", "0", "500", "100",                                 // angles, perspective, resolution
-      "-1", "-1",                                                  // index lists
-      "0", "0", "0", "0", "1", "1", "1", "0",                      // flags
-      "10", "10", "10", "2", "2", "2",                             // intervals
-      "1", "1", "x", "y", "z", "65280",
-      "-1", "-1", "2", "2", "", "", "", "", "-1", "-1", "-1", "-1"};
+  const std::vector<std::string> expected = {"Morvit V1", "Morvit", MORVIT_VERSION_TEXT,
+                                             "0",         "-10",    "-10",
+                                             "-10",       "-10",    "10",
+                                             "-10",       "10",     "-10",
+                                             "10",  // origins, ranges
+                                             "0",         "0",      "0",
+                                             "1",         "1",      "1",  // shifts, zooms
+                                             "0",         "0",      "0",
+                                             "500",       "100",  // angles, perspective, resolution
+                                             "-1",        "-1",   // index lists
+                                             "0",         "0",      "0",
+                                             "0",         "1",      "1",
+                                             "1",         "0",  // flags
+                                             "10",        "10",     "10",
+                                             "2",         "2",      "2",  // intervals
+                                             "1",         "1",      "x",
+                                             "y",         "z",      "65280",
+                                             "-1",        "-1",     "2",
+                                             "2",         "",       "",
+                                             "",          "",       "-1",
+                                             "-1",        "-1",     "-1"};
   EXPECT_EQ(lines, expected);
 }
 
@@ -268,14 +286,20 @@ TEST(Writer, TableColumnByColumnAndListsAsHighestIndex) {
   TDocument doc;
   doc.HiddenTable.SetSize(3, 2);
   for (int c = 0; c < 3; ++c)
-    for (int r = 0; r < 2; ++r) doc.HiddenTable.SetCells(c, r, std::to_string(c) + "," + std::to_string(r));
+    for (int r = 0; r < 2; ++r)
+      doc.HiddenTable.SetCells(c, r, std::to_string(c) + "," + std::to_string(r));
   SetVariable(doc.VarTable, "t", {0.5, 0}, {1, -1}, {2, 0.25});
   const auto lines = SplitLines(Write(doc));
   // No displays, graphs or diagrams: three -1 after the header.
-  const std::vector<std::string> expected = {
-      "Morvit V1", "Morvit", MORVIT_VERSION_TEXT, "-1", "-1", "-1", "3", "2",
-      "0,0", "0,1", "1,0", "1,1", "2,0", "2,1",
-      "0", "t", "0", "0.5", "0", "0", "1", "-1", "0", "2", "0.25"};
+  const std::vector<std::string> expected = {"Morvit V1", "Morvit", MORVIT_VERSION_TEXT,
+                                             "-1",        "-1",     "-1",
+                                             "3",         "2",      "0,0",
+                                             "0,1",       "1,0",    "1,1",
+                                             "2,0",       "2,1",    "0",
+                                             "t",         "0",      "0.5",
+                                             "0",         "0",      "1",
+                                             "-1",        "0",      "2",
+                                             "0.25"};
   EXPECT_EQ(lines, expected);
 }
 
@@ -287,20 +311,28 @@ TEST(Writer, RefusesWhatCannotBeReadBack) {
     std::function<void(TDocument&)> Spoil;
     const char* Message;  // a part of the message
   } cases[] = {
-      {"CR LF in a description", [](TDocument& d) { d.Diagrams.back().Description = "a\r\nb"; }, "diagram 1"},
-      {"LF in a description", [](TDocument& d) { d.Diagrams.back().Description = "a\nb"; }, "line break"},
+      {"CR LF in a description", [](TDocument& d) { d.Diagrams.back().Description = "a\r\nb"; },
+       "diagram 1"},
+      {"LF in a description", [](TDocument& d) { d.Diagrams.back().Description = "a\nb"; },
+       "line break"},
       {"CR in a label", [](TDocument& d) { d.Displays[0].Label2 = "y\r"; }, "axis 2 in Display1"},
       {"LF in a term", [](TDocument& d) { d.Graphs.back().Term3 = "\nx"; }, "graph 1"},
       {"LF in a cell", [](TDocument& d) { d.HiddenTable.SetCells(1, 1, "1\n2"); }, "data table"},
-      {"CR in a variable name", [](TDocument& d) { d.VarTable.Names.push_back("a\rb"); }, "variable"},
+      {"CR in a variable name", [](TDocument& d) { d.VarTable.Names.push_back("a\rb"); },
+       "variable"},
       {"infinite range", [](TDocument& d) { d.Displays[0].Max1 = inf; }, "finite"},
       {"undefined zoom", [](TDocument& d) { d.Displays[0].Zoom3 = nan; }, "finite"},
       {"infinite constant", [](TDocument& d) { d.Diagrams.back().Constant2 = -inf; }, "finite"},
-      {"undefined variable value", [](TDocument& d) { d.VarTable.Actual.push_back(TComplex{0, nan}); }, "finite"},
+      {"undefined variable value",
+       [](TDocument& d) {
+         d.VarTable.Actual.push_back(TComplex{0, nan});
+       },
+       "finite"},
       {"too many displays", [](TDocument& d) { d.Displays.resize(MaxDisplays + 1); }, "displays"},
       {"too many graphs", [](TDocument& d) { d.Graphs.resize(MaxListElements + 1); }, "graphs"},
       {"too many cells", [](TDocument& d) { d.HiddenTable.SetSize(1001, 1000); }, "cells"},
-      {"too many columns for 2 rows", [](TDocument& d) { d.HiddenTable.SetSize(500001, 1); }, "cells"},
+      {"too many columns for 2 rows", [](TDocument& d) { d.HiddenTable.SetSize(500001, 1); },
+       "cells"},
   };
   for (const auto& c : cases) {
     TDocument doc;
@@ -389,7 +421,12 @@ TEST(SameWork, OriginsAloneAreNoChange) {
     bool Same;
   } cases[] = {
       {"nothing", [](TDocument&) {}, true},
-      {"origins, as every drawing sets them", [](TDocument& d) { d.Displays[0].Origin1 = 3; d.Displays[0].Origin3 = -1; }, true},
+      {"origins, as every drawing sets them",
+       [](TDocument& d) {
+         d.Displays[0].Origin1 = 3;
+         d.Displays[0].Origin3 = -1;
+       },
+       true},
       {"a minimum", [](TDocument& d) { d.Displays[0].Min1 = -9; }, false},
       {"an angle", [](TDocument& d) { d.Displays[0].Alpha = 10; }, false},
       {"a graph", [](TDocument& d) { d.Graphs.emplace_back(); }, false},

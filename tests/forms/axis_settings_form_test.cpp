@@ -5,9 +5,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -47,17 +47,58 @@ TEST(AxisSettingsForm, LoadShowsValuesAndTheSliderPosition) {
       {[](TCoordinateSystem& d) { d.Perspective = 0; }, "-10", "10", 10},
       {[](TCoordinateSystem& d) { d.Perspective = 900; }, "-10", "10", 9},
       // Exponents to the base 10 are shown as values.
-      {[](TCoordinateSystem& d) { d.Log1 = true; d.Min1 = -10; d.Max1 = 1; }, "1E-10", "10", 5},
-      {[](TCoordinateSystem& d) { d.Log1 = true; d.Min1 = 0.5; d.Max1 = 3; d.MajorInterval1 = 4; }, "2", "64", 5},
+      {[](TCoordinateSystem& d) {
+         d.Log1 = true;
+         d.Min1 = -10;
+         d.Max1 = 1;
+       },
+       "1E-10", "10", 5},
+      {[](TCoordinateSystem& d) {
+         d.Log1 = true;
+         d.Min1 = 0.5;
+         d.Max1 = 3;
+         d.MajorInterval1 = 4;
+       },
+       "2", "64", 5},
       // A file may bring a base for which no value can be formed: the stored
       // exponents are shown, never "nan" or "inf".
-      {[](TCoordinateSystem& d) { d.Log1 = true; d.Min1 = -2; d.Max1 = 3; d.MajorInterval1 = 0; }, "-2", "3", 5},
-      {[](TCoordinateSystem& d) { d.Log1 = true; d.Min1 = 0.5; d.Max1 = 1.5; d.MajorInterval1 = -4; }, "0.5", "1.5", 5},
+      {[](TCoordinateSystem& d) {
+         d.Log1 = true;
+         d.Min1 = -2;
+         d.Max1 = 3;
+         d.MajorInterval1 = 0;
+       },
+       "-2", "3", 5},
+      {[](TCoordinateSystem& d) {
+         d.Log1 = true;
+         d.Min1 = 0.5;
+         d.Max1 = 1.5;
+         d.MajorInterval1 = -4;
+       },
+       "0.5", "1.5", 5},
       // A value beyond the range of a number is shown as the power, which
       // OK cannot take for a value (the exponent 400 once came back as 2.6).
-      {[](TCoordinateSystem& d) { d.Log1 = true; d.Min1 = -1; d.Max1 = 400; d.MajorInterval1 = 10; }, "0.1", "10^400", 5},
-      {[](TCoordinateSystem& d) { d.Log1 = true; d.Min1 = -400; d.Max1 = 1; d.MajorInterval1 = 10; }, "10^-400", "10", 5},
-      {[](TCoordinateSystem& d) { d.Log1 = true; d.Min1 = 1; d.Max1 = 2000; d.MajorInterval1 = 2; }, "2", "2^2000", 5},
+      {[](TCoordinateSystem& d) {
+         d.Log1 = true;
+         d.Min1 = -1;
+         d.Max1 = 400;
+         d.MajorInterval1 = 10;
+       },
+       "0.1", "10^400", 5},
+      {[](TCoordinateSystem& d) {
+         d.Log1 = true;
+         d.Min1 = -400;
+         d.Max1 = 1;
+         d.MajorInterval1 = 10;
+       },
+       "10^-400", "10", 5},
+      {[](TCoordinateSystem& d) {
+         d.Log1 = true;
+         d.Min1 = 1;
+         d.Max1 = 2000;
+         d.MajorInterval1 = 2;
+       },
+       "2", "2^2000", 5},
   };
   for (size_t i = 0; i < rows.size(); ++i) {
     TDocument document = DefaultDocument();
@@ -113,13 +154,13 @@ TEST(AxisSettingsForm, SwitchingToLogarithmicReplacesBoundsNotAboveZero) {
       {2, "-2", "-1", "2", "0.25", "0.5"},
       {3, "0", "5", "7", "1", "5"},
       {1, "5", "10", "10", "5", "10"},
-      {1, "abc", "-1", "10", "abc", "-1"},        // stops at the first field that is no number
-      {1, "-1", "abc", "10", "0.1", "abc"},       // the replacement made stays
-      {1, "-1", "-2", "x", "-1", "-2"},           // a major interval that is no number
-      {1, "-0.5", "-1", "-4", "-0.5", "-1"},      // a root of a negative base is undefined
-      {1, "-10", "-5", "0", "-10", "-5"},         // 0 to a negative power
-      {1, "-1000", "1", "10", "-1000", "1"},      // too small for a double
-      {1, "-1", "-400", "0.1", "10", "-400"},     // 0.1^-400 too large for a double
+      {1, "abc", "-1", "10", "abc", "-1"},     // stops at the first field that is no number
+      {1, "-1", "abc", "10", "0.1", "abc"},    // the replacement made stays
+      {1, "-1", "-2", "x", "-1", "-2"},        // a major interval that is no number
+      {1, "-0.5", "-1", "-4", "-0.5", "-1"},   // a root of a negative base is undefined
+      {1, "-10", "-5", "0", "-10", "-5"},      // 0 to a negative power
+      {1, "-1000", "1", "10", "-1000", "1"},   // too small for a double
+      {1, "-1", "-400", "0.1", "10", "-400"},  // 0.1^-400 too large for a double
       {1, "1E400", "-1", "10", "1E400", "-1"},
   };
   for (size_t i = 0; i < rows.size(); ++i) {
@@ -155,14 +196,19 @@ TEST(AxisSettingsForm, OkChecksInOrderThenStores) {
   };
   const auto none = [](const TDisplay&) {};
   const std::vector<TRow> rows = {
-      {"defaults stored again: only the third origin of a flat display moves to 0", [](TFields&) {}, "",
+      {"defaults stored again: only the third origin of a flat display moves to 0", [](TFields&) {},
+       "",
        [](const TDisplay& d) {
          TDisplay expected;
          expected.Origin3 = 0;
          EXPECT_EQ(d, expected);
        }},
       {"logarithmic axis 1 from the defaults",
-       [](TFields& f) { f.Axes[0].Minimum = "1E-10"; f.Axes[0].Logarithmic = true; }, "",
+       [](TFields& f) {
+         f.Axes[0].Minimum = "1E-10";
+         f.Axes[0].Logarithmic = true;
+       },
+       "",
        [](const TDisplay& d) {
          EXPECT_TRUE(d.Log1);
          EXPECT_EQ(d.Min1, -10);
@@ -172,10 +218,7 @@ TEST(AxisSettingsForm, OkChecksInOrderThenStores) {
          EXPECT_EQ(d.Shift2, 0);
        }},
       {"minor above major raises the major, which is then the base",
-       [](TFields& f) {
-         f.Axes[1] = {"1", "625", "2", "5", true, true, "y"};
-       },
-       "",
+       [](TFields& f) { f.Axes[1] = {"1", "625", "2", "5", true, true, "y"}; }, "",
        [](const TDisplay& d) {
          EXPECT_EQ(d.MajorInterval2, 5);
          EXPECT_EQ(d.MinorInterval2, 5);
@@ -183,34 +226,68 @@ TEST(AxisSettingsForm, OkChecksInOrderThenStores) {
          EXPECT_EQ(d.Min2, 0);
          EXPECT_NEAR(d.Shift2, -2, 1E-15);
        }},
-      {"minor above major on a linear axis", [](TFields& f) { f.Axes[2].MajorInterval = "2"; f.Axes[2].MinorInterval = "5"; },
+      {"minor above major on a linear axis",
+       [](TFields& f) {
+         f.Axes[2].MajorInterval = "2";
+         f.Axes[2].MinorInterval = "5";
+       },
        "", [](const TDisplay& d) { EXPECT_EQ(d.MajorInterval3, 5); }},
-      {"resolution 0", [](TFields& f) { f.Resolution = "0"; }, "", [](const TDisplay& d) { EXPECT_EQ(d.Resolution, 1); }},
+      {"resolution 0", [](TFields& f) { f.Resolution = "0"; }, "",
+       [](const TDisplay& d) { EXPECT_EQ(d.Resolution, 1); }},
       {"resolution 5000", [](TFields& f) { f.Resolution = "5000"; }, "",
        [](const TDisplay& d) { EXPECT_EQ(d.Resolution, 2000); }},
-      {"resolution -5", [](TFields& f) { f.Resolution = " -5 "; }, "", [](const TDisplay& d) { EXPECT_EQ(d.Resolution, 1); }},
+      {"resolution -5", [](TFields& f) { f.Resolution = " -5 "; }, "",
+       [](const TDisplay& d) { EXPECT_EQ(d.Resolution, 1); }},
       {"resolution 12.5", [](TFields& f) { f.Resolution = "12.5"; }, InvalidNumber, none},
-      {"resolution past int32", [](TFields& f) { f.Resolution = "99999999999"; }, InvalidNumber, none},
+      {"resolution past int32", [](TFields& f) { f.Resolution = "99999999999"; }, InvalidNumber,
+       none},
       {"resolution empty", [](TFields& f) { f.Resolution = ""; }, InvalidNumber, none},
-      {"a bound past the double range", [](TFields& f) { f.Axes[1].Maximum = "1E400"; }, InvalidNumber, none},
+      {"a bound past the double range", [](TFields& f) { f.Axes[1].Maximum = "1E400"; },
+       InvalidNumber, none},
       {"nan", [](TFields& f) { f.Axes[2].MinorInterval = "nan"; }, InvalidNumber, none},
       {"inf", [](TFields& f) { f.Axes[0].Minimum = "-inf"; }, InvalidNumber, none},
       {"empty interval", [](TFields& f) { f.Axes[0].MajorInterval = ""; }, InvalidNumber, none},
       {"a term is no number", [](TFields& f) { f.Axes[0].Maximum = "2*pi"; }, InvalidNumber, none},
-      {"numbers before order", [](TFields& f) { f.Axes[0].Minimum = "20"; f.Axes[2].Maximum = "x"; }, InvalidNumber, none},
-      {"minimum equal to maximum", [](TFields& f) { f.Axes[1].Minimum = "10"; }, MinNotBelowMax, none},
-      {"axis 3 also in a 2D display", [](TFields& f) { f.Axes[2].Minimum = "11"; }, MinNotBelowMax, none},
+      {"numbers before order",
+       [](TFields& f) {
+         f.Axes[0].Minimum = "20";
+         f.Axes[2].Maximum = "x";
+       },
+       InvalidNumber, none},
+      {"minimum equal to maximum", [](TFields& f) { f.Axes[1].Minimum = "10"; }, MinNotBelowMax,
+       none},
+      {"axis 3 also in a 2D display", [](TFields& f) { f.Axes[2].Minimum = "11"; }, MinNotBelowMax,
+       none},
       {"order before logarithmic",
-       [](TFields& f) { f.Axes[0].Logarithmic = true; f.Axes[2].Minimum = "11"; }, MinNotBelowMax, none},
+       [](TFields& f) {
+         f.Axes[0].Logarithmic = true;
+         f.Axes[2].Minimum = "11";
+       },
+       MinNotBelowMax, none},
       {"logarithmic with major interval 1",
        [](TFields& f) { f.Axes[0] = {"1", "10", "1", "0.5", true, true, "x"}; }, BadLog(1), none},
-      {"logarithmic with minimum 0", [](TFields& f) { f.Axes[1].Minimum = "0"; f.Axes[1].Logarithmic = true; }, BadLog(2), none},
+      {"logarithmic with minimum 0",
+       [](TFields& f) {
+         f.Axes[1].Minimum = "0";
+         f.Axes[1].Logarithmic = true;
+       },
+       BadLog(2), none},
       {"logarithmic with negative bounds",
-       [](TFields& f) { f.Axes[2].Minimum = "-5"; f.Axes[2].Maximum = "-1"; f.Axes[2].Logarithmic = true; }, BadLog(3), none},
+       [](TFields& f) {
+         f.Axes[2].Minimum = "-5";
+         f.Axes[2].Maximum = "-1";
+         f.Axes[2].Logarithmic = true;
+       },
+       BadLog(3), none},
       {"logarithmic before intervals",
-       [](TFields& f) { f.Axes[2].Logarithmic = true; f.Axes[0].MinorInterval = "0"; }, BadLog(3), none},
+       [](TFields& f) {
+         f.Axes[2].Logarithmic = true;
+         f.Axes[0].MinorInterval = "0";
+       },
+       BadLog(3), none},
       {"minor interval 0", [](TFields& f) { f.Axes[0].MinorInterval = "0"; }, BadIntervals, none},
-      {"negative major interval", [](TFields& f) { f.Axes[2].MajorInterval = "-1"; }, BadIntervals, none},
+      {"negative major interval", [](TFields& f) { f.Axes[2].MajorInterval = "-1"; }, BadIntervals,
+       none},
       {"perspective Far", [](TFields& f) { f.PerspectivePosition = PerspectiveFar; }, "",
        [](const TDisplay& d) { EXPECT_EQ(d.Perspective, -1); }},
       {"perspective Close", [](TFields& f) { f.PerspectivePosition = 1; }, "",
@@ -239,7 +316,11 @@ TEST(AxisSettingsForm, OkChecksInOrderThenStores) {
          EXPECT_EQ(d.Shift1, -1);
        }},
       {"bounds near the double limit shift without overflow",
-       [](TFields& f) { f.Axes[0].Minimum = "1.6E308"; f.Axes[0].Maximum = "1.7E308"; }, "",
+       [](TFields& f) {
+         f.Axes[0].Minimum = "1.6E308";
+         f.Axes[0].Maximum = "1.7E308";
+       },
+       "",
        [](const TDisplay& d) {
          EXPECT_TRUE(std::isfinite(d.Shift1));
          EXPECT_DOUBLE_EQ(d.Shift1, -1.65E308);
@@ -287,7 +368,8 @@ TEST(AxisSettingsForm, RoundTripsThroughOpeningAgain) {
   EXPECT_EQ(document.Displays[0].Zoom2, 3);   // zooms are never changed here
 
   // Perspective: 50 opens at 1 and stores 100; 1500 opens at 10 and stores -1.
-  for (const auto& [stored, again] : std::vector<std::pair<int, int>>{{50, 100}, {1500, -1}, {500, 500}, {-1, -1}}) {
+  for (const auto& [stored, again] :
+       std::vector<std::pair<int, int>>{{50, 100}, {1500, -1}, {500, 500}, {-1, -1}}) {
     document.Displays[0].Perspective = stored;
     form.Load(0);
     ASSERT_TRUE(form.Store(0));
@@ -354,10 +436,21 @@ TEST(AxisSettingsForm, ColourChooserIsPresetAndOnlyAConfirmedChoiceCounts) {
 
 TEST(AxisSettingsForm, WholeNumbers) {
   const std::vector<std::pair<std::string, std::optional<int32_t>>> rows = {
-      {"0", 0}, {"42", 42}, {" +7 ", 7}, {"-2147483648", INT32_MIN}, {"2147483647", INT32_MAX},
-      {"2147483648", std::nullopt}, {"-2147483649", std::nullopt}, {"12.5", std::nullopt},
-      {"1E3", std::nullopt}, {"", std::nullopt}, {"-", std::nullopt}, {"4 2", std::nullopt},
-      {"$FF", std::nullopt}, {std::string(10000, '9'), std::nullopt}, {"00000000000000000000012", 12},
+      {"0", 0},
+      {"42", 42},
+      {" +7 ", 7},
+      {"-2147483648", INT32_MIN},
+      {"2147483647", INT32_MAX},
+      {"2147483648", std::nullopt},
+      {"-2147483649", std::nullopt},
+      {"12.5", std::nullopt},
+      {"1E3", std::nullopt},
+      {"", std::nullopt},
+      {"-", std::nullopt},
+      {"4 2", std::nullopt},
+      {"$FF", std::nullopt},
+      {std::string(10000, '9'), std::nullopt},
+      {"00000000000000000000012", 12},
   };
   for (const auto& [text, expected] : rows) {
     int32_t value = -99;
@@ -387,10 +480,14 @@ TEST(AxisSettingsForm, ExampleDisplaysSurviveOpeningAndOk) {
       form.Load(static_cast<int>(i));
       ASSERT_TRUE(form.Store(static_cast<int>(i))) << entry.path() << " display " << i + 1;
       const TCoordinateSystem& after = document.Displays[i];
-      const std::string where = entry.path().filename().string() + " display " + std::to_string(i + 1);
-      for (const auto& [was, is] : {std::pair{before.Min1, after.Min1}, {before.Max1, after.Max1},
-                                    {before.Min2, after.Min2}, {before.Max2, after.Max2},
-                                    {before.Min3, after.Min3}, {before.Max3, after.Max3}})
+      const std::string where =
+          entry.path().filename().string() + " display " + std::to_string(i + 1);
+      for (const auto& [was, is] : {std::pair{before.Min1, after.Min1},
+                                    {before.Max1, after.Max1},
+                                    {before.Min2, after.Min2},
+                                    {before.Max2, after.Max2},
+                                    {before.Min3, after.Min3},
+                                    {before.Max3, after.Max3}})
         EXPECT_NEAR(is, was, 1E-12 * std::max(1.0, std::abs(was))) << where;
       EXPECT_EQ(after.MajorInterval1, before.MajorInterval1) << where;
       EXPECT_EQ(after.MinorInterval2, before.MinorInterval2) << where;

@@ -79,7 +79,14 @@ TEST(CalculatorForm, TermExitRefillsVariableListsInTableOrder) {
     int intAfter;
   };
   const Case cases[] = {
-      {"new names appended in order of appearance", {"a"}, "z*b+a", -1, -1, {"a", "z", "b"}, -1, -1},
+      {"new names appended in order of appearance",
+       {"a"},
+       "z*b+a",
+       -1,
+       -1,
+       {"a", "z", "b"},
+       -1,
+       -1},
       {"known names add nothing", {"b", "a"}, "a+b", 1, 0, {"b", "a"}, 1, 0},
       {"selection kept by position", {"a", "b"}, "c", 1, 0, {"a", "b", "c"}, 1, 0},
       {"a term that does not compile adds nothing", {"a"}, "q+(", 0, 0, {"a"}, 0, 0},
@@ -121,19 +128,22 @@ TEST(CalculatorForm, ButtonsAppendTheirLines) {
   const Case cases[] = {
       {"value with the actual values", TButton::Calculate, "a*2", "", "", "", "6"},
       {"a complex value", TButton::Calculate, "2+3*i", "", "", "", "2+3*i"},
-      {"division by zero", TButton::Calculate, "1/0", "", "", "", "Error: Result cannot be calculated."},
+      {"division by zero", TButton::Calculate, "1/0", "", "", "",
+       "Error: Result cannot be calculated."},
       // The exit step adds t with 0 first, so this is a value, not an error.
       {"a variable not yet in the table", TButton::Calculate, "t", "", "", "", "0"},
       {"derivative", TButton::Diff, "x^2", "x", "3", "", "6"},
       {"derivative of i*x", TButton::Diff, "i*x", "x", "0", "", "i"},
       {"derivative with nothing selected", TButton::Diff, "x^2", "", "3", "",
        "Error: No variable for differentiation selected."},
-      {"derivative at a bad point", TButton::Diff, "x^2", "x", "3,5", "", "Error: Invalid value entered."},
+      {"derivative at a bad point", TButton::Diff, "x^2", "x", "3,5", "",
+       "Error: Invalid value entered."},
       {"integral", TButton::Int, "x^2", "x", "0", "1", "0.333333"},
       {"integral with nothing selected", TButton::Int, "x^2", "", "0", "1",
        "Error: No variable for integration selected."},
       {"integral of a bad term", TButton::Int, "x^", "x", "0", "1", "Error: Invalid term entered."},
-      {"integral with a huge bound", TButton::Int, "x", "x", "0", "1E400", "Error: Invalid value entered."},
+      {"integral with a huge bound", TButton::Int, "x", "x", "0", "1E400",
+       "Error: Invalid value entered."},
   };
   for (const Case& c : cases) {
     TDocument document;
@@ -263,8 +273,8 @@ TEST(CalculatorForm, AWarningFollowsItsResultInTheList) {
   form.eLow = "-1";
   form.eHigh = "1";
   form.bCalcIntClick();
-  EXPECT_EQ(form.mResult,
-            (std::vector<std::string>{
-                "0", "Warning: Left and right slopes differ by 2; the derivative may not exist.",
-                "1"}));
+  EXPECT_EQ(
+      form.mResult,
+      (std::vector<std::string>{
+          "0", "Warning: Left and right slopes differ by 2; the derivative may not exist.", "1"}));
 }

@@ -38,7 +38,8 @@ TDelimitedData Parsed(const std::string& text, TImportOptions options = {}) {
 }
 
 fs::path TempPath(const std::string& name) {
-  return fs::temp_directory_path() / ("morvit_transfer_test_" + std::to_string(::getpid()) + "_" + name);
+  return fs::temp_directory_path() /
+         ("morvit_transfer_test_" + std::to_string(::getpid()) + "_" + name);
 }
 
 }  // namespace
@@ -77,7 +78,8 @@ TEST(DiagramDataTransfer, ImportPastTheBoundsChangesNothing) {
   data.Width = 600'000;
   EXPECT_FALSE(editor.form.ImportData(data));
   ASSERT_EQ(editor.prompts.MessageTexts().size(), 1u);
-  EXPECT_NE(editor.prompts.MessageTexts()[0].find("more than the 1000000 cells"), std::string::npos);
+  EXPECT_NE(editor.prompts.MessageTexts()[0].find("more than the 1000000 cells"),
+            std::string::npos);
   EXPECT_EQ(editor.form.TempTable, temp);
   EXPECT_EQ(editor.form.Table, shown);
 }
@@ -107,7 +109,8 @@ TEST(DiagramDataTransfer, PasteTakesTabSeparatedBlocks) {
     }
     for (size_t r = 0; r < c.cells.size(); ++r)
       for (size_t k = 0; k < c.cells[r].size(); ++k)
-        EXPECT_EQ(editor.form.TempTable.Cells(2 + static_cast<int>(k), 1 + static_cast<int>(r)), c.cells[r][k]);
+        EXPECT_EQ(editor.form.TempTable.Cells(2 + static_cast<int>(k), 1 + static_cast<int>(r)),
+                  c.cells[r][k]);
   }
 }
 
@@ -159,7 +162,8 @@ TEST(ImportDataForm, PreviewShowsTheRowsWhereTheyLand) {
   EXPECT_EQ(form.PreviewColumns, (std::vector<std::string>{"Col2 (time)", "Col3 (U)"}));
   EXPECT_EQ(form.PreviewRows, (std::vector<std::string>{"Row3", "Row4"}));
   EXPECT_EQ(form.PreviewCells, (std::vector<std::vector<std::string>>{{"0", "1.5"}, {"1", "2"}}));
-  EXPECT_EQ(form.lDetected, "Semicolon separated, decimal comma, header line, Latin-1; 2 rows of up to 2 fields.");
+  EXPECT_EQ(form.lDetected,
+            "Semicolon separated, decimal comma, header line, Latin-1; 2 rows of up to 2 fields.");
 
   form.cbHeader = static_cast<int>(THeaderChoice::No);
   form.cbDecimal = static_cast<int>(TDecimalChoice::Point);
@@ -196,5 +200,6 @@ TEST(ImportDataForm, RefusalsAreShownAndKeepTheDialogOpen) {
   EXPECT_TRUE(form.PreviewCells.empty());
   EXPECT_FALSE(form.bOkClick());
   EXPECT_EQ(prompts.MessageTexts(),
-            (std::vector<std::string>{"The file is not text and cannot be imported.", "The file holds no data."}));
+            (std::vector<std::string>{"The file is not text and cannot be imported.",
+                                      "The file holds no data."}));
 }

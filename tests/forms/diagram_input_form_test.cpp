@@ -76,22 +76,62 @@ TEST(DiagramInputForm, OpeningLoadsTheSelectedDiagram) {
   huge.Constant2 = -2.5E-7;
   huge.Constant3 = 1.0 / 3.0;
   const Case cases[] = {
-      {"no diagrams: a new one with the defaults", {}, -1, {"Diagram1"}, 0, "",
-       {AxisConstant, AxisConstant, AxisConstant}, {"0", "0", "0"},
-       {"Axis 1 value:", "Axis 2 value:", "Axis 3 value:"}, {"0", "0", "0"}, {"0", "0", "0"},
-       0xFF0000, 0xFF0000, true},
-      {"columns, constants and error columns", {ColumnDiagram(), TDiagram()}, -1, {"Diagram1", "Diagram2"}, 0,
-       "first", {AxisDataColumn, AxisConstant, AxisDataColumn}, {"2", "1.5", "-4"},
-       {"Axis 1 column:", "Axis 2 value:", "Axis 3 column:"}, {"4", "0", "0"}, {"3", "0", "7"},
-       0x00FF00, 0x123456, false},
-      {"constants in general format", {huge}, -1, {"Diagram1"}, 0, "",
-       {AxisConstant, AxisConstant, AxisConstant}, {"1E20", "-2.5E-7", "0.333333333333333"},
-       {"Axis 1 value:", "Axis 2 value:", "Axis 3 value:"}, {"0", "0", "0"}, {"0", "0", "0"},
-       0xFF0000, 0xFF0000, true},
-      {"the last tab when the remembered one is gone", {TDiagram(), ColumnDiagram()}, 5,
-       {"Diagram1", "Diagram2"}, 1, "first", {AxisDataColumn, AxisConstant, AxisDataColumn},
-       {"2", "1.5", "-4"}, {"Axis 1 column:", "Axis 2 value:", "Axis 3 column:"}, {"4", "0", "0"},
-       {"3", "0", "7"}, 0x00FF00, 0x123456, false},
+      {"no diagrams: a new one with the defaults",
+       {},
+       -1,
+       {"Diagram1"},
+       0,
+       "",
+       {AxisConstant, AxisConstant, AxisConstant},
+       {"0", "0", "0"},
+       {"Axis 1 value:", "Axis 2 value:", "Axis 3 value:"},
+       {"0", "0", "0"},
+       {"0", "0", "0"},
+       0xFF0000,
+       0xFF0000,
+       true},
+      {"columns, constants and error columns",
+       {ColumnDiagram(), TDiagram()},
+       -1,
+       {"Diagram1", "Diagram2"},
+       0,
+       "first",
+       {AxisDataColumn, AxisConstant, AxisDataColumn},
+       {"2", "1.5", "-4"},
+       {"Axis 1 column:", "Axis 2 value:", "Axis 3 column:"},
+       {"4", "0", "0"},
+       {"3", "0", "7"},
+       0x00FF00,
+       0x123456,
+       false},
+      {"constants in general format",
+       {huge},
+       -1,
+       {"Diagram1"},
+       0,
+       "",
+       {AxisConstant, AxisConstant, AxisConstant},
+       {"1E20", "-2.5E-7", "0.333333333333333"},
+       {"Axis 1 value:", "Axis 2 value:", "Axis 3 value:"},
+       {"0", "0", "0"},
+       {"0", "0", "0"},
+       0xFF0000,
+       0xFF0000,
+       true},
+      {"the last tab when the remembered one is gone",
+       {TDiagram(), ColumnDiagram()},
+       5,
+       {"Diagram1", "Diagram2"},
+       1,
+       "first",
+       {AxisDataColumn, AxisConstant, AxisDataColumn},
+       {"2", "1.5", "-4"},
+       {"Axis 1 column:", "Axis 2 value:", "Axis 3 column:"},
+       {"4", "0", "0"},
+       {"3", "0", "7"},
+       0x00FF00,
+       0x123456,
+       false},
   };
   for (const Case& c : cases) {
     TFixture f(Grid(1, 1), c.diagrams);
@@ -126,7 +166,8 @@ TEST(DiagramInputForm, OpeningRewritesHeadersAndEvaluatesTheCopy) {
   f.Form.FormShow();
 
   const std::vector<std::vector<std::string>> headers = {{"", "Col1", "Col2", "Col3"}};
-  for (int c = 0; c < 4; ++c) EXPECT_EQ(f.Form.TempTable.Cells(c, 0), headers[0][static_cast<size_t>(c)]);
+  for (int c = 0; c < 4; ++c)
+    EXPECT_EQ(f.Form.TempTable.Cells(c, 0), headers[0][static_cast<size_t>(c)]);
   EXPECT_EQ(f.Form.TempTable.Cells(0, 1), "Row1");
   EXPECT_EQ(f.Form.TempTable.Cells(0, 2), "Row2");
   // Only the working copy: the document keeps its own headers until OK.
@@ -159,33 +200,149 @@ TEST(DiagramInputForm, StoreStepChecksEveryNumericalField) {
   const std::array<int, 3> cdc = {AxisDataColumn, AxisConstant, AxisDataColumn};
   const std::array<std::string, 3> zeros = {"0", "0", "0"};
   const Case cases[] = {
-      {"unchanged fields", cdc, {"2", "1.5", "-4"}, {"4", "0", "0"}, {"3", "0", "7"}, true,
-       {2, 1, -4}, {0, 1.5, 0}, 4, 3},
-      {"1.5 as a column", cdc, {"1.5", "1.5", "-4"}, zeros, zeros, false, {2, 1, -4}, {0, 1.5, 0}, 4, 3},
-      {"1.5 as a constant", {AxisConstant, AxisConstant, AxisDataColumn}, {"1.5", "2", "9"}, zeros, zeros, true,
-       {2, 1, 9}, {1.5, 2, 0}, 0, 0},
+      {"unchanged fields",
+       cdc,
+       {"2", "1.5", "-4"},
+       {"4", "0", "0"},
+       {"3", "0", "7"},
+       true,
+       {2, 1, -4},
+       {0, 1.5, 0},
+       4,
+       3},
+      {"1.5 as a column",
+       cdc,
+       {"1.5", "1.5", "-4"},
+       zeros,
+       zeros,
+       false,
+       {2, 1, -4},
+       {0, 1.5, 0},
+       4,
+       3},
+      {"1.5 as a constant",
+       {AxisConstant, AxisConstant, AxisDataColumn},
+       {"1.5", "2", "9"},
+       zeros,
+       zeros,
+       true,
+       {2, 1, 9},
+       {1.5, 2, 0},
+       0,
+       0},
       // Only the label changed when the choice switched; the old text becomes the constant.
-      {"column switched to constant keeps the column", {AxisConstant, AxisDataColumn, AxisConstant},
-       {"2", "3", "-0.5"}, zeros, zeros, true, {2, 3, -4}, {2, 1.5, -0.5}, 0, 0},
-      {"blanks and signs", cdc, {" +3 ", "  -1e2", "-0"}, {"7 ", "0", "0"}, {" 8", "0", "0"}, true,
-       {3, 1, 0}, {0, -100, 0}, 7, 8},
-      {"columns outside the table are stored", cdc, {"0", "1", "2147483647"}, {"-2147483648", "0", "0"}, zeros,
-       true, {0, 1, 2147483647}, {0, 1, 0}, -2147483648, 0},
-      {"column past the 32-bit range", cdc, {"2147483648", "1", "1"}, zeros, zeros, false, {2, 1, -4},
-       {0, 1.5, 0}, 4, 3},
-      {"a thousand digits", cdc, {std::string(1000, '9'), "1", "1"}, zeros, zeros, false, {2, 1, -4},
-       {0, 1.5, 0}, 4, 3},
-      {"exponent in a column", cdc, {"1e3", "1", "1"}, zeros, zeros, false, {2, 1, -4}, {0, 1.5, 0}, 4, 3},
+      {"column switched to constant keeps the column",
+       {AxisConstant, AxisDataColumn, AxisConstant},
+       {"2", "3", "-0.5"},
+       zeros,
+       zeros,
+       true,
+       {2, 3, -4},
+       {2, 1.5, -0.5},
+       0,
+       0},
+      {"blanks and signs",
+       cdc,
+       {" +3 ", "  -1e2", "-0"},
+       {"7 ", "0", "0"},
+       {" 8", "0", "0"},
+       true,
+       {3, 1, 0},
+       {0, -100, 0},
+       7,
+       8},
+      {"columns outside the table are stored",
+       cdc,
+       {"0", "1", "2147483647"},
+       {"-2147483648", "0", "0"},
+       zeros,
+       true,
+       {0, 1, 2147483647},
+       {0, 1, 0},
+       -2147483648,
+       0},
+      {"column past the 32-bit range",
+       cdc,
+       {"2147483648", "1", "1"},
+       zeros,
+       zeros,
+       false,
+       {2, 1, -4},
+       {0, 1.5, 0},
+       4,
+       3},
+      {"a thousand digits",
+       cdc,
+       {std::string(1000, '9'), "1", "1"},
+       zeros,
+       zeros,
+       false,
+       {2, 1, -4},
+       {0, 1.5, 0},
+       4,
+       3},
+      {"exponent in a column",
+       cdc,
+       {"1e3", "1", "1"},
+       zeros,
+       zeros,
+       false,
+       {2, 1, -4},
+       {0, 1.5, 0},
+       4,
+       3},
       {"empty axis field", cdc, {"", "1", "1"}, zeros, zeros, false, {2, 1, -4}, {0, 1.5, 0}, 4, 3},
-      {"constant past the double range", cdc, {"1", "1E400", "1"}, zeros, zeros, false, {2, 1, -4},
-       {0, 1.5, 0}, 4, 3},
+      {"constant past the double range",
+       cdc,
+       {"1", "1E400", "1"},
+       zeros,
+       zeros,
+       false,
+       {2, 1, -4},
+       {0, 1.5, 0},
+       4,
+       3},
       {"constant nan", cdc, {"1", "nan", "1"}, zeros, zeros, false, {2, 1, -4}, {0, 1.5, 0}, 4, 3},
       {"constant inf", cdc, {"1", "inf", "1"}, zeros, zeros, false, {2, 1, -4}, {0, 1.5, 0}, 4, 3},
-      {"constant with a comma", cdc, {"1", "1,5", "1"}, zeros, zeros, false, {2, 1, -4}, {0, 1.5, 0}, 4, 3},
-      {"a term is no constant", cdc, {"1", "pi", "1"}, zeros, zeros, false, {2, 1, -4}, {0, 1.5, 0}, 4, 3},
-      {"decimal error column", cdc, {"2", "1.5", "-4"}, {"0", "0", "0"}, {"0", "0", "2.0"}, false, {2, 1, -4},
-       {0, 1.5, 0}, 4, 3},
-      {"empty error column", cdc, {"2", "1.5", "-4"}, {"0", "", "0"}, zeros, false, {2, 1, -4}, {0, 1.5, 0}, 4,
+      {"constant with a comma",
+       cdc,
+       {"1", "1,5", "1"},
+       zeros,
+       zeros,
+       false,
+       {2, 1, -4},
+       {0, 1.5, 0},
+       4,
+       3},
+      {"a term is no constant",
+       cdc,
+       {"1", "pi", "1"},
+       zeros,
+       zeros,
+       false,
+       {2, 1, -4},
+       {0, 1.5, 0},
+       4,
+       3},
+      {"decimal error column",
+       cdc,
+       {"2", "1.5", "-4"},
+       {"0", "0", "0"},
+       {"0", "0", "2.0"},
+       false,
+       {2, 1, -4},
+       {0, 1.5, 0},
+       4,
+       3},
+      {"empty error column",
+       cdc,
+       {"2", "1.5", "-4"},
+       {"0", "", "0"},
+       zeros,
+       false,
+       {2, 1, -4},
+       {0, 1.5, 0},
+       4,
        3},
   };
   for (const Case& c : cases) {
@@ -199,7 +356,8 @@ TEST(DiagramInputForm, StoreStepChecksEveryNumericalField) {
     EXPECT_EQ(f.Form.TabControlChanging(), c.stored) << c.name;
     const TDiagram& d = f.Form.WorkDiagrams[0];
     EXPECT_EQ((std::array<int32_t, 3>{d.Column1, d.Column2, d.Column3}), c.columns) << c.name;
-    EXPECT_EQ((std::array<double, 3>{d.Constant1, d.Constant2, d.Constant3}), c.constants) << c.name;
+    EXPECT_EQ((std::array<double, 3>{d.Constant1, d.Constant2, d.Constant3}), c.constants)
+        << c.name;
     EXPECT_EQ(d.ErrorLow1, c.low1) << c.name;
     EXPECT_EQ(d.ErrorHigh1, c.high1) << c.name;
     if (c.stored) {
@@ -211,7 +369,8 @@ TEST(DiagramInputForm, StoreStepChecksEveryNumericalField) {
       // Nothing of the tab is stored, and the texts stay as typed.
       EXPECT_EQ(d, ColumnDiagram()) << c.name;
       EXPECT_EQ(f.Form.eAxis, c.axes) << c.name;
-      EXPECT_EQ(f.Prompts.MessageTexts(), std::vector<std::string>{"Invalid value in numerical input field."})
+      EXPECT_EQ(f.Prompts.MessageTexts(),
+                std::vector<std::string>{"Invalid value in numerical input field."})
           << c.name;
       ASSERT_EQ(f.Prompts.Records.size(), 1u);
       EXPECT_EQ(f.Prompts.Records[0].Kind, TMessageKind::Error);
@@ -249,9 +408,9 @@ TEST(DiagramInputForm, CountPrompts) {
   struct Case {
     const char* name;
     TButton button;
-    int cols, rows;  // data cells before
+    int cols, rows;                     // data cells before
     std::optional<std::string> answer;  // nullopt: cancelled
-    int colsAfter, rowsAfter;  // grid size after, headers included
+    int colsAfter, rowsAfter;           // grid size after, headers included
     bool refused;
   };
   const Case cases[] = {
@@ -304,8 +463,9 @@ TEST(DiagramInputForm, CountPrompts) {
         EXPECT_EQ(f.Prompts.Records[0].Caption, p.caption) << c.name;
         EXPECT_EQ(f.Prompts.Records[0].Text, p.question) << c.name;
       }
-    EXPECT_EQ(f.Prompts.MessageTexts(),
-              c.refused ? std::vector<std::string>{"Invalid number entered."} : std::vector<std::string>{})
+    EXPECT_EQ(f.Prompts.MessageTexts(), c.refused
+                                            ? std::vector<std::string>{"Invalid number entered."}
+                                            : std::vector<std::string>{})
         << c.name;
     // New columns and rows carry the header of their position.
     EXPECT_EQ(f.Form.Table.Cells(c.colsAfter - 1, 0), ColumnHeader(c.colsAfter - 1)) << c.name;
@@ -337,7 +497,9 @@ TEST(DiagramInputForm, EnterCommitsAndMovesOn) {
     EXPECT_EQ(f.Form.eCell, f.Form.TempTable.Cells(c.after.Left, c.after.Top)) << c.name;
     // The evaluated table follows at once.
     const std::string shown = f.Form.Table.Cells(c.selection.Left, c.selection.Top);
-    EXPECT_EQ(shown, c.selection.Left == 1 ? "Col1+10" : std::to_string(std::stoi(f.Form.Table.Cells(1, c.selection.Top)) + 10))
+    EXPECT_EQ(shown, c.selection.Left == 1
+                         ? "Col1+10"
+                         : std::to_string(std::stoi(f.Form.Table.Cells(1, c.selection.Top)) + 10))
         << c.name;
   }
 }
@@ -357,27 +519,61 @@ TEST(DiagramInputForm, ToolButtonsWorkOnTheSelection) {
     bool pasteEnabled;
   };
   const Case cases[] = {
-      {"fill a column from its top cell", {{TButton::Fill, {1, 1, 1, 3}}},
-       {"1", "2", "3", "1", "5", "6", "1", "8", "9"}, {1, 1, 1, 3}, "1", true},
-      {"delete a block", {{TButton::Delete, {2, 2, 3, 3}}}, {"1", "2", "3", "4", "", "", "7", "", ""},
-       {2, 2, 3, 3}, "", true},
-      {"copy and paste", {{TButton::Copy, {1, 1, 2, 1}}, {TButton::Paste, {2, 3, 2, 3}}},
-       {"1", "2", "3", "4", "5", "6", "7", "1", "2"}, {2, 3, 2, 3}, "1", false},
+      {"fill a column from its top cell",
+       {{TButton::Fill, {1, 1, 1, 3}}},
+       {"1", "2", "3", "1", "5", "6", "1", "8", "9"},
+       {1, 1, 1, 3},
+       "1",
+       true},
+      {"delete a block",
+       {{TButton::Delete, {2, 2, 3, 3}}},
+       {"1", "2", "3", "4", "", "", "7", "", ""},
+       {2, 2, 3, 3},
+       "",
+       true},
+      {"copy and paste",
+       {{TButton::Copy, {1, 1, 2, 1}}, {TButton::Paste, {2, 3, 2, 3}}},
+       {"1", "2", "3", "4", "5", "6", "7", "1", "2"},
+       {2, 3, 2, 3},
+       "1",
+       false},
       // Only the first clipboard column lands inside the table.
-      {"paste past the edge", {{TButton::Copy, {1, 1, 2, 2}}, {TButton::Paste, {3, 2, 3, 2}}},
-       {"1", "2", "3", "4", "5", "1", "7", "8", "4"}, {3, 2, 3, 2}, "1", false},
-      {"a second paste pastes nothing", {{TButton::Copy, {1, 1, 1, 1}}, {TButton::Paste, {2, 2, 2, 2}},
+      {"paste past the edge",
+       {{TButton::Copy, {1, 1, 2, 2}}, {TButton::Paste, {3, 2, 3, 2}}},
+       {"1", "2", "3", "4", "5", "1", "7", "8", "4"},
+       {3, 2, 3, 2},
+       "1",
+       false},
+      {"a second paste pastes nothing",
+       {{TButton::Copy, {1, 1, 1, 1}},
+        {TButton::Paste, {2, 2, 2, 2}},
         {TButton::Paste, {3, 3, 3, 3}}},
-       {"1", "2", "3", "4", "1", "6", "7", "8", "9"}, {3, 3, 3, 3}, "9", false},
-      {"transpose a column", {{TButton::Transpose, {1, 1, 1, 3}}},
-       {"1", "4", "7", "", "5", "6", "", "8", "9"}, {1, 1, 3, 1}, "1", true},
+       {"1", "2", "3", "4", "1", "6", "7", "8", "9"},
+       {3, 3, 3, 3},
+       "9",
+       false},
+      {"transpose a column",
+       {{TButton::Transpose, {1, 1, 1, 3}}},
+       {"1", "4", "7", "", "5", "6", "", "8", "9"},
+       {1, 1, 3, 1},
+       "1",
+       true},
       // The rectangle reaches past the table, which grows by a column (see
       // TransposeNeverLosesACell); the 3 x 3 part is shown here.
-      {"transpose past the edge", {{TButton::Transpose, {2, 1, 2, 3}}},
-       {"1", "2", "5", "4", "", "6", "7", "", "9"}, {2, 1, 4, 1}, "2", true},
+      {"transpose past the edge",
+       {{TButton::Transpose, {2, 1, 2, 3}}},
+       {"1", "2", "5", "4", "", "6", "7", "", "9"},
+       {2, 1, 4, 1},
+       "2",
+       true},
       {"copy, transpose, paste pastes nothing",
-       {{TButton::Copy, {1, 1, 1, 1}}, {TButton::Transpose, {2, 2, 2, 2}}, {TButton::Paste, {3, 3, 3, 3}}},
-       {"1", "2", "3", "4", "5", "6", "7", "8", "9"}, {3, 3, 3, 3}, "9", false},
+       {{TButton::Copy, {1, 1, 1, 1}},
+        {TButton::Transpose, {2, 2, 2, 2}},
+        {TButton::Paste, {3, 3, 3, 3}}},
+       {"1", "2", "3", "4", "5", "6", "7", "8", "9"},
+       {3, 3, 3, 3},
+       "9",
+       false},
   };
   for (const Case& c : cases) {
     TFixture f(Grid(3, 3, {"1", "2", "3", "4", "5", "6", "7", "8", "9"}));
@@ -412,13 +608,29 @@ TEST(DiagramInputForm, TransposeNeverLosesACell) {
     std::vector<std::pair<TGridRect, std::string>> cells;  // a cell and its text afterwards
   };
   const Case cases[] = {
-      {"a column in the last column grows the table to the right", Grid(3, 3, {"1", "2", "3", "4", "5", "6", "7", "8", "9"}),
-       {3, 1, 3, 3}, 6, 4, {{{3, 1, 3, 1}, "3"}, {{4, 1, 4, 1}, "6"}, {{5, 1, 5, 1}, "9"}, {{3, 2, 3, 2}, ""},
-                            {{4, 0, 4, 0}, "Col4"}, {{5, 0, 5, 0}, "Col5"}}},
-      {"a row in the last row grows the table downwards", Grid(2, 2, {"1", "2", "3", "4"}), {1, 2, 2, 2}, 3, 4,
+      {"a column in the last column grows the table to the right",
+       Grid(3, 3, {"1", "2", "3", "4", "5", "6", "7", "8", "9"}),
+       {3, 1, 3, 3},
+       6,
+       4,
+       {{{3, 1, 3, 1}, "3"},
+        {{4, 1, 4, 1}, "6"},
+        {{5, 1, 5, 1}, "9"},
+        {{3, 2, 3, 2}, ""},
+        {{4, 0, 4, 0}, "Col4"},
+        {{5, 0, 5, 0}, "Col5"}}},
+      {"a row in the last row grows the table downwards",
+       Grid(2, 2, {"1", "2", "3", "4"}),
+       {1, 2, 2, 2},
+       3,
+       4,
        {{{1, 2, 1, 2}, "3"}, {{1, 3, 1, 3}, "4"}, {{2, 2, 2, 2}, ""}, {{0, 3, 0, 3}, "Row3"}}},
-      {"a block that fits changes no size", Grid(3, 3, {"1", "2", "3", "4", "5", "6", "7", "8", "9"}),
-       {1, 1, 2, 1}, 4, 4, {{{1, 1, 1, 1}, "1"}, {{1, 2, 1, 2}, "2"}, {{2, 1, 2, 1}, ""}}},
+      {"a block that fits changes no size",
+       Grid(3, 3, {"1", "2", "3", "4", "5", "6", "7", "8", "9"}),
+       {1, 1, 2, 1},
+       4,
+       4,
+       {{{1, 1, 1, 1}, "1"}, {{1, 2, 1, 2}, "2"}, {{2, 1, 2, 1}, ""}}},
   };
   for (const Case& c : cases) {
     TFixture f(c.table);
@@ -430,7 +642,8 @@ TEST(DiagramInputForm, TransposeNeverLosesACell) {
     EXPECT_EQ(f.Form.TempTable.RowCount(), c.rows) << c.name;
     EXPECT_EQ(f.Form.Table, EvaluateTable(f.Form.TempTable)) << c.name;
     for (const auto& [cell, text] : c.cells)
-      EXPECT_EQ(f.Form.TempTable.Cells(cell.Left, cell.Top), text) << c.name << " " << cell.Left << "," << cell.Top;
+      EXPECT_EQ(f.Form.TempTable.Cells(cell.Left, cell.Top), text)
+          << c.name << " " << cell.Left << "," << cell.Top;
   }
 
   // A block whose mirror would take the table past its bounds is refused
@@ -486,7 +699,8 @@ TEST(DiagramInputForm, OkWritesBackAndAssignsTheSelectedDiagram) {
   for (const Case& c : cases) {
     TFixture f(Grid(1, 1), std::vector<TDiagram>(static_cast<size_t>(c.diagrams)));
     f.Document.Displays.resize(c.indices.size());
-    for (size_t d = 0; d < c.indices.size(); ++d) f.Document.Displays[d].DiagramIndices = c.indices[d];
+    for (size_t d = 0; d < c.indices.size(); ++d)
+      f.Document.Displays[d].DiagramIndices = c.indices[d];
     f.Form.FormShow();
     f.Form.TabIndex = c.tab;
     f.Form.TabControlChange(c.tab);

@@ -13,7 +13,8 @@
 namespace {
 
 const std::string TwoDQuestion =
-    "For valid 2D plots, terms have to be entered at least for axis 1 and 2.\n\rDo you want to continue anyway?";
+    "For valid 2D plots, terms have to be entered at least for axis 1 and 2.\n\rDo you want to "
+    "continue anyway?";
 
 std::string ThreeDQuestion(int display) {
   return "Display" + std::to_string(display) +
@@ -104,7 +105,7 @@ TEST(GraphInputForm, StoreStepAsksAndRefusesInOrder) {
       {"", "", "((", {mbYes}, {TwoDQuestion, bad3}, false},
       {"x+", "y", "", {}, {bad1}, false},
       {std::string(70000, 'x'), "y", "", {}, {bad1}, false},  // beyond the longest term
-      {DeepTerm(3000), "y", "", {}, {bad1}, false},  // nested deeper than a term may be
+      {DeepTerm(3000), "y", "", {}, {bad1}, false},           // nested deeper than a term may be
   };
   for (size_t i = 0; i < rows.size(); ++i) {
     const TRow& row = rows[i];
@@ -121,8 +122,10 @@ TEST(GraphInputForm, StoreStepAsksAndRefusesInOrder) {
     EXPECT_TRUE(s.Prompts.MessageAnswers.empty()) << "row " << i << ": every scripted answer used";
     for (size_t m = 0; m < s.Prompts.Records.size(); ++m) {
       const bool question = s.Prompts.Records[m].Text == TwoDQuestion;
-      EXPECT_EQ(s.Prompts.Records[m].Kind, question ? TMessageKind::Warning : TMessageKind::Error) << "row " << i;
-      EXPECT_EQ(s.Prompts.Records[m].Buttons, question ? mbYes | mbNo | mbHelp : mbOk) << "row " << i;
+      EXPECT_EQ(s.Prompts.Records[m].Kind, question ? TMessageKind::Warning : TMessageKind::Error)
+          << "row " << i;
+      EXPECT_EQ(s.Prompts.Records[m].Buttons, question ? mbYes | mbNo | mbHelp : mbOk)
+          << "row " << i;
     }
     if (row.Allowed) {
       EXPECT_EQ(s.Form.SelectedTab, 1) << "row " << i;
@@ -136,7 +139,8 @@ TEST(GraphInputForm, StoreStepAsksAndRefusesInOrder) {
       EXPECT_EQ(s.Form.Fields.Term1, row.X) << "row " << i;
       EXPECT_EQ(s.Form.WorkGraphs[0], Graph("a", "b")) << "row " << i;
     }
-    EXPECT_EQ(s.Document.Graphs, (std::vector<TGraph>{Graph("a", "b"), Graph("c", "d")})) << "row " << i;
+    EXPECT_EQ(s.Document.Graphs, (std::vector<TGraph>{Graph("a", "b"), Graph("c", "d")}))
+        << "row " << i;
   }
 }
 
@@ -194,15 +198,22 @@ TEST(GraphInputForm, OkKeepsTheVariablesOfTermsThatDoNotCompile) {
     TStringArray kept;
   };
   const Case cases[] = {
-      {"a graph on a tab never visited", {Graph("t", "a*t"), Graph("b*u+", "c")}, {"a", "b", "c", "t", "u"}},
-      {"implicit multiplication and a blank", {Graph("t", "a*t"), Graph("2u", "b c")}, {"a", "b", "c", "t", "u"}},
+      {"a graph on a tab never visited",
+       {Graph("t", "a*t"), Graph("b*u+", "c")},
+       {"a", "b", "c", "t", "u"}},
+      {"implicit multiplication and a blank",
+       {Graph("t", "a*t"), Graph("2u", "b c")},
+       {"a", "b", "c", "t", "u"}},
       {"a misspelt function", {Graph("t", "a*t"), Graph("sinn(u)", "")}, {"a", "t", "u"}},
-      {"words of a broken term only, not parts of them", {Graph("t", "a*t"), Graph("tu+", "")}, {"a", "t"}},
+      {"words of a broken term only, not parts of them",
+       {Graph("t", "a*t"), Graph("tu+", "")},
+       {"a", "t"}},
   };
   for (const Case& c : cases) {
     TSetup s;
     TVarTable& table = s.Document.VarTable;
-    for (const char* name : {"a", "b", "c", "t", "u", "v"}) SetVariable(table, name, {-2, 0}, {5, 0}, {1, 0});
+    for (const char* name : {"a", "b", "c", "t", "u", "v"})
+      SetVariable(table, name, {-2, 0}, {5, 0}, {1, 0});
     s.Document.Graphs = c.graphs;
     s.Form.FormShow();
     ASSERT_TRUE(s.Form.bOkClick()) << c.name;
@@ -234,10 +245,10 @@ TEST(GraphInputForm, OkAssignsOnlyTheSelectedUnlistedGraphToTheLastDisplay) {
     std::vector<std::vector<uint16_t>> Expected;
   };
   const std::vector<TRow> rows = {
-      {{{0}, {}}, 1, {{0}, {1}}},      // the last display, not the current one
-      {{{0}, {}}, 0, {{0}, {}}},       // already listed
+      {{{0}, {}}, 1, {{0}, {1}}},  // the last display, not the current one
+      {{{0}, {}}, 0, {{0}, {}}},   // already listed
       {{{}, {0}}, 0, {{}, {0}}},
-      {{{}, {}}, 2, {{}, {2}}},        // graphs 0 and 1 stay unlisted
+      {{{}, {}}, 2, {{}, {2}}},  // graphs 0 and 1 stay unlisted
       {{{2, 2}, {1}}, 0, {{2, 2}, {1, 0}}},
   };
   for (size_t i = 0; i < rows.size(); ++i) {
@@ -248,7 +259,8 @@ TEST(GraphInputForm, OkAssignsOnlyTheSelectedUnlistedGraphToTheLastDisplay) {
     s.Form.FormShow();
     ASSERT_TRUE(s.Form.ChangeTab(rows[i].Tab)) << "row " << i;
     ASSERT_TRUE(s.Form.bOkClick()) << "row " << i;
-    for (size_t d = 0; d < 2; ++d) EXPECT_EQ(s.Document.Displays[d].GraphIndices, rows[i].Expected[d]) << "row " << i;
+    for (size_t d = 0; d < 2; ++d)
+      EXPECT_EQ(s.Document.Displays[d].GraphIndices, rows[i].Expected[d]) << "row " << i;
   }
 
   // Without displays there is nowhere to assign to.
@@ -378,14 +390,21 @@ TEST(GraphInputForm, ManyGraphsOfferTheFirstTabsAndKeepTheRest) {
   const std::vector<TRow> rows = {
       {999, 999, {}},
       {1000, 1000, {}},
-      {1001, 1000, {"Only the first 1000 of the 1001 graphs can be edited here; the others are kept as they are."}},
-      {20000, 1000, {"Only the first 1000 of the 20000 graphs can be edited here; the others are kept as they are."}},
+      {1001,
+       1000,
+       {"Only the first 1000 of the 1001 graphs can be edited here; the others are kept as they "
+        "are."}},
+      {20000,
+       1000,
+       {"Only the first 1000 of the 20000 graphs can be edited here; the others are kept as they "
+        "are."}},
   };
   for (const TRow& row : rows) {
     TSetup s;
     // Every graph names a variable of its own, so that adding and removing
     // variables must stay linear in their number.
-    for (size_t g = 0; g < row.Graphs; ++g) s.Document.Graphs.push_back(Graph("v" + std::to_string(g), "1"));
+    for (size_t g = 0; g < row.Graphs; ++g)
+      s.Document.Graphs.push_back(Graph("v" + std::to_string(g), "1"));
     SetVariable(s.Document.VarTable, "gone", {}, {}, {});
     s.Form.FormShow();
     EXPECT_EQ(s.Prompts.MessageTexts(), row.Messages) << row.Graphs;

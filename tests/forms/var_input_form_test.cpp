@@ -24,8 +24,8 @@ bool SameTable(const TVarTable& a, const TVarTable& b) {
   auto sameValues = [](const std::vector<TComplex>& x, const std::vector<TComplex>& y) {
     return std::equal(x.begin(), x.end(), y.begin(), y.end(), Same);
   };
-  return a.Names == b.Names && sameValues(a.Minimum, b.Minimum) && sameValues(a.Maximum, b.Maximum) &&
-         sameValues(a.Actual, b.Actual);
+  return a.Names == b.Names && sameValues(a.Minimum, b.Minimum) &&
+         sameValues(a.Maximum, b.Maximum) && sameValues(a.Actual, b.Actual);
 }
 
 }  // namespace
@@ -36,7 +36,8 @@ TEST(VarInputForm, LoadShowsEveryVariableOrOneBlankRow) {
   ScriptedPrompts prompts;
   TVarInputForm form(table, prompts);
   form.Load();
-  const std::vector<TVarInputRow> expected = {{"x", "0", "0", "0"}, {"y", "-1.5", "1.5707963267949", "2+3*i"}};
+  const std::vector<TVarInputRow> expected = {{"x", "0", "0", "0"},
+                                              {"y", "-1.5", "1.5707963267949", "2+3*i"}};
   EXPECT_EQ(form.Rows, expected);
 
   TVarTable empty;
@@ -63,16 +64,16 @@ TEST(VarInputForm, StoreChecksEachValueAndOrdersTheRange) {
       {"5", "1", "3", true, {1, 0}, {1, 0}, {3, 0}},
       {"5+2*i", "1", "0", true, {1, 2}, {1, 0}, {0, 0}},
       {"2+3*i", "-2*i", "i", true, {0, 3}, {0, -2}, {0, 1}},
-      {"x", "1", "0", false, {}, {}, {}},      // a variable, though x is in the table
-      {"zz", "1", "0", false, {}, {}, {}},     // a variable the table lacks
-      {"", "1", "0", false, {}, {}, {}},       // empty
+      {"x", "1", "0", false, {}, {}, {}},   // a variable, though x is in the table
+      {"zz", "1", "0", false, {}, {}, {}},  // a variable the table lacks
+      {"", "1", "0", false, {}, {}, {}},    // empty
       {"1", "", "0", false, {}, {}, {}},
       {"1", "2", "", false, {}, {}, {}},
-      {"1/0", "1", "0", false, {}, {}, {}},    // does not evaluate
+      {"1/0", "1", "0", false, {}, {}, {}},  // does not evaluate
       {"0", "ln(0)", "0", false, {}, {}, {}},
-      {"0", "1", "10^400", false, {}, {}, {}}, // past the double range
+      {"0", "1", "10^400", false, {}, {}, {}},  // past the double range
       {"0", "1", "1E999999", false, {}, {}, {}},
-      {"0", "1", "(((", false, {}, {}, {}},    // does not compile
+      {"0", "1", "(((", false, {}, {}, {}},  // does not compile
       {"0", "1", "sin(", false, {}, {}, {}},
   };
   for (size_t i = 0; i < rows.size(); ++i) {

@@ -39,15 +39,15 @@ TEST(ViewControl, ZoomSteps) {
     int dy;
     double after;
   } cases[] = {
-      {1, -20, 2},      // 20 pixels up doubles
-      {1, 20, 0.5},     // 20 down halves
-      {1, 10, 1 / 1.5}, // 10 down divides by 1.5
+      {1, -20, 2},       // 20 pixels up doubles
+      {1, 20, 0.5},      // 20 down halves
+      {1, 10, 1 / 1.5},  // 10 down divides by 1.5
       {1, 0, 1},
-      {1000, -20, 2000},       // the limit is tested before multiplying
-      {1000.5, -20, 1000.5},   // past it no zoom-in step
+      {1000, -20, 2000},      // the limit is tested before multiplying
+      {1000.5, -20, 1000.5},  // past it no zoom-in step
       {0.005, 20, 0.0025},
       {0.004, 20, 0.004},
-      {0.004, -20, 0.008},     // zooming in is always allowed below the limit
+      {0.004, -20, 0.008},  // zooming in is always allowed below the limit
   };
   for (const auto& c : cases) {
     TCoordinateSystem d;
@@ -86,10 +86,10 @@ TEST(ViewControl, PannedPictureMovesAgainstTheMouseAtASpeedSetByTheRange) {
     double movedX, movedY;  // pixels on screen, y upwards
   } cases[] = {
       {-10, 10, 1, 600, 400, 10, 0, -48, 0},
-      {-10, 10, 4, 600, 400, 10, 0, -48, 0},     // zoomed in: the same speed
-      {0, 1, 1, 600, 400, -1, 0, 96, 0},         // a short range: fast
+      {-10, 10, 4, 600, 400, 10, 0, -48, 0},        // zoomed in: the same speed
+      {0, 1, 1, 600, 400, -1, 0, 96, 0},            // a short range: fast
       {-1000, 1000, 1, 600, 400, 100, 0, -4.8, 0},  // a long one: slow
-      {-10, 10, 0.5, 600, 400, 0, 10, 0, 32},   // dragged down, moved up
+      {-10, 10, 0.5, 600, 400, 0, 10, 0, 32},       // dragged down, moved up
   };
   for (const auto& c : cases) {
     TCoordinateSystem d;
@@ -192,12 +192,18 @@ TEST(ViewControl, WheelEventsZoomByWholeNotches) {
     double Zoom;
   } cases[] = {
       {"one notch", {{120, 0}}, 2},
-      {"eight events of 15", {{15, 0}, {15, 0}, {15, 0}, {15, 0}, {15, 0}, {15, 0}, {15, 0}, {15, 0}}, 2},
-      {"seven of 15 are not yet a notch", {{15, 0}, {15, 0}, {15, 0}, {15, 0}, {15, 0}, {15, 0}, {15, 0}}, 1},
+      {"eight events of 15",
+       {{15, 0}, {15, 0}, {15, 0}, {15, 0}, {15, 0}, {15, 0}, {15, 0}, {15, 0}},
+       2},
+      {"seven of 15 are not yet a notch",
+       {{15, 0}, {15, 0}, {15, 0}, {15, 0}, {15, 0}, {15, 0}, {15, 0}},
+       1},
       {"one event of 240 is two notches", {{240, 0}}, 4},
       {"two events of 120", {{120, 0}, {120, 0}}, 4},
       {"backward halves", {{-120, 0}}, 0.5},
-      {"eight of -15", {{-15, 0}, {-15, 0}, {-15, 0}, {-15, 0}, {-15, 0}, {-15, 0}, {-15, 0}, {-15, 0}}, 0.5},
+      {"eight of -15",
+       {{-15, 0}, {-15, 0}, {-15, 0}, {-15, 0}, {-15, 0}, {-15, 0}, {-15, 0}, {-15, 0}},
+       0.5},
       {"a part notch is dropped on turning back", {{90, 0}, {-60, 0}, {-60, 0}}, 0.5},
       {"pixels only", {{0, 30}, {0, 30}}, 2},
       {"pixels count only without an angle", {{120, 500}}, 2},
@@ -223,8 +229,9 @@ TEST(ViewControl, PinchZoomsSmoothlyWithinTheLimits) {
   const struct {
     double zoom, factor, after;
   } cases[] = {
-      {1, 1.1, 1.1},     {1, 0.9, 0.9},   {1000, 1.5, 1500}, {1001, 1.5, 1001},
-      {0.005, 0.5, 0.0025}, {0.004, 0.5, 0.004}, {1, 0, 1}, {1, -2, 1}, {1, NAN, 1}, {1, INFINITY, 1},
+      {1, 1.1, 1.1},        {1, 0.9, 0.9},       {1000, 1.5, 1500}, {1001, 1.5, 1001},
+      {0.005, 0.5, 0.0025}, {0.004, 0.5, 0.004}, {1, 0, 1},         {1, -2, 1},
+      {1, NAN, 1},          {1, INFINITY, 1},
   };
   for (const auto& c : cases) {
     TCoordinateSystem d;

@@ -233,9 +233,7 @@ std::string Changed(const std::function<void(TDocument&)>& change) {
   return out.str();
 }
 
-std::string Deep(size_t depth) {
-  return std::string(depth, '(') + "x" + std::string(depth, ')');
-}
+std::string Deep(size_t depth) { return std::string(depth, '(') + "x" + std::string(depth, ')'); }
 
 std::string FlatSum(size_t terms) {
   std::string text = "x";
@@ -276,18 +274,25 @@ TEST(Catalogue, HostileFilesEndInAMessageOrASanePicture) {
   const std::vector<TRow> rows = {
       {"the rich document itself", rich, TEnd::Picture},
       {"an empty file", "", TEnd::InvalidFile},
-      {"binary garbage", std::string("\x7f" "ELF\x02\x01\x01\0\0\0\xff\xfe\r\n\x80", 16), TEnd::InvalidFile},
-      {"binary garbage after the signature", "Morvit V1\r\n\xff\xfe\xfd\r\n\x01\x02\r\n\x80\x81\r\n",
+      {"binary garbage",
+       std::string("\x7f"
+                   "ELF\x02\x01\x01\0\0\0\xff\xfe\r\n\x80",
+                   16),
        TEnd::InvalidFile},
-      {"lines ended by LF alone", [&] {
+      {"binary garbage after the signature",
+       "Morvit V1\r\n\xff\xfe\xfd\r\n\x01\x02\r\n\x80\x81\r\n", TEnd::InvalidFile},
+      {"lines ended by LF alone",
+       [&] {
          std::string lf = rich;
          std::string out;
          for (char c : lf)
            if (c != '\r') out += c;
          return out;
-       }(), TEnd::InvalidFile},
+       }(),
+       TEnd::InvalidFile},
       {"a 10 MB first line", std::string(10 << 20, 'M'), TEnd::InvalidFile},
-      {"a 10 MB term", WithField(MarkTerm, "marker_term", std::string(10 << 20, 'x')), TEnd::Picture},
+      {"a 10 MB term", WithField(MarkTerm, "marker_term", std::string(10 << 20, 'x')),
+       TEnd::Picture},
       {"a 10 MB number line", WithField(MarkMin1, "-7771.5", std::string(10 << 20, '1')),
        TEnd::InvalidFile},
       {"display count 2147483647", lineReplaced(3, "2147483647"), TEnd::InvalidFile},
@@ -310,7 +315,8 @@ TEST(Catalogue, HostileFilesEndInAMessageOrASanePicture) {
            s.MajorInterval2 = -1e300;
            s.MinorInterval3 = 0;
          });
-       }), TEnd::Picture},
+       }),
+       TEnd::Picture},
       {"log bases 1 and -2", Changed([](TDocument& d) {
          Display0(d, [](TCoordinateSystem& s) {
            s.Log1 = s.Log2 = s.Log3 = true;
@@ -318,45 +324,52 @@ TEST(Catalogue, HostileFilesEndInAMessageOrASanePicture) {
            s.MajorInterval2 = -2;
            s.MajorInterval3 = 1;
          });
-       }), TEnd::Picture},
+       }),
+       TEnd::Picture},
       {"angles 100000 and -720", Changed([](TDocument& d) {
          Display0(d, [](TCoordinateSystem& s) {
            s.Alpha = 100000;
            s.Beta = -720;
            s.Gamma = 2147483647;
          });
-       }), TEnd::Picture},
+       }),
+       TEnd::Picture},
       {"minimum equal to maximum on every axis", Changed([](TDocument& d) {
          Display0(d, [](TCoordinateSystem& s) {
            s.Min1 = s.Max1 = 2;
            s.Min2 = s.Max2 = -3;
            s.Min3 = s.Max3 = 0;
          });
-       }), TEnd::Picture},
+       }),
+       TEnd::Picture},
       {"zoom 0 and perspective 1", Changed([](TDocument& d) {
          Display0(d, [](TCoordinateSystem& s) {
            s.Zoom1 = s.Zoom2 = s.Zoom3 = 0;
            s.Perspective = 1;
          });
-       }), TEnd::Picture},
-      {"perspective 1 with the eye inside the surface", Changed([](TDocument& d) {
-         Display0(d, [](TCoordinateSystem& s) { s.Perspective = 1; });
-       }), TEnd::Picture},
+       }),
+       TEnd::Picture},
+      {"perspective 1 with the eye inside the surface",
+       Changed([](TDocument& d) { Display0(d, [](TCoordinateSystem& s) { s.Perspective = 1; }); }),
+       TEnd::Picture},
       {"indices naming no graph or diagram", Changed([](TDocument& d) {
          Display0(d, [](TCoordinateSystem& s) {
            s.GraphIndices = {65535, 2, 1, 7};
            s.DiagramIndices = {65535, 3};
          });
-       }), TEnd::Picture},
+       }),
+       TEnd::Picture},
       {"a surface whose every point is NaN or infinite", Changed([](TDocument& d) {
          d.Graphs[0].Term3 = "ln(0)+x*y";
          d.Graphs[1].Term2 = "0/0";
          d.Displays[0].Resolution = 300;
-       }), TEnd::Picture},
+       }),
+       TEnd::Picture},
       {"a surface beyond the double range", Changed([](TDocument& d) {
          d.Graphs[0].Term3 = "exp(1000*x)*1E300";
          d.Graphs[0].Term1 = "1E308*x";
-       }), TEnd::Picture},
+       }),
+       TEnd::Picture},
   };
   for (const TRow& row : rows) {
     SCOPED_TRACE(row.what);
@@ -462,15 +475,18 @@ TEST(Catalogue, HostileTermsAreRefusedOrEvaluated) {
 // is touched. The files are made here; the 200 MB one is sparse.
 TEST(Catalogue, HostileDelimitedFilesEndInAMessage) {
   namespace fs = std::filesystem;
-  const fs::path path = fs::temp_directory_path() / ("morvit_hostile_" + std::to_string(::getpid()) + ".csv");
+  const fs::path path =
+      fs::temp_directory_path() / ("morvit_hostile_" + std::to_string(::getpid()) + ".csv");
   const struct {
     const char* name;
     std::function<void(std::ofstream&)> write;
     uintmax_t size;  // the file's size after writing: a sparse tail
     const char* message;
   } cases[] = {
-      {"200 MB", [](std::ofstream& out) { out << "1,2\n3,4\n"; }, 200ULL << 20, "The file is larger than 64 MB"},
-      {"NUL bytes", [](std::ofstream& out) { out << std::string(4 << 20, '\0'); }, 0, "The file is not text"},
+      {"200 MB", [](std::ofstream& out) { out << "1,2\n3,4\n"; }, 200ULL << 20,
+       "The file is larger than 64 MB"},
+      {"NUL bytes", [](std::ofstream& out) { out << std::string(4 << 20, '\0'); }, 0,
+       "The file is not text"},
       {"1,000,000 fields on one line",
        [](std::ofstream& out) {
          for (int k = 0; k < 1'000'000; ++k) out << (k ? ",1" : "1");
@@ -478,7 +494,8 @@ TEST(Catalogue, HostileDelimitedFilesEndInAMessage) {
        },
        0, "The data does not fit into the data table"},
       {"a quote that never closes",
-       [](std::ofstream& out) { out << "1,2\n\"3,4\n" << std::string(8 << 20, 'x'); }, 0,
+       [](std::ofstream& out) { out << "1,2\n\"3,4\n"
+                                    << std::string(8 << 20, 'x'); }, 0,
        "Record 2 opens a quote that is never closed."},
   };
   for (const auto& c : cases) {
@@ -497,7 +514,8 @@ TEST(Catalogue, HostileDelimitedFilesEndInAMessage) {
     const auto start = std::chrono::steady_clock::now();
     std::string bytes, error;
     TDelimitedData data;
-    const bool ok = ReadDelimitedFile(path, bytes, error) && ParseDelimitedText(bytes, {}, data, error) &&
+    const bool ok = ReadDelimitedFile(path, bytes, error) &&
+                    ParseDelimitedText(bytes, {}, data, error) &&
                     PlaceDelimitedData(grid, data, 1, 1, error);
     EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 5.0);
     EXPECT_LT(peakBytes.load() - live, 64LL << 20);

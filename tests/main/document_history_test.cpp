@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
@@ -17,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 
 #include "dialogs/graph_input.h"
@@ -99,27 +98,32 @@ const TDialogCase DialogCases[] = {
      }},
     {"Diagram data", [](TDocument&) {},
      [](TWindowSet& windows) {
-       WithModal([&] { windows.EditDiagrams(); }, [](QWidget* dialog) {
-         auto* eCell = Control<QLineEdit>(dialog, "eCell");
-         eCell->setText("5");
-         QTest::keyClick(eCell, Qt::Key_Return);
-         Control<QPushButton>(dialog, "bOk")->click();
-       });
+       WithModal([&] { windows.EditDiagrams(); },
+                 [](QWidget* dialog) {
+                   auto* eCell = Control<QLineEdit>(dialog, "eCell");
+                   eCell->setText("5");
+                   QTest::keyClick(eCell, Qt::Key_Return);
+                   Control<QPushButton>(dialog, "bOk")->click();
+                 });
      }},
     {"Coordinate system settings", [](TDocument&) {},
      [](TWindowSet& windows) {
-       WithModal([&] { windows.AxisSettings(); }, [](QWidget* dialog) {
-         Control<QLineEdit>(dialog, "Max1")->setText("20");
-         Control<QPushButton>(dialog, "bOk")->click();
-       });
+       WithModal([&] { windows.AxisSettings(); },
+                 [](QWidget* dialog) {
+                   Control<QLineEdit>(dialog, "Max1")->setText("20");
+                   Control<QPushButton>(dialog, "bOk")->click();
+                 });
      }},
     {"Variable table",
-     [](TDocument& document) { SetVariable(document.VarTable, "a", {0, 0}, {1, 0}, {0.5, 0}); },
+     [](TDocument& document) {
+       SetVariable(document.VarTable, "a", {0, 0}, {1, 0}, {0.5, 0});
+     },
      [](TWindowSet& windows) {
-       WithModal([&] { windows.VariableTable(); }, [](QWidget* dialog) {
-         Control<QTableWidget>(dialog, "Table")->item(0, 3)->setText("0.75");
-         Control<QPushButton>(dialog, "bOk")->click();
-       });
+       WithModal([&] { windows.VariableTable(); },
+                 [](QWidget* dialog) {
+                   Control<QTableWidget>(dialog, "Table")->item(0, 3)->setText("0.75");
+                   Control<QPushButton>(dialog, "bOk")->click();
+                 });
      }},
 };
 
@@ -173,16 +177,18 @@ TEST_F(DocumentHistoryTest, TheMenuShortcutsUndoAndRedo) {
 // A dialog left with Cancel, and the calculator, which puts the variables
 // back when it closes, leave no step.
 TEST_F(DocumentHistoryTest, DialogsThatChangeNothingLeaveNoStep) {
-  WithModal([&] { windows->AxisSettings(); }, [](QWidget* dialog) {
-    Control<QLineEdit>(dialog, "Max1")->setText("20");
-    Control<QPushButton>(dialog, "bCancel")->click();
-  });
-  WithModal([&] { windows->Calculator(); }, [](QWidget* dialog) {
-    auto* term = Control<QComboBox>(dialog, "cbTerm");
-    term->setEditText("q+1");
-    Control<QPushButton>(dialog, "bCalculate")->click();
-    Control<QPushButton>(dialog, "bClose")->click();
-  });
+  WithModal([&] { windows->AxisSettings(); },
+            [](QWidget* dialog) {
+              Control<QLineEdit>(dialog, "Max1")->setText("20");
+              Control<QPushButton>(dialog, "bCancel")->click();
+            });
+  WithModal([&] { windows->Calculator(); },
+            [](QWidget* dialog) {
+              auto* term = Control<QComboBox>(dialog, "cbTerm");
+              term->setEditText("q+1");
+              Control<QPushButton>(dialog, "bCalculate")->click();
+              Control<QPushButton>(dialog, "bClose")->click();
+            });
   EXPECT_TRUE(Doc().VarTable.Names.empty());
   EXPECT_EQ(Main().History().Stack().count(), 0);
   EXPECT_FALSE(Main().IsModified());
@@ -213,15 +219,15 @@ TEST_F(DocumentHistoryTest, ViewChangesAreNoStepsAndSurviveUndo) {
 
 TEST_F(DocumentHistoryTest, UndoFollowsTheSavedState) {
   const QString path = settings.filePath("saved.mvf");
-  DialogCases[2].Change(*windows);           // step 1
+  DialogCases[2].Change(*windows);  // step 1
   prompts.SaveFileAnswers = {path.toStdString()};
   ASSERT_TRUE(Main().SaveDocumentAsClick());
   EXPECT_FALSE(Main().IsModified());
-  DialogCases[1].Change(*windows);           // step 2
+  DialogCases[1].Change(*windows);  // step 2
   EXPECT_TRUE(Main().IsModified());
-  Main().History().Undo();                   // back to what is saved
+  Main().History().Undo();  // back to what is saved
   EXPECT_FALSE(Main().IsModified());
-  Main().History().Undo();                   // before what is saved
+  Main().History().Undo();  // before what is saved
   EXPECT_TRUE(Main().IsModified());
   Main().History().Redo();
   EXPECT_FALSE(Main().IsModified());
@@ -257,15 +263,16 @@ TEST_F(DocumentHistoryTest, MemoryStaysBounded) {
 // Values confirmed in the variable table stay after the calculator closes, so
 // its run is one step, named after the calculator, that undo takes back.
 TEST_F(DocumentHistoryTest, AVariableTableConfirmedInsideTheCalculatorIsOneStep) {
-  WithModal([&] { windows->Calculator(); }, [&](QWidget* calculator) {
-    Control<QComboBox>(calculator, "cbTerm")->setEditText("q+1");
-    WithModal([&] { Control<QAbstractButton>(calculator, "bVarTable")->click(); },
-              [](QWidget* table) {
-                Control<QTableWidget>(table, "Table")->item(0, 3)->setText("3");
-                Control<QPushButton>(table, "bOk")->click();
-              });
-    Control<QPushButton>(calculator, "bClose")->click();
-  });
+  WithModal([&] { windows->Calculator(); },
+            [&](QWidget* calculator) {
+              Control<QComboBox>(calculator, "cbTerm")->setEditText("q+1");
+              WithModal([&] { Control<QAbstractButton>(calculator, "bVarTable")->click(); },
+                        [](QWidget* table) {
+                          Control<QTableWidget>(table, "Table")->item(0, 3)->setText("3");
+                          Control<QPushButton>(table, "bOk")->click();
+                        });
+              Control<QPushButton>(calculator, "bClose")->click();
+            });
   EXPECT_EQ(Main().History().Stack().count(), 1);
   EXPECT_TRUE(Main().IsModified());
   EXPECT_EQ(UndoText(), "Undo Calculator");
@@ -293,7 +300,8 @@ TEST(DocumentHistory, LargeTablesForgetTheOldestSteps) {
   const std::size_t one = TableBytes(sample);
   int restored = 0;
   // Room for three and a half such tables.
-  TDocumentHistory history(document, [&] { ++restored; }, nullptr, 3 * one + one / 2);
+  TDocumentHistory history(
+      document, [&] { ++restored; }, nullptr, 3 * one + one / 2);
   for (int k = 1; k <= 8; ++k) {
     fill(document.HiddenTable, k);
     history.Record("Diagram data");
@@ -309,7 +317,8 @@ TEST(DocumentHistory, LargeTablesForgetTheOldestSteps) {
   EXPECT_EQ(document.HiddenTable.Cells(1, 1), std::string(1000, 'a' + 7));
 
   // A single step past the limit stays: undo must always reach one back.
-  TDocumentHistory tight(document, [] {}, nullptr, 1);
+  TDocumentHistory tight(
+      document, [] {}, nullptr, 1);
   document.HiddenTable.SetCells(1, 1, "changed");
   tight.Record("Diagram data");
   EXPECT_EQ(tight.Stack().count(), 1);

@@ -1,11 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help as the program shows it: the file the build writes beside the
 // program, its topics, links and pictures, and the search of the help window.
-#include "main/help_viewer.h"
-
 #include <gtest/gtest.h>
-
-#include <set>
 
 #include <QApplication>
 #include <QDir>
@@ -13,13 +9,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRegularExpression>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
-#include <QLineEdit>
-#include <QTest>
+#include <set>
 
+#include "main/help_viewer.h"
 #include "main/help_window.h"
 #include "support/application.h"
 
@@ -92,7 +90,8 @@ TEST(Help, EveryLinkAndPictureResolves) {
     ++links;
     if (target.startsWith("https://")) continue;
     if (target.startsWith('#')) {
-      EXPECT_TRUE(anchors.count(target.mid(1))) << "link to a missing anchor: " << target.toStdString();
+      EXPECT_TRUE(anchors.count(target.mid(1)))
+          << "link to a missing anchor: " << target.toStdString();
     } else {
       EXPECT_TRUE(QFileInfo::exists(QDir(MORVIT_HELP_DIR).filePath(target)))
           << "link to a missing file: " << target.toStdString();
@@ -128,11 +127,9 @@ TEST(Help, SearchFindsWordsAcrossAllTopics) {
   auto* matches = window.findChild<QLabel*>("lMatches");
   ASSERT_NE(matches, nullptr);
   const TSearchCase cases[] = {
-      {"arccot", true, "The functions"},
-      {"ARCCOT", true, "The functions"},  // letter case is ignored
-      {"Simpson", true, "Task: the calculator"},
-      {"no such word here", false, ""},
-      {"", false, ""},
+      {"arccot", true, "The functions"},         {"ARCCOT", true, "The functions"},  // letter case
+                                                                                     // is ignored
+      {"Simpson", true, "Task: the calculator"}, {"no such word here", false, ""},  {"", false, ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Text);

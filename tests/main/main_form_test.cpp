@@ -3,39 +3,38 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <optional>
-
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QMimeData>
-#include <QSettings>
-#include <QUrl>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
-#include <QTabBar>
+#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
+#include <QSettings>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QUrl>
+#include <algorithm>
 #include <functional>
+#include <optional>
 
 #include "document/reader.h"
 #include "document/writer.h"
-#include "plot/plot_display.h"
 #include "main/dialog_set.h"
 #include "main/draw_area.h"
 #include "main/help_viewer.h"
 #include "main/recent_documents.h"
 #include "main/window_set.h"
+#include "plot/plot_display.h"
 #include "ports/event_pump.h"
 #include "support/application.h"
 #include "support/scripted_prompts.h"
@@ -63,7 +62,9 @@ class MainFormTest : public ::testing::Test {
     form->Refresh();
     prompts.Records.clear();
   }
-  TCoordinateSystem& Display() { return form->Doc().Displays[static_cast<size_t>(form->CurrentDisplay())]; }
+  TCoordinateSystem& Display() {
+    return form->Doc().Displays[static_cast<size_t>(form->CurrentDisplay())];
+  }
 
   QTemporaryDir settings;
   ScriptedPrompts prompts;
@@ -281,7 +282,8 @@ TEST(HelpKey, HelpWindowStaysUsableOverAModalDialogAndClosesWithEscape) {
   {
     QFile file(QDir(dir.path()).filePath("morvit.chm"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("<html><body><a name=\"topic10\"></a>Main<a name=\"topic20\"></a>Diagrams</body></html>");
+    file.write(
+        "<html><body><a name=\"topic10\"></a>Main<a name=\"topic20\"></a>Diagrams</body></html>");
   }
   THelpViewer viewer(dir.path(), {});
   viewer.ShowTopic(10);
@@ -312,7 +314,8 @@ TEST(HelpKey, HelpWindowStaysUsableOverAModalDialogAndClosesWithEscape) {
 TEST(MainFormStartup, CommandLineDocumentShowsItsFirstDisplay) {
   App();
   const QString several = QString(MORVIT_SOURCE_DIR) + "/examples/several-displays.mvf";
-  const std::vector<QStringList> commandLines = {{several}, {"-debug", several}, {several, "/DEBUG"}};
+  const std::vector<QStringList> commandLines = {
+      {several}, {"-debug", several}, {several, "/DEBUG"}};
   for (const QStringList& arguments : commandLines) {
     ScriptedPrompts prompts;
     RecordingHelp help;
@@ -360,7 +363,8 @@ QString ThreeFreeVariablesDocument(const QTemporaryDir& dir) {
   CreateDocument(document);
   document.Graphs.push_back({"a+b+c", "", "", 0xFF0000, 0xFF0000});
   document.Displays[0].GraphIndices = {0};
-  for (const char* name : {"a", "b", "c"}) SetVariable(document.VarTable, name, {0, 0}, {1, 0}, {0, 0});
+  for (const char* name : {"a", "b", "c"})
+    SetVariable(document.VarTable, name, {0, 0}, {1, 0}, {0, 0});
   const QString path = QDir(dir.path()).filePath("three-free.mvf");
   std::string error;
   EXPECT_TRUE(SaveDocument(QFile::encodeName(path).toStdString(), document, error)) << error;
@@ -371,7 +375,8 @@ QString ThreeFreeVariablesDocument(const QTemporaryDir& dir) {
 class ResizingPrompts final : public ScriptedPrompts {
  public:
   std::function<void()> WhileABoxIsOpen;
-  TMessageButton Message(TMessageKind kind, const std::string& text, uint8_t buttons, int helpContext) override {
+  TMessageButton Message(TMessageKind kind, const std::string& text, uint8_t buttons,
+                         int helpContext) override {
     const TMessageButton answer = ScriptedPrompts::Message(kind, text, buttons, helpContext);
     if (WhileABoxIsOpen && !resizing_) {
       resizing_ = true;
@@ -387,7 +392,8 @@ class ResizingPrompts final : public ScriptedPrompts {
 
 size_t TooManyVariablesBoxes(const ScriptedPrompts& prompts) {
   const auto texts = prompts.MessageTexts();
-  return static_cast<size_t>(std::count(texts.begin(), texts.end(), std::string(TooManyFreeVariablesMessage)));
+  return static_cast<size_t>(
+      std::count(texts.begin(), texts.end(), std::string(TooManyFreeVariablesMessage)));
 }
 
 // Start-up draws once: the tab strip's first tab must not resize the drawing
@@ -526,7 +532,12 @@ TEST_F(MainFormTest, UnsavedWorkIsOfferedForSavingFirst) {
       {"cancel keeps the window", {mbCancel}, {}, false, 1, false},
       {"no goes on to the confirmation", {mbNo, mbNo}, {}, false, 2, false},
       {"yes, but the chooser is cancelled", {mbYes}, {std::nullopt}, false, 1, false},
-      {"yes, saved, then closed", {mbYes, mbYes, mbOk}, {dir.filePath("a.mvf").toStdString()}, true, 3, true},
+      {"yes, saved, then closed",
+       {mbYes, mbYes, mbOk},
+       {dir.filePath("a.mvf").toStdString()},
+       true,
+       3,
+       true},
   };
   for (const auto& c : cases) {
     SetUp();
@@ -540,7 +551,8 @@ TEST_F(MainFormTest, UnsavedWorkIsOfferedForSavingFirst) {
     if (c.Questions > 1) {
       EXPECT_EQ(texts[1], "Do you really want to close the program?") << c.What;
     }
-    EXPECT_EQ(FileBytes(dir.filePath("a.mvf")).find("time") != std::string::npos, c.Saved) << c.What;
+    EXPECT_EQ(FileBytes(dir.filePath("a.mvf")).find("time") != std::string::npos, c.Saved)
+        << c.What;
     EXPECT_EQ(prompts.Unanswered, 0) << c.What;
   }
 }
@@ -633,9 +645,11 @@ TEST(RecentDocuments, NewestFirstWithoutRepeatsAtMostEight) {
       {"a repeat moves up", {b, a}, a, {a, b}},
       {"the same file by another spelling", {b, a}, QDir::root().filePath("d/x/../a.mvf"), {a, b}},
   };
-  for (const auto& row : rows) EXPECT_EQ(WithRecentDocument(row.Before, row.Added), row.After) << row.What;
+  for (const auto& row : rows)
+    EXPECT_EQ(WithRecentDocument(row.Before, row.Added), row.After) << row.What;
   QStringList many;
-  for (int k = 0; k < 12; ++k) many = WithRecentDocument(many, QDir::root().filePath(QString("f%1.mvf").arg(k)));
+  for (int k = 0; k < 12; ++k)
+    many = WithRecentDocument(many, QDir::root().filePath(QString("f%1.mvf").arg(k)));
   ASSERT_EQ(many.size(), MaxRecentDocuments);
   EXPECT_EQ(many.front(), QDir::root().filePath("f11.mvf"));
   EXPECT_EQ(many.back(), QDir::root().filePath("f4.mvf"));
@@ -648,7 +662,8 @@ TEST_F(MainFormTest, OpenedAndSavedDocumentsBecomeRecent) {
   form->OpenFile(QDir::temp().filePath("no-such-morvit-file.mvf"));  // fails: not listed
   prompts.SaveFileAnswers = {dir.filePath("saved.mvf").toStdString()};
   ASSERT_TRUE(form->SaveDocumentAsClick());
-  EXPECT_EQ(form->RecentDocuments(), (QStringList{dir.filePath("saved.mvf"), QDir::cleanPath(example)}));
+  EXPECT_EQ(form->RecentDocuments(),
+            (QStringList{dir.filePath("saved.mvf"), QDir::cleanPath(example)}));
 
   // A hostile settings file: too many entries and non-texts.
   {
@@ -669,7 +684,9 @@ TEST_F(MainFormTest, DroppingADocumentOpensItAfterTheSaveQuestion) {
     bool Accepted;
   } rows[] = {
       {"a document", {QUrl::fromLocalFile(example)}, true},
-      {"another file", {QUrl::fromLocalFile(QString(MORVIT_SOURCE_DIR) + "/examples/README.md")}, false},
+      {"another file",
+       {QUrl::fromLocalFile(QString(MORVIT_SOURCE_DIR) + "/examples/README.md")},
+       false},
       {"two documents", {QUrl::fromLocalFile(example), QUrl::fromLocalFile(example)}, false},
       {"a remote document", {QUrl("https://example.org/a.mvf")}, false},
   };

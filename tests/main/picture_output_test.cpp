@@ -53,8 +53,10 @@ QByteArray PdfContent(const QByteArray& pdf) {
   for (qsizetype at = pdf.indexOf("stream"); at >= 0; at = pdf.indexOf("stream", at + 1)) {
     qsizetype start = at + 6;
     if (pdf.mid(at - 3, 3) == "end") continue;
-    if (pdf.mid(start, 2) == "\r\n") start += 2;
-    else if (pdf.mid(start, 1) == "\n") start += 1;
+    if (pdf.mid(start, 2) == "\r\n")
+      start += 2;
+    else if (pdf.mid(start, 1) == "\n")
+      start += 1;
     const qsizetype end = pdf.indexOf("endstream", start);
     if (end < 0) break;
     QByteArray zlib(4, '\0');
@@ -112,7 +114,8 @@ TEST_F(PictureOutputTest, PrintsVectorsFittedToThePage) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray pdf = file.readAll();
     EXPECT_TRUE(pdf.startsWith("%PDF-"));
-    EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 1)
+    EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "),
+              1)
         << landscape;
     EXPECT_FALSE(pdf.contains("/Subtype /Image"));
     const QByteArray content = PdfContent(pdf);

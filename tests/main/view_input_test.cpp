@@ -45,7 +45,8 @@ struct TForm {
   explicit TForm(double scale = 1, const QString& settingsFile = QString()) {
     EnsureApp();
     Form = std::make_unique<TMainForm>(Prompts, HelpFile, Pump, QStringList());
-    Form->SetSettingsFile(settingsFile.isEmpty() ? Settings.filePath("settings.ini") : settingsFile);
+    Form->SetSettingsFile(settingsFile.isEmpty() ? Settings.filePath("settings.ini")
+                                                 : settingsFile);
     Form->resize(640, 480);
     Form->DrawArea()->resize(600, 400);
     Form->DrawArea()->SetScaleOverride(scale);
@@ -102,7 +103,8 @@ TEST(ViewInput, TheSameDragsGiveTheSameViewAtEveryScale) {
     // The drawing image has the screen's pixels, the status line the view.
     const QImage image = f.Picture();
     const QWidget* area = f.Form->DrawArea();
-    EXPECT_EQ(image.size(), QSize(DeviceSide(area->width(), scale), DeviceSide(area->height(), scale)))
+    EXPECT_EQ(image.size(),
+              QSize(DeviceSide(area->width(), scale), DeviceSide(area->height(), scale)))
         << scale;
     EXPECT_EQ(f.Form->StatusText(), QString::fromUtf8("Alpha=40\u00B0 Beta=30\u00B0 Zoom=100%"));
   }

@@ -64,8 +64,9 @@ TEST(MonkeyFindings, OkClickedAfterEscapeStoresNothing) {
     TDocument document;
     CreateDocument(document);
     TStringGrid table;
-    ASSERT_TRUE(OpenDocument(std::filesystem::path(MORVIT_SOURCE_DIR) / "examples" / "wave-packet.mvf",
-                             document, table));
+    ASSERT_TRUE(
+        OpenDocument(std::filesystem::path(MORVIT_SOURCE_DIR) / "examples" / "wave-packet.mvf",
+                     document, table));
     const TDocument before = document;
     ScriptedPrompts prompts;
     TQuietHost host;

@@ -54,10 +54,10 @@
 #include "document/document.h"
 #include "main/main_form.h"
 #include "main/window_set.h"
-#include "support/document_check.h"
 #include "ports/event_pump.h"
 #include "ports/help.h"
 #include "ports/prompts.h"
+#include "support/document_check.h"
 
 namespace {
 
@@ -69,15 +69,17 @@ constexpr auto HangLimit = std::chrono::seconds(90);
 // Nested modal windows deeper than this are closed rather than explored.
 constexpr int MaxModalDepth = 3;
 
-const char* const GoodTerms[] = {"sin(x)*cos(y)", "x", "x^2+y^2", "exp(-x*x)", "1",
-                                 "sqrt(x)",       "ln(x)", "x*i", "abs(x-y)", "t",
-                                 "2.5e-3",        "-1",    "0",   "10",       "y"};
-const char* const BadTerms[] = {"sin(",       "x+*y",       "((((((((((((((((x", "1/0",
-                                "",           "   ",        "\xC3\xBC",          "1e999",
-                                "x^1e308",    "a+b+c+d",    "-",                 "12345678901234567890",
-                                "nan",        "inf",        "x;y",               "65536",
-                                "2147483648", "-0",         "0.0000001",         ")",
-                                "sin(x",      "\"x\"",      "1e-400",            "x,y"};
+const char* const GoodTerms[] = {"sin(x)*cos(y)", "x",     "x^2+y^2", "exp(-x*x)", "1",
+                                 "sqrt(x)",       "ln(x)", "x*i",     "abs(x-y)",  "t",
+                                 "2.5e-3",        "-1",    "0",       "10",        "y"};
+const char* const BadTerms[] = {"sin(",      "x+*y",       "((((((((((((((((x",
+                                "1/0",       "",           "   ",
+                                "\xC3\xBC",  "1e999",      "x^1e308",
+                                "a+b+c+d",   "-",          "12345678901234567890",
+                                "nan",       "inf",        "x;y",
+                                "65536",     "2147483648", "-0",
+                                "0.0000001", ")",          "sin(x",
+                                "\"x\"",     "1e-400",     "x,y"};
 
 // Answers every question at random, as a user clicking anywhere would.
 class TMonkeyPrompts final : public Prompts {
@@ -140,8 +142,12 @@ class TMonkeyPrompts final : public Prompts {
     if (Pick(2) == 0) return GoodTerms[Pick(std::size(GoodTerms))];
     return BadTerms[Pick(std::size(BadTerms))];
   }
-  std::size_t Pick(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng_); }
-  std::string AnyDocument() { return Pick(4) == 0 ? (folder_ + "/junk.mvf").toStdString() : Example(); }
+  std::size_t Pick(std::size_t n) {
+    return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng_);
+  }
+  std::string AnyDocument() {
+    return Pick(4) == 0 ? (folder_ + "/junk.mvf").toStdString() : Example();
+  }
 
  private:
   // Copies of the examples: "Save document" writes back to the file read.
@@ -225,12 +231,15 @@ TRunLimits LimitsFromEnvironment() {
   if (seconds != nullptr) limits.Seconds = std::atof(seconds);
   if (limits.Seconds > 0) {
     // Seeds one after another until the time is up.
-    const unsigned first = seed != nullptr ? static_cast<unsigned>(std::strtoul(seed, nullptr, 10)) : 1;
+    const unsigned first =
+        seed != nullptr ? static_cast<unsigned>(std::strtoul(seed, nullptr, 10)) : 1;
     for (unsigned k = 0; k < 100000; ++k) limits.Seeds.push_back(first + k);
     limits.StepsPerSeed = 3000;
   } else {
-    if (seed != nullptr) limits.Seeds = {static_cast<unsigned>(std::strtoul(seed, nullptr, 10))};
-    else limits.Seeds = {1, 2, 3, 4};
+    if (seed != nullptr)
+      limits.Seeds = {static_cast<unsigned>(std::strtoul(seed, nullptr, 10))};
+    else
+      limits.Seeds = {1, 2, 3, 4};
     limits.StepsPerSeed = 500;
   }
   if (steps != nullptr) limits.StepsPerSeed = std::atol(steps);
@@ -298,14 +307,17 @@ class TMonkey {
   }
 
  private:
-  std::size_t Pick(std::size_t n) { return n == 0 ? 0 : std::uniform_int_distribution<std::size_t>(0, n - 1)(rng_); }
+  std::size_t Pick(std::size_t n) {
+    return n == 0 ? 0 : std::uniform_int_distribution<std::size_t>(0, n - 1)(rng_);
+  }
   int Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng_); }
 
   void Log(const std::string& action) {
     std::ostringstream line;
     line << "seed " << seed_ << " step " << done_ << ": " << action;
     recent_.push_back(line.str());
-    if (std::getenv("MORVIT_MONKEY_LOG") != nullptr) std::fprintf(stderr, "%s\n", line.str().c_str());
+    if (std::getenv("MORVIT_MONKEY_LOG") != nullptr)
+      std::fprintf(stderr, "%s\n", line.str().c_str());
     if (recent_.size() > 25) recent_.pop_front();
     std::string where;
     for (const std::string& r : recent_) where += "  " + r + "\n";
@@ -314,7 +326,8 @@ class TMonkey {
 
   void Note(const std::string& note) {
     recent_.push_back("    (" + note + ")");
-    if (std::getenv("MORVIT_MONKEY_LOG") != nullptr) std::fprintf(stderr, "    (%s)\n", note.c_str());
+    if (std::getenv("MORVIT_MONKEY_LOG") != nullptr)
+      std::fprintf(stderr, "    (%s)\n", note.c_str());
   }
 
   std::string Recent() const {
@@ -374,7 +387,8 @@ class TMonkey {
     QWidget* w = widgets[Pick(widgets.size())];
     if (Pick(2) == 0)
       for (QWidget* candidate : widgets)
-        if (candidate != window && candidate->width() * candidate->height() > w->width() * w->height())
+        if (candidate != window &&
+            candidate->width() * candidate->height() > w->width() * w->height())
           w = candidate;
     QPointer<QWidget> target(w);
     const Qt::MouseButton button = RandomButton();
@@ -393,11 +407,11 @@ class TMonkey {
 
   void PressKey(QWidget* window) {
     QWidget* to = window->focusWidget() != nullptr ? window->focusWidget() : window;
-    const Qt::Key keys[] = {Qt::Key_Tab,    Qt::Key_Tab,      Qt::Key_Backtab, Qt::Key_Return,
-                            Qt::Key_Enter,  Qt::Key_Escape,   Qt::Key_Delete,  Qt::Key_F1,
-                            Qt::Key_Space,  Qt::Key_Up,       Qt::Key_Down,    Qt::Key_Left,
-                            Qt::Key_Right,  Qt::Key_Home,     Qt::Key_End,     Qt::Key_PageUp,
-                            Qt::Key_PageDown, Qt::Key_Backspace, Qt::Key_Insert, Qt::Key_F2};
+    const Qt::Key keys[] = {Qt::Key_Tab,      Qt::Key_Tab,       Qt::Key_Backtab, Qt::Key_Return,
+                            Qt::Key_Enter,    Qt::Key_Escape,    Qt::Key_Delete,  Qt::Key_F1,
+                            Qt::Key_Space,    Qt::Key_Up,        Qt::Key_Down,    Qt::Key_Left,
+                            Qt::Key_Right,    Qt::Key_Home,      Qt::Key_End,     Qt::Key_PageUp,
+                            Qt::Key_PageDown, Qt::Key_Backspace, Qt::Key_Insert,  Qt::Key_F2};
     const Qt::Key key = keys[Pick(std::size(keys))];
     const Qt::KeyboardModifiers modifiers[] = {Qt::NoModifier, Qt::NoModifier, Qt::NoModifier,
                                                Qt::ShiftModifier, Qt::ControlModifier};
@@ -443,7 +457,8 @@ class TMonkey {
     // Key by key, as typed; characters beyond ASCII come as text alone.
     for (const QChar ch : QString::fromStdString(text)) {
       if (!target) break;
-      const Qt::Key key = ch.unicode() < 128 ? static_cast<Qt::Key>(ch.toUpper().unicode()) : Qt::Key_unknown;
+      const Qt::Key key =
+          ch.unicode() < 128 ? static_cast<Qt::Key>(ch.toUpper().unicode()) : Qt::Key_unknown;
       QTest::sendKeyEvent(QTest::Click, target, key, QString(ch), Qt::NoModifier);
     }
     if (target && Pick(2) == 0) QTest::keyClick(target, Qt::Key_Return);
@@ -464,7 +479,8 @@ class TMonkey {
     const QPoint at = RandomPoint(w);
     const bool twice = Pick(6) == 0;
     Log(std::string(twice ? "double-click " : "click ") + Describe(w) + " at " +
-        std::to_string(at.x()) + "," + std::to_string(at.y()) + " button " + std::to_string(button));
+        std::to_string(at.x()) + "," + std::to_string(at.y()) + " button " +
+        std::to_string(button));
     Click(w, button, at, twice);
   }
 
@@ -493,8 +509,10 @@ class TMonkey {
 
   void CloseTop(QWidget* top) {
     Log("close " + Describe(top));
-    if (auto* dialog = qobject_cast<QDialog*>(top)) dialog->reject();
-    else top->close();
+    if (auto* dialog = qobject_cast<QDialog*>(top))
+      dialog->reject();
+    else
+      top->close();
   }
 
   void Act() {
@@ -518,8 +536,8 @@ class TMonkey {
   void Check(const char* when) {
     if (failed_) return;
     TMainForm& main = windows_->MainForm();
-    const std::string fault =
-        DocumentFault(main.Doc(), main.CurrentDisplay(), main.TabControl()->count(), main.isVisible());
+    const std::string fault = DocumentFault(main.Doc(), main.CurrentDisplay(),
+                                            main.TabControl()->count(), main.isVisible());
     if (fault.empty()) return;
     failed_ = true;
     ADD_FAILURE() << "seed " << seed_ << " step " << done_ << " (" << when << "): " << fault
@@ -554,7 +572,8 @@ class TMonkey {
     }
     if (open != nullptr) {
       failed_ = true;
-      ADD_FAILURE() << "seed " << seed_ << ": " << Describe(open) << " does not close\n" << Recent();
+      ADD_FAILURE() << "seed " << seed_ << ": " << Describe(open) << " does not close\n"
+                    << Recent();
     }
     Check("at the end of the session");
     watchdog_.Idle();
@@ -599,8 +618,9 @@ TEST(Monkey, RandomUseKeepsTheDocumentWhole) {
   const TRunLimits limits = LimitsFromEnvironment();
   const auto start = TClock::now();
   const auto deadline =
-      limits.Seconds > 0 ? start + std::chrono::milliseconds(static_cast<long long>(limits.Seconds * 1000))
-                         : TClock::time_point::max();
+      limits.Seconds > 0
+          ? start + std::chrono::milliseconds(static_cast<long long>(limits.Seconds * 1000))
+          : TClock::time_point::max();
   TWatchdog watchdog;
   long steps = 0;
   int seeds = 0;

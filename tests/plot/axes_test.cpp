@@ -79,8 +79,7 @@ TEST(AxisMarks, PositionsKindsAndLabels) {
   };
   for (const TMarksRow& row : rows) {
     std::vector<TAxisMark> marks{{TAxisMarkKind::Major, 99, 99}};  // must be replaced
-    const bool ok =
-        AxisMarks(row.min, row.max, row.log, row.major, row.minor, row.markings, marks);
+    const bool ok = AxisMarks(row.min, row.max, row.log, row.major, row.minor, row.markings, marks);
     EXPECT_EQ(ok, row.ok) << row.name;
     if (row.expected) {
       EXPECT_EQ(Describe(marks), row.expected) << row.name;
@@ -155,8 +154,7 @@ TEST(AddAxes, DefaultDisplayHasRasterEveryTwoAndNumbersAtTheEndsAndZero) {
   EXPECT_EQ(piecesAtX, expected);
   EXPECT_EQ(piecesAtY, expected);
   EXPECT_EQ(axes.Of(TSegmentKind::Line).size(), 40u + 2 * 11 * 20);
-  EXPECT_EQ(axes.Texts(),
-            (std::vector<std::string>{"x", "y", "-10", "0", "10", "-10", "0", "10"}));
+  EXPECT_EQ(axes.Texts(), (std::vector<std::string>{"x", "y", "-10", "0", "10", "-10", "0", "10"}));
 
   struct TTextRow {
     size_t index;
@@ -164,9 +162,9 @@ TEST(AddAxes, DefaultDisplayHasRasterEveryTwoAndNumbersAtTheEndsAndZero) {
     int dirX, dirY;
   };
   const TTextRow texts[] = {
-      {0, {10, -10, -10}, 1, 0},      // label right of the end of axis 1
-      {1, {-10, 10, -10}, 0, 1},      // label above the end of axis 2
-      {2, {-10, -10, -10}, 0, -1},    // numbers of axis 1 centred below
+      {0, {10, -10, -10}, 1, 0},    // label right of the end of axis 1
+      {1, {-10, 10, -10}, 0, 1},    // label above the end of axis 2
+      {2, {-10, -10, -10}, 0, -1},  // numbers of axis 1 centred below
       {4, {10, -10, -10}, 0, -1},
       {5, {-10.2, -10, -10}, -1, 0},  // numbers of linear axis 2 keep a gap left
       {7, {-10.2, 10, -10}, -1, 0},
@@ -221,16 +219,32 @@ TEST(AddAxes, ThreeAxesAddAxisThreeWithItsOwnMarks) {
   };
   const TRow rows[] = {
       // 2D: no axis 3, no label z, no raster in the Z direction.
-      {"2D raster", false, false, AxisStyleRaster, 40 + 2 * 11 * 20,
+      {"2D raster",
+       false,
+       false,
+       AxisStyleRaster,
+       40 + 2 * 11 * 20,
        {"x", "y", "-10", "0", "10", "-10", "0", "10"}},
       // 3D raster: every position of every axis has two lines of 20 pieces.
-      {"3D raster", true, false, AxisStyleRaster, 60 + 3 * 11 * 40,
+      {"3D raster",
+       true,
+       false,
+       AxisStyleRaster,
+       60 + 3 * 11 * 40,
        {"x", "y", "z", "-10", "0", "10", "-10", "0", "10", "-10", "0", "10"}},
       // Marks: 9 minor of 1 piece per axis; majors of 1 piece, on a linear
       // axis 3 of 2 pieces.
-      {"3D markings", true, false, AxisStyleMarkings, 60 + 3 * 9 + 2 * 2 + 2 * 2,
+      {"3D markings",
+       true,
+       false,
+       AxisStyleMarkings,
+       60 + 3 * 9 + 2 * 2 + 2 * 2,
        {"x", "y", "z", "-10", "0", "10", "-10", "0", "10", "-10", "0", "10"}},
-      {"axes only keep lines, labels and numbers", true, false, AxisStyleAxesOnly, 60,
+      {"axes only keep lines, labels and numbers",
+       true,
+       false,
+       AxisStyleAxesOnly,
+       60,
        {"x", "y", "z", "-10", "0", "10", "-10", "0", "10", "-10", "0", "10"}},
   };
   for (const TRow& row : rows) {
@@ -285,11 +299,13 @@ TEST(AddAxes, HostileDisplaysStayFiniteAndBounded) {
        [](TCoordinateSystem& d) { d.Min1 = -1.5e308, d.Max1 = 1.5e308; }},
       {"minimum equals maximum", [](TCoordinateSystem& d) { d.Min1 = d.Max1 = 3; }},
       {"minimum above maximum", [](TCoordinateSystem& d) { d.Min2 = 10, d.Max2 = -10; }},
-      {"all intervals 0", [](TCoordinateSystem& d) {
+      {"all intervals 0",
+       [](TCoordinateSystem& d) {
          d.MajorInterval1 = d.MajorInterval2 = d.MajorInterval3 = 0;
          d.MinorInterval1 = d.MinorInterval2 = d.MinorInterval3 = 0;
        }},
-      {"tiny minor interval in 3D raster", [](TCoordinateSystem& d) {
+      {"tiny minor interval in 3D raster",
+       [](TCoordinateSystem& d) {
          d.ThreeAxes = true;
          d.MinorInterval3 = 1e-300;
        }},

@@ -75,13 +75,16 @@ TEST(AddDiagram, PointsAndConnectingLinesPerRow) {
   noLines.ConnectPoints = false;
   const TRow rows[] = {
       {"header row only", ColumnsDiagram(1, 2), {}, ""},
-      {"three rows", ColumnsDiagram(1, 2), {{"1", "2"}, {"2", "4"}, {"3", "9"}},
+      {"three rows",
+       ColumnsDiagram(1, 2),
+       {{"1", "2"}, {"2", "4"}, {"3", "9"}},
        "D1,2 L1,2>2,4 D2,4 L2,4>3,9 D3,9"},
-      {"constants draw the same point per row", constants, {{"7"}, {"8"}},
-       "D1,2 L1,2>1,2 D1,2"},
+      {"constants draw the same point per row", constants, {{"7"}, {"8"}}, "D1,2 L1,2>1,2 D1,2"},
       // A word is no term: the line stops before the row and resumes after.
-      {"invalid row breaks the line", ColumnsDiagram(1, 2),
-       {{"1", "1"}, {"2", "word"}, {"3", "3"}, {"4", "4"}}, "D1,1 D3,3 L3,3>4,4 D4,4"},
+      {"invalid row breaks the line",
+       ColumnsDiagram(1, 2),
+       {{"1", "1"}, {"2", "word"}, {"3", "3"}, {"4", "4"}},
+       "D1,1 D3,3 L3,3>4,4 D4,4"},
       {"no dots", noDots, {{"1", "1"}, {"2", "2"}}, "L1,1>2,2"},
       {"no lines", noLines, {{"1", "1"}, {"2", "2"}}, "D1,1 D2,2"},
       {"columns from the same column", ColumnsDiagram(1, 1), {{"5"}}, "D5,5"},
@@ -94,7 +97,9 @@ TEST(AddDiagram, PointsAndConnectingLinesPerRow) {
       {"column 0 is the row header", ColumnsDiagram(0, 1), {{"1"}}, ""},
       {"column past the table", ColumnsDiagram(1, 3), {{"1", "2"}}, ""},
       {"negative column", ColumnsDiagram(-4, 1), {{"1", "2"}}, ""},
-      {"value texts of the evaluated table", ColumnsDiagram(1, 2), {{"-0.5", "1E-5"}},
+      {"value texts of the evaluated table",
+       ColumnsDiagram(1, 2),
+       {{"-0.5", "1E-5"}},
        "D-0.5,1E-5"},
   };
   for (const TRow& row : rows)
@@ -115,18 +120,27 @@ TEST(AddDiagram, DotsHaveRadiusFiveAndTheThirdCoordinate) {
 TEST(AddDiagram, ErrorBarsReachTheDistancesGivenInTheirCells) {
   struct TRow {
     const char* name;
-    int axis;  // 1..3
+    int axis;                        // 1..3
     std::vector<std::string> cells;  // X, Y, Z, high, low
     bool logarithmic;
     const char* expected;
   };
   const TRow rows[] = {
       // From the point down to 1.8 and up to 2.5, with caps of +-0.2 along Y.
-      {"axis 1", 1, {"2", "3", "0", "0.5", "0.2"}, false,
+      {"axis 1",
+       1,
+       {"2", "3", "0", "0.5", "0.2"},
+       false,
        "D2,3 L2,3>1.8,3 L2,3>2.5,3 L1.8,2.8>1.8,3.2 L2.5,2.8>2.5,3.2"},
-      {"axis 2 caps along X", 2, {"2", "3", "0", "1", "1"}, false,
+      {"axis 2 caps along X",
+       2,
+       {"2", "3", "0", "1", "1"},
+       false,
        "D2,3 L2,3>2,2 L2,3>2,4 L1.8,2>2.2,2 L1.8,4>2.2,4"},
-      {"axis 3 caps along Y", 3, {"2", "3", "5", "1", "1"}, false,
+      {"axis 3 caps along Y",
+       3,
+       {"2", "3", "5", "1", "1"},
+       false,
        "D2,3 L2,3>2,3 L2,3>2,3 L2,2.8>2,3.2 L2,2.8>2,3.2"},
       {"high cell not a term", 1, {"2", "3", "0", "word", "0.2"}, false, "D2,3"},
       {"low cell empty", 1, {"2", "3", "0", "0.5", ""}, false, "D2,3"},
@@ -182,8 +196,7 @@ TEST(AddDiagram, LogarithmicAxesAndTheTwoDimensionalDisplay) {
     display.Log1 = row.log1;
     display.Log3 = row.log3;
     display.MajorInterval1 = row.base1;
-    EXPECT_EQ(Describe(Plot(diagram, Table({{"100", "100"}}), display)), row.expected)
-        << row.name;
+    EXPECT_EQ(Describe(Plot(diagram, Table({{"100", "100"}}), display)), row.expected) << row.name;
   }
 }
 

@@ -43,8 +43,8 @@ std::vector<TSegment> Sample(const TGraph& graph, const TCoordinateSystem& displ
 }
 
 size_t Count(const std::vector<TSegment>& scene, TSegmentKind kind) {
-  return static_cast<size_t>(std::count_if(scene.begin(), scene.end(),
-                                           [&](const TSegment& s) { return s.Kind == kind; }));
+  return static_cast<size_t>(
+      std::count_if(scene.begin(), scene.end(), [&](const TSegment& s) { return s.Kind == kind; }));
 }
 
 TEST(GradientColor, RunsChannelByChannelAndTruncatesTowardTheFirstColour) {
@@ -74,7 +74,7 @@ TEST(GradientColor, RunsChannelByChannelAndTruncatesTowardTheFirstColour) {
 }
 
 TEST(ClampResolution, KeepsOneToTwoThousand) {
-  const int32_t rows[][2] = {{INT32_MIN, 1}, {-5, 1}, {0, 1},         {1, 1},
+  const int32_t rows[][2] = {{INT32_MIN, 1}, {-5, 1},      {0, 1},       {1, 1},
                              {100, 100},     {2000, 2000}, {2001, 2000}, {INT32_MAX, 2000}};
   for (const auto& row : rows) EXPECT_EQ(ClampResolution(row[0]), row[1]) << row[0];
 }
@@ -144,7 +144,7 @@ TEST(BuildSampleTable, RangesAndFixedValues) {
   EXPECT_EQ(s.Maximum[0].Re, 4);
   EXPECT_EQ(s.Actual[0].Re, -3);
   EXPECT_TRUE(table.Log[0]);
-  EXPECT_EQ(table.Base[0], 2);  // the base of the logarithmic axis it is bound to
+  EXPECT_EQ(table.Base[0], 2);   // the base of the logarithmic axis it is bound to
   EXPECT_EQ(s.Actual[1].Re, 2);  // the whole complex minimum, for every point
   EXPECT_EQ(s.Actual[1].Im, 3);
   EXPECT_EQ(s.Actual[2].Re, 0);  // not in the variable table: constant 0
@@ -223,8 +223,8 @@ TEST(AddGraph, UnboundVariableRunsOverItsTableRange) {
 // Over 0..4000 with 2 units per step at Resolution 2000 every sum is exact,
 // so the piece count shows the step count.
 TEST(AddGraph, CurveResolutionIsClampedToOneToTwoThousand) {
-  const int32_t rows[][2] = {{INT32_MIN, 1}, {-7, 1}, {0, 1}, {1, 1}, {4, 4}, {2000, 2000},
-                             {2001, 2000},   {INT32_MAX, 2000}};
+  const int32_t rows[][2] = {{INT32_MIN, 1}, {-7, 1},      {0, 1},       {1, 1},
+                             {4, 4},         {2000, 2000}, {2001, 2000}, {INT32_MAX, 2000}};
   for (const auto& row : rows) {
     TCoordinateSystem display;
     display.Min1 = display.Min2 = 0;
@@ -355,8 +355,7 @@ TEST(AddGraph, MoreThanTwoFreeVariablesAddNothingAndSaySo) {
             TGraphOutcome::TooManyFreeVariables);
   EXPECT_TRUE(scene.empty());
   // In 2D the third term is not used, so only two free variables remain.
-  EXPECT_EQ(AddGraph(Graph("x", "y", "a"), TCoordinateSystem{}, vars, scene),
-            TGraphOutcome::Added);
+  EXPECT_EQ(AddGraph(Graph("x", "y", "a"), TCoordinateSystem{}, vars, scene), TGraphOutcome::Added);
 }
 
 // Ranges no dialog would produce must not hang the sampler, fill memory or
@@ -383,12 +382,10 @@ TEST(AddGraph, HostileRangesEndAfterTheStepCount) {
     display.Resolution = row.resolution;
     display.Min1 = display.Min2 = display.Min3 = -1e308;
     display.Max1 = display.Max2 = display.Max3 = 1e308;
-    EXPECT_LE(Sample(Graph("t+0", "t*1", "0"), display, vars).size(), row.maxSegments)
-        << row.name;
+    EXPECT_LE(Sample(Graph("t+0", "t*1", "0"), display, vars).size(), row.maxSegments) << row.name;
     // The same range on both variables of a surface.
     SetVariable(vars, "s", {row.min, 0}, {row.max, 0}, {row.min, 0});
-    EXPECT_LE(Sample(Graph("t+0", "s+0", "0"), display, vars).size(), 302u * 302u * 2u)
-        << row.name;
+    EXPECT_LE(Sample(Graph("t+0", "s+0", "0"), display, vars).size(), 302u * 302u * 2u) << row.name;
   }
   // Axis ranges no dialog allows, for bound variables.
   TCoordinateSystem display = Display3D();

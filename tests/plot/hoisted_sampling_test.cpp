@@ -15,7 +15,9 @@
 
 namespace {
 
-bool SameBits(double a, double b) { return std::bit_cast<uint64_t>(a) == std::bit_cast<uint64_t>(b); }
+bool SameBits(double a, double b) {
+  return std::bit_cast<uint64_t>(a) == std::bit_cast<uint64_t>(b);
+}
 
 bool SameBits(const TPoint3D& a, const TPoint3D& b) {
   return SameBits(a.X, b.X) && SameBits(a.Y, b.Y) && SameBits(a.Z, b.Z);
@@ -23,8 +25,8 @@ bool SameBits(const TPoint3D& a, const TPoint3D& b) {
 
 bool SameSegment(const TSegment& a, const TSegment& b) {
   return SameBits(a.P1, b.P1) && SameBits(a.P2, b.P2) && SameBits(a.P3, b.P3) &&
-         SameBits(a.P4, b.P4) && a.Radius == b.Radius && a.Color == b.Color &&
-         a.Kind == b.Kind && a.Projected == b.Projected && a.Text == b.Text;
+         SameBits(a.P4, b.P4) && a.Radius == b.Radius && a.Color == b.Color && a.Kind == b.Kind &&
+         a.Projected == b.Projected && a.Text == b.Text;
 }
 
 struct TGraphCase {
@@ -106,8 +108,8 @@ TEST(HoistedSampling, BuildsThePlainScene) {
       TObject3D hoisted, plain;
       const TGraphOutcome a = AddGraph(graph, display, variables, hoisted);
       const TGraphOutcome b = plain::AddGraph(graph, display, variables, plain);
-      const std::string what = std::string(g.term1) + ", " + g.term2 + ", " + g.term3 +
-                               " style " + std::to_string(display.DisplayStyle);
+      const std::string what = std::string(g.term1) + ", " + g.term2 + ", " + g.term3 + " style " +
+                               std::to_string(display.DisplayStyle);
       ASSERT_EQ(a, b) << what;
       ASSERT_EQ(hoisted.size(), plain.size()) << what;
       std::size_t differ = 0;

@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The graph sampler as it was before hoisting: three full evaluations of the
-// term trees by name at every point, and every cell cut to the box. The hoisted sampler must build the same
-// scene, segment by segment and bit for bit.
+// term trees by name at every point, and every cell cut to the box. The hoisted sampler must build
+// the same scene, segment by segment and bit for bit.
 #pragma once
-
-#include "plot/graph_sampling.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
 
 #include "plot/clip.h"
+#include "plot/graph_sampling.h"
 #include "plot/scene_guard.h"
 #include "term/evaluator.h"
 
@@ -37,8 +36,7 @@ struct TBox {
   double Xmin, Xmax, Ymin, Ymax, Zmin, Zmax;
 
   bool Contains(const TGridPoint& p) const {
-    return Xmin <= p.X && p.X <= Xmax && Ymin <= p.Y && p.Y <= Ymax && Zmin <= p.Z &&
-           p.Z <= Zmax;
+    return Xmin <= p.X && p.X <= Xmax && Ymin <= p.Y && p.Y <= Ymax && Zmin <= p.Z && p.Z <= Zmax;
   }
 };
 
@@ -51,8 +49,12 @@ class TPointEvaluator {
  public:
   TPointEvaluator(const std::array<const TTermElement*, 3>& terms, const TVarTable& vars,
                   const TCoordinateSystem& display, const TGraph& graph)
-      : terms_(terms), vars_(vars), min2_(display.Min2), max2_(display.Max2),
-        color1_(graph.Color1), color2_(graph.Color2) {
+      : terms_(terms),
+        vars_(vars),
+        min2_(display.Min2),
+        max2_(display.Max2),
+        color1_(graph.Color1),
+        color2_(graph.Color2) {
     // The third coordinate of a 2D display is the constant 0, which has no
     // logarithm: there axis 3 is never logarithmic for points.
     const std::array<bool, 3> log{display.Log1, display.Log2, display.Log3 && display.ThreeAxes};
@@ -202,19 +204,14 @@ void AddSurface(const TPointEvaluator& evaluator, TSampleTable& table, int first
   };
   const std::size_t cells = (width - 1) * (height - 1);
   switch (style) {
-    case DisplayStyleSolid:
-      ReserveMore(scene, cells + cells / 16);
-      break;
-    case DisplayStyleWireframe:
-      ReserveMore(scene, 2 * cells);
-      break;
+    case DisplayStyleSolid: ReserveMore(scene, cells + cells / 16); break;
+    case DisplayStyleWireframe: ReserveMore(scene, 2 * cells); break;
     case DisplayStylePoints:
       ReserveMore(scene, grid.size());
       for (const TGridPoint& p : grid)
         if (p.Valid && box.Contains(p)) AddDot(scene, 1, p.Color, p.X, p.Y, p.Z);
       return;
-    default:
-      return;
+    default: return;
   }
   for (std::size_t r = 0; r + 1 < height; ++r) {
     for (std::size_t c = 0; c + 1 < width; ++c) {
@@ -225,8 +222,8 @@ void AddSurface(const TPointEvaluator& evaluator, TSampleTable& table, int first
       if (!q1.Valid || !q2.Valid || !q3.Valid || !q4.Valid) continue;
       TPoint3D p1 = At(q1), p2 = At(q2), p3 = At(q3), p4 = At(q4);
       TPoint3D e1, e2, e3;
-      if (!ClipQuad(p1, p2, p3, p4, box.Xmin, box.Xmax, box.Ymin, box.Ymax, box.Zmin, box.Zmax,
-                    e1, e2, e3))
+      if (!ClipQuad(p1, p2, p3, p4, box.Xmin, box.Xmax, box.Ymin, box.Ymax, box.Zmin, box.Zmax, e1,
+                    e2, e3))
         continue;
       if (style == DisplayStyleSolid) {
         AddQuad(scene, p1, p2, p3, p4, q1.Color);
@@ -247,7 +244,7 @@ void AddSurface(const TPointEvaluator& evaluator, TSampleTable& table, int first
 
 // Clamping, colours and the sample table are shared with the hoisted sampler.
 inline TGraphOutcome AddGraph(const TGraph& graph, const TCoordinateSystem& display,
-                       const TVarTable& varTable, TObject3D& scene) {
+                              const TVarTable& varTable, TObject3D& scene) {
   // An empty term is the constant 0; so is axis 3 of a 2D display.
   TTerm t1, t2, t3;
   CompileTerm(graph.Term1.empty() ? "0" : graph.Term1, t1);

@@ -169,28 +169,33 @@ TEST(PlotDisplay, HostileDocumentsPlotSafely) {
     void (*change)(TDocument&);
   };
   const TRow rows[] = {
-      {"NaN and infinite ranges", [](TDocument& d) {
+      {"NaN and infinite ranges",
+       [](TDocument& d) {
          d.Displays[0].Min1 = NaN;
          d.Displays[0].Max2 = Inf;
          d.Displays[0].Min3 = -Inf;
        }},
-      {"minimum equals maximum everywhere", [](TDocument& d) {
+      {"minimum equals maximum everywhere",
+       [](TDocument& d) {
          TCoordinateSystem& s = d.Displays[0];
          s.Min1 = s.Max1 = s.Min2 = s.Max2 = s.Min3 = s.Max3 = 1;
        }},
-      {"minimums above maximums", [](TDocument& d) {
+      {"minimums above maximums",
+       [](TDocument& d) {
          TCoordinateSystem& s = d.Displays[0];
          std::swap(s.Min1, s.Max1);
          std::swap(s.Min2, s.Max2);
          std::swap(s.Min3, s.Max3);
        }},
-      {"intervals 0 and negative", [](TDocument& d) {
+      {"intervals 0 and negative",
+       [](TDocument& d) {
          TCoordinateSystem& s = d.Displays[0];
          s.MajorInterval1 = 0;
          s.MinorInterval2 = -1;
          s.MinorInterval3 = 0;
        }},
-      {"log bases 1, 0 and NaN", [](TDocument& d) {
+      {"log bases 1, 0 and NaN",
+       [](TDocument& d) {
          TCoordinateSystem& s = d.Displays[0];
          s.Log1 = s.Log2 = s.Log3 = true;
          s.MajorInterval1 = 1;
@@ -199,7 +204,8 @@ TEST(PlotDisplay, HostileDocumentsPlotSafely) {
        }},
       {"resolution out of range", [](TDocument& d) { d.Displays[0].Resolution = -100; }},
       {"resolution huge", [](TDocument& d) { d.Displays[0].Resolution = 1 << 30; }},
-      {"angles, zoom and styles beyond their ranges", [](TDocument& d) {
+      {"angles, zoom and styles beyond their ranges",
+       [](TDocument& d) {
          TCoordinateSystem& s = d.Displays[0];
          s.Alpha = 100000;
          s.Beta = -725;
@@ -207,7 +213,8 @@ TEST(PlotDisplay, HostileDocumentsPlotSafely) {
          s.DisplayStyle = 200;
          s.AxisStyle = 9;
        }},
-      {"huge ranges", [](TDocument& d) {
+      {"huge ranges",
+       [](TDocument& d) {
          TCoordinateSystem& s = d.Displays[0];
          s.Min1 = s.Min2 = s.Min3 = -1.7e308;
          s.Max1 = s.Max2 = s.Max3 = 1.7e308;

@@ -197,12 +197,12 @@ TEST(Render, SortObjectMatchesTheSegmentShellSort) {
     // Few distinct values so that ties are everywhere; every third round
     // nearly distinct ones, as depths of a surface are.
     for (double& k : keys)
-      k = round % 3 == 1 ? static_cast<double>(next() % 100000) : static_cast<double>(next() % 7) - 3;
+      k = round % 3 == 1 ? static_cast<double>(next() % 100000)
+                         : static_cast<double>(next() % 7) - 3;
     if (round % 3 == 0) keys[next() % keys.size()] = NaN;
     TObject3D fast = KeyedScene(keys);
     // Texts long enough to live on the heap travel with their segments.
-    for (auto& segment : fast)
-      segment.Text = std::string(40, 'a') + std::to_string(segment.Color);
+    for (auto& segment : fast) segment.Text = std::string(40, 'a') + std::to_string(segment.Color);
     TObject3D slow = fast;
     SortObject(fast);
     reference(slow);
@@ -344,7 +344,10 @@ TEST(Render, NothingNonFiniteReachesTheCanvas) {
       {"depth overflow", quad(std::numeric_limits<double>::max()), 500, {}},
       // An infinitely near point would put the eye at infinity.
       {"infinite depth", dot(0, 0, 1, Inf), 500, {}},
-      {"near point", dot(0, 0, 1, 20), 520, {"pen 9", "brush 9", "ellipse 99 49 101 51", "brush 16777215"}},
+      {"near point",
+       dot(0, 0, 1, 20),
+       520,
+       {"pen 9", "brush 9", "ellipse 99 49 101 51", "brush 16777215"}},
       // Far beyond the image the line is cut, keeping its direction.
       {"huge line", line(1e12), 500, {"pen 9", "moveto 100 50", "lineto 4194304 50"}},
       {"huge dot", dot(1e12, 0, 5), 500, {}},
@@ -442,7 +445,8 @@ TEST(Render, SortObjectOfDistinctDepthsMatchesTheShellSortToo) {
   for (const int tie : {0, 1, 2}) {
     std::vector<double> keys(5000);
     for (std::size_t i = 0; i < keys.size(); ++i)
-      keys[i] = (static_cast<double>(i) - 2500.5) * 0.37 + 1e-3 * static_cast<double>(next() % 1000);
+      keys[i] =
+          (static_cast<double>(i) - 2500.5) * 0.37 + 1e-3 * static_cast<double>(next() % 1000);
     for (std::size_t i = keys.size() - 1; i > 0; --i) std::swap(keys[i], keys[next() % (i + 1)]);
     if (tie == 1) keys[17] = keys[4000];
     if (tie == 2) {

@@ -21,8 +21,8 @@
 #include "plot/picture.h"
 #include "plot/plot_display.h"
 #include "plot/render.h"
-#include "support/application.h"
 #include "qt/qt_canvas.h"
+#include "support/application.h"
 #include "support/scripted_prompts.h"
 
 namespace {
@@ -84,10 +84,10 @@ TEST(PictureExport, FormatsByExtension) {
     bool Known;
     TPictureFormat Format;
   } rows[] = {
-      {"a.png", true, TPictureFormat::Png},   {"b.PNG", true, TPictureFormat::Png},
-      {"c.jpg", true, TPictureFormat::Jpeg},  {"d.JPEG", true, TPictureFormat::Jpeg},
-      {"e.pdf", true, TPictureFormat::Pdf},   {"dir.svg/f.svg", true, TPictureFormat::Svg},
-      {"g.bmp", false, TPictureFormat::Png},  {"png", false, TPictureFormat::Png},
+      {"a.png", true, TPictureFormat::Png},      {"b.PNG", true, TPictureFormat::Png},
+      {"c.jpg", true, TPictureFormat::Jpeg},     {"d.JPEG", true, TPictureFormat::Jpeg},
+      {"e.pdf", true, TPictureFormat::Pdf},      {"dir.svg/f.svg", true, TPictureFormat::Svg},
+      {"g.bmp", false, TPictureFormat::Png},     {"png", false, TPictureFormat::Png},
       {"h.svg.txt", false, TPictureFormat::Png},
   };
   for (const auto& row : rows) {
@@ -109,18 +109,21 @@ TEST(PictureExport, EveryFormatLooksLikeTheWindow) {
     const QString png = dir.filePath("p.png"), jpg = dir.filePath("p.jpg"),
                   svg = dir.filePath("p.svg"), pdf = dir.filePath("p.pdf");
     ASSERT_TRUE(ExportPicture(plotted.Display(), plotted.Scene, 320, 240, TPictureFormat::Png,
-                              png.toStdString(), error)) << error;
+                              png.toStdString(), error))
+        << error;
     QImage image(png, "PNG");
     ASSERT_EQ(image.size(), QSize(320, 240)) << example;
     EXPECT_EQ(image.convertToFormat(QImage::Format_RGB32), plotted.Window) << example;
     // The command line hands its scene over to be drawn in place: same pixels.
     TObject3D handedOver = plotted.Scene;
     ASSERT_TRUE(ExportPicture(plotted.Display(), std::move(handedOver), 320, 240,
-                              TPictureFormat::Png, png.toStdString(), error)) << error;
+                              TPictureFormat::Png, png.toStdString(), error))
+        << error;
     EXPECT_EQ(QImage(png, "PNG").convertToFormat(QImage::Format_RGB32), plotted.Window) << example;
 
     ASSERT_TRUE(ExportPicture(plotted.Display(), plotted.Scene, 320, 240, TPictureFormat::Jpeg,
-                              jpg.toStdString(), error)) << error;
+                              jpg.toStdString(), error))
+        << error;
     EXPECT_TRUE(FileBytes(jpg).startsWith("\xFF\xD8\xFF")) << example;
     QImage jpeg(jpg, "JPEG");
     if (!jpeg.isNull()) {  // Qt reads it back when its JPEG plugin is there
@@ -129,7 +132,8 @@ TEST(PictureExport, EveryFormatLooksLikeTheWindow) {
     }
 
     ASSERT_TRUE(ExportPicture(plotted.Display(), plotted.Scene, 320, 240, TPictureFormat::Svg,
-                              svg.toStdString(), error)) << error;
+                              svg.toStdString(), error))
+        << error;
     QSvgRenderer renderer(svg);
     ASSERT_TRUE(renderer.isValid()) << example;
     EXPECT_EQ(renderer.viewBox(), QRect(0, 0, 320, 240)) << example;
@@ -147,7 +151,8 @@ TEST(PictureExport, EveryFormatLooksLikeTheWindow) {
     EXPECT_LT(MeanDifference(coarse(drawn), coarse(plotted.Window)), 10.0) << example;
 
     ASSERT_TRUE(ExportPicture(plotted.Display(), plotted.Scene, 320, 240, TPictureFormat::Pdf,
-                              pdf.toStdString(), error)) << error;
+                              pdf.toStdString(), error))
+        << error;
     const QByteArray bytes = FileBytes(pdf);
     EXPECT_TRUE(bytes.startsWith("%PDF-")) << example;
     // One page as large as the area: 320 x 240 pixels at 96 per inch.
@@ -155,7 +160,9 @@ TEST(PictureExport, EveryFormatLooksLikeTheWindow) {
     ASSERT_GE(box, 0) << example;
     double left = -1, top = -1, right = 0, bottom = 0;
     ASSERT_EQ(std::sscanf(bytes.constData() + box, "/MediaBox [%lf %lf %lf %lf", &left, &top,
-                          &right, &bottom), 4) << example;
+                          &right, &bottom),
+              4)
+        << example;
     EXPECT_DOUBLE_EQ(right - left, 240) << example;
     EXPECT_DOUBLE_EQ(bottom - top, 180) << example;
   }
@@ -183,8 +190,9 @@ TEST(PictureExport, AFailedExportLeavesTheOldFile) {
   };
   for (const auto& row : rows) {
     std::string error;
-    EXPECT_FALSE(ExportPicture(nullptr, scene, row.Width, row.Height, TPictureFormat::Png,
-                               row.Path, error)) << row.What;
+    EXPECT_FALSE(
+        ExportPicture(nullptr, scene, row.Width, row.Height, TPictureFormat::Png, row.Path, error))
+        << row.What;
     EXPECT_FALSE(error.empty()) << row.What;
     EXPECT_EQ(FileBytes(path), "old picture") << row.What;
   }
@@ -202,10 +210,12 @@ TEST(PictureExport, TypedSizes) {
     bool Ok;
     int Width, Height;
   } rows[] = {
-      {"800x600", true, 800, 600},   {" 640 X 480 ", true, 640, 480}, {"1x1", true, 1, 1},
-      {"8192x8192", true, 8192, 8192}, {"8193x10", false, 0, 0},     {"0x10", false, 0, 0},
-      {"-5x10", false, 0, 0},        {"800", false, 0, 0},            {"x600", false, 0, 0},
-      {"800x", false, 0, 0},         {"8e2x600", false, 0, 0},        {"99999999999x1", false, 0, 0},
+      {"800x600", true, 800, 600}, {" 640 X 480 ", true, 640, 480},
+      {"1x1", true, 1, 1},         {"8192x8192", true, 8192, 8192},
+      {"8193x10", false, 0, 0},    {"0x10", false, 0, 0},
+      {"-5x10", false, 0, 0},      {"800", false, 0, 0},
+      {"x600", false, 0, 0},       {"800x", false, 0, 0},
+      {"8e2x600", false, 0, 0},    {"99999999999x1", false, 0, 0},
       {"", false, 0, 0},
   };
   for (const auto& row : rows) {
@@ -223,14 +233,20 @@ TEST(PictureExport, TypedSizesWithAScale) {
     int Width, Height;
     double Scale;
   } rows[] = {
-      {"800x600", true, 800, 600, 1},        {"800x600 @ 2", true, 800, 600, 2},
-      {"800x600@1.5", true, 800, 600, 1.5},  {"10x10 @ 4", true, 10, 10, 4},
-      {"800x600 @ 0.5", false, 0, 0, 0},     {"800x600 @ 4.5", false, 0, 0, 0},
-      {"800x600 @", false, 0, 0, 0},         {"800x600 @ 2x", false, 0, 0, 0},
-      {"800x600 @ 1e0", false, 0, 0, 0},     {"800x600 @ -2", false, 0, 0, 0},
+      {"800x600", true, 800, 600, 1},
+      {"800x600 @ 2", true, 800, 600, 2},
+      {"800x600@1.5", true, 800, 600, 1.5},
+      {"10x10 @ 4", true, 10, 10, 4},
+      {"800x600 @ 0.5", false, 0, 0, 0},
+      {"800x600 @ 4.5", false, 0, 0, 0},
+      {"800x600 @", false, 0, 0, 0},
+      {"800x600 @ 2x", false, 0, 0, 0},
+      {"800x600 @ 1e0", false, 0, 0, 0},
+      {"800x600 @ -2", false, 0, 0, 0},
       {"800x600 @ 1.5 @ 2", false, 0, 0, 0},
       // 4097 pixels at scale 2 exceed the largest picture.
-      {"4097x10 @ 2", false, 0, 0, 0},       {"4096x10 @ 2", true, 4096, 10, 2},
+      {"4097x10 @ 2", false, 0, 0, 0},
+      {"4096x10 @ 2", true, 4096, 10, 2},
   };
   for (const auto& row : rows) {
     std::int32_t width = 7, height = 7;

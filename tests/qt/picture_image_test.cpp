@@ -11,9 +11,9 @@
 #include "document/reader.h"
 #include "plot/picture.h"
 #include "plot/plot_display.h"
-#include "support/application.h"
 #include "qt/picture_export.h"
 #include "qt/qt_canvas.h"
+#include "support/application.h"
 #include "support/scripted_prompts.h"
 
 namespace {
@@ -80,7 +80,8 @@ TEST(PictureImage, AtHigherRatiosItIsDrawnAtThatResolution) {
     // Texts and slanted edges are rasterised anew at the finer grid.
     int differing = 0;
     for (int y = 0; y < drawn.height(); ++y)
-      for (int x = 0; x < drawn.width(); ++x) differing += drawn.pixel(x, y) != enlarged.pixel(x, y);
+      for (int x = 0; x < drawn.width(); ++x)
+        differing += drawn.pixel(x, y) != enlarged.pixel(x, y);
     EXPECT_GT(differing, drawn.width() * drawn.height() / 200) << row.Ratio;
     EXPECT_LT(CoarseDifference(drawn, one), 8.0) << row.Ratio;
   }
@@ -93,10 +94,11 @@ TEST(PictureImage, RefusesRatiosAndSizesNoScreenHas) {
   const struct {
     double Ratio;
     int Width, Height;
-  } rows[] = {{0, 10, 10},  {-1, 10, 10}, {0.5, 10, 10},      {nan, 10, 10}, {inf, 10, 10},
-              {4.5, 10, 10}, {2, 0, 10},  {2, MaxPictureSide + 1, 10}};
+  } rows[] = {{0, 10, 10},   {-1, 10, 10},  {0.5, 10, 10}, {nan, 10, 10},
+              {inf, 10, 10}, {4.5, 10, 10}, {2, 0, 10},    {2, MaxPictureSide + 1, 10}};
   for (const auto& row : rows)
-    EXPECT_TRUE(PictureImage(plotted.Display(), plotted.Scene, row.Width, row.Height, row.Ratio).isNull())
+    EXPECT_TRUE(
+        PictureImage(plotted.Display(), plotted.Scene, row.Width, row.Height, row.Ratio).isNull())
         << row.Ratio << " " << row.Width;
 }
 
@@ -107,12 +109,14 @@ TEST(PictureImage, FittedPictureKeepsItsAspectAndStaysInside) {
   QImage page(800, 800, QImage::Format_RGB32);
   page.fill(Qt::magenta);
   ASSERT_TRUE(DrawPictureFitted(page, plotted.Display(), plotted.Scene, 320, 240));
-  const auto untouched = [&](int x, int y) { return page.pixel(x, y) == QColor(Qt::magenta).rgb(); };
+  const auto untouched = [&](int x, int y) {
+    return page.pixel(x, y) == QColor(Qt::magenta).rgb();
+  };
   for (int x : {0, 400, 799}) {
     EXPECT_TRUE(untouched(x, 98)) << x;    // above the picture (800 x 600 from y = 100)
     EXPECT_FALSE(untouched(x, 101)) << x;  // its background
     EXPECT_FALSE(untouched(x, 698)) << x;
-    EXPECT_TRUE(untouched(x, 701)) << x;   // below it
+    EXPECT_TRUE(untouched(x, 701)) << x;  // below it
   }
   // The ink is where the window's picture has it, scaled by 2.5.
   const QImage one = PictureImage(plotted.Display(), plotted.Scene, 320, 240, 1.0);

@@ -15,8 +15,8 @@
 #include "document/document.h"
 #include "plot/picture.h"
 #include "plot/plot_display.h"
-#include "support/application.h"
 #include "qt/qt_canvas.h"
+#include "support/application.h"
 #include "support/scripted_prompts.h"
 
 namespace {
@@ -122,8 +122,10 @@ TEST(PolygonRaster, PolygonsReachingOutsideGoToThePainter) {
   const std::vector<TCanvasPoint> inside{{0, 0}, {15, 0}, {15, 15}};
   EXPECT_TRUE(RasterizesDirectly(buffer, inside));
   for (const std::vector<TCanvasPoint>& outside :
-       {std::vector<TCanvasPoint>{{-1, 0}, {5, 0}, {5, 5}}, {{0, 0}, {16, 0}, {5, 5}},
-        {{0, 0}, {5, 16}, {5, 5}}, {{0, 0}, {5, 5}},
+       {std::vector<TCanvasPoint>{{-1, 0}, {5, 0}, {5, 5}},
+        {{0, 0}, {16, 0}, {5, 5}},
+        {{0, 0}, {5, 16}, {5, 5}},
+        {{0, 0}, {5, 5}},
         std::vector<TCanvasPoint>(MaxRasterCorners + 1, TCanvasPoint{1, 1})})
     EXPECT_FALSE(RasterizesDirectly(buffer, outside));
   EXPECT_FALSE(RasterizesDirectly(TPixelBuffer{}, inside));

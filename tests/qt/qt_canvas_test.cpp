@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
-#include <array>
 #include <QGuiApplication>
+#include <array>
 
 #include "plot/render.h"
 #include "support/application.h"
@@ -201,7 +201,8 @@ TEST(QtCanvas, AScaledPictureIsDrawnAtDeviceResolution) {
   for (int y = 0; y < 120; y += 2)
     for (int x = 0; x < 160; x += 2)
       splitBlocks += two.pixel(x, y) != two.pixel(x + 1, y + 1) ||
-                     two.pixel(x, y) != two.pixel(x + 1, y) || two.pixel(x, y) != two.pixel(x, y + 1);
+                     two.pixel(x, y) != two.pixel(x + 1, y) ||
+                     two.pixel(x, y) != two.pixel(x, y + 1);
   EXPECT_GT(splitBlocks, 50);
 }
 
@@ -214,7 +215,8 @@ TEST(QtCanvas, LinesAndOutlinesAreOneLogicalPixelThick) {
     const QImage image = Drawn(scene, 40, 30, scale);
     int covered = 0;
     const int column = static_cast<int>(20 * scale);
-    for (int y = 0; y < image.height(); ++y) covered += (image.pixel(column, y) & 0xFFFFFF) == 0x00FF00;
+    for (int y = 0; y < image.height(); ++y)
+      covered += (image.pixel(column, y) & 0xFFFFFF) == 0x00FF00;
     EXPECT_EQ(covered, rows) << scale;
   }
 }
@@ -260,7 +262,8 @@ TEST(QtCanvas, SmoothLinesShadeTheirEdgesButLeaveNoSeamBetweenQuads) {
     const int centre = static_cast<int>(40 * scale);
     const int reach = static_cast<int>(14 * scale);
     int white = 0;
-    for (int y = static_cast<int>(30 * scale) - reach; y < static_cast<int>(30 * scale) + reach; ++y)
+    for (int y = static_cast<int>(30 * scale) - reach; y < static_cast<int>(30 * scale) + reach;
+         ++y)
       for (int x = centre - reach; x < centre + reach; ++x)
         white += (smooth.pixel(x, y) & 0xFFFFFF) == White;
     EXPECT_EQ(white, 0) << "seam at scale " << scale;

@@ -71,7 +71,8 @@ class TJsonChecker {
         const char e = s_[k_++];
         if (e == 'u') {
           for (int h = 0; h < 4; ++h, ++k_)
-            if (k_ >= s_.size() || !std::isxdigit(static_cast<unsigned char>(s_[k_]))) return Fail();
+            if (k_ >= s_.size() || !std::isxdigit(static_cast<unsigned char>(s_[k_])))
+              return Fail();
         } else if (std::string_view("\"\\/bfnrt").find(e) == std::string_view::npos) {
           --k_;
           return Fail();
@@ -85,10 +86,14 @@ class TJsonChecker {
       // UTF-8: a lead byte and its continuation bytes, shortest form only.
       int more = 0;
       unsigned min = 0;
-      if (c >= 0xC2 && c <= 0xDF) more = 1, min = 0x80;
-      else if (c >= 0xE0 && c <= 0xEF) more = 2, min = 0x800;
-      else if (c >= 0xF0 && c <= 0xF4) more = 3, min = 0x10000;
-      else return Fail();
+      if (c >= 0xC2 && c <= 0xDF)
+        more = 1, min = 0x80;
+      else if (c >= 0xE0 && c <= 0xEF)
+        more = 2, min = 0x800;
+      else if (c >= 0xF0 && c <= 0xF4)
+        more = 3, min = 0x10000;
+      else
+        return Fail();
       unsigned code = c & (0x3F >> more);
       ++k_;
       for (int m = 0; m < more; ++m, ++k_) {
@@ -123,9 +128,7 @@ class TJsonChecker {
           SkipSpace();
           return Value(depth + 1);
         });
-      case '[':
-        ++k_;
-        return Sequence(']', [&] { return Value(depth + 1); });
+      case '[': ++k_; return Sequence(']', [&] { return Value(depth + 1); });
       case '"': return String();
       case 't': return Literal("true");
       case 'f': return Literal("false");

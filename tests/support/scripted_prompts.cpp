@@ -23,8 +23,8 @@ std::optional<T> Next(std::deque<std::optional<T>>& queue, int& unanswered) {
 
 }  // namespace
 
-TMessageButton ScriptedPrompts::Message(TMessageKind kind, const std::string& text,
-                                        uint8_t buttons, int helpContext) {
+TMessageButton ScriptedPrompts::Message(TMessageKind kind, const std::string& text, uint8_t buttons,
+                                        int helpContext) {
   TPromptRecord record;
   record.Type = TPromptRecord::TType::Message;
   record.Kind = kind;

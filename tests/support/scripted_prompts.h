@@ -19,17 +19,17 @@ struct TPromptRecord {
   TMessageKind Kind = TMessageKind::Error;  // message boxes only
   uint8_t Buttons = 0;                      // message boxes only
   int HelpContext = 0;                      // message boxes only
-  std::string Text;     // message text, prompt question or file filter
-  std::string Caption;  // text prompt only
+  std::string Text;                         // message text, prompt question or file filter
+  std::string Caption;                      // text prompt only
 };
 
 class ScriptedPrompts : public Prompts {
  public:
   std::vector<TPromptRecord> Records;
   std::deque<TMessageButton> MessageAnswers;
-  std::deque<std::optional<std::string>> TextAnswers;  // nullopt cancels
-  std::deque<std::optional<int32_t>> ColorAnswers;     // nullopt cancels
-  std::deque<std::optional<std::string>> FileAnswers;  // nullopt cancels
+  std::deque<std::optional<std::string>> TextAnswers;      // nullopt cancels
+  std::deque<std::optional<int32_t>> ColorAnswers;         // nullopt cancels
+  std::deque<std::optional<std::string>> FileAnswers;      // nullopt cancels
   std::deque<std::optional<std::string>> SaveFileAnswers;  // nullopt cancels
   int Unanswered = 0;
 

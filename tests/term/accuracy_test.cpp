@@ -21,8 +21,8 @@
 #include <vector>
 
 #include "term/compiler.h"
-#include "term/mpc_reference.h"
 #include "term/evaluator.h"
+#include "term/mpc_reference.h"
 #include "term/var_table.h"
 
 namespace {
@@ -49,7 +49,8 @@ class TPoints {
     TComplex c = Special();
     const double move = Uniform(0, 1);
     if (move < 0.15) return c;
-    const double size = std::pow(10.0, Uniform(-300, 0.5)) * std::max(1.0, std::fabs(c.Re) + std::fabs(c.Im));
+    const double size =
+        std::pow(10.0, Uniform(-300, 0.5)) * std::max(1.0, std::fabs(c.Re) + std::fabs(c.Im));
     if (move < 0.45) return {c.Re + Sign() * size, c.Im};
     if (move < 0.75) return {c.Re, c.Im + Sign() * size};
     return {c.Re + Sign() * size * Uniform(0, 1), c.Im + Sign() * size * Uniform(0, 1)};
@@ -68,7 +69,8 @@ class TPoints {
       return Uniform(0, 1) < 0.5 ? TComplex{t, 0} : TComplex{0, t};
     }
     // A multiple of pi/2, small or large, on the real or imaginary axis.
-    const double k = Uniform(0, 1) < 0.7 ? std::floor(Uniform(-12, 13)) : Sign() * std::floor(std::pow(10.0, Uniform(0, 15)));
+    const double k = Uniform(0, 1) < 0.7 ? std::floor(Uniform(-12, 13))
+                                         : Sign() * std::floor(std::pow(10.0, Uniform(0, 15)));
     const double m = static_cast<double>(k * 1.57079632679489661923132169163975144L);
     return Uniform(0, 1) < 0.7 ? TComplex{m, 0} : TComplex{0, m};
   }
@@ -122,12 +124,14 @@ TEST(Accuracy, EveryFunctionIsRightOrRefused) {
       if (++failures <= 5)
         ADD_FAILURE() << f.name << "(" << Text(z) << ") = " << (ok ? Text(w) : "invalid")
                       << (verdict == TVerdict::wrong ? " relative error " + Number(error)
-                          : verdict == TVerdict::invalidButRepresentable ? " but the value is a double"
-                                                                         : " but the value is no double");
+                          : verdict == TVerdict::invalidButRepresentable
+                              ? " but the value is a double"
+                              : " but the value is no double");
     }
     EXPECT_EQ(failures, 0) << f.name << ": " << failures << " of " << n << " points";
     if (std::getenv("MORVIT_ACCURACY_TIMES"))
-      std::printf("%s %.3f s\n", f.name, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+      std::printf("%s %.3f s\n", f.name,
+                  std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
   }
   std::printf("accuracy: %ld points checked\n", checked);
 }
@@ -161,9 +165,12 @@ TEST(Accuracy, PowersAndLogarithmsToABase) {
     bool ok = Evaluate(power, table, base, exponent, w);
     const auto powerReference = [exponent](mpc_ptr r, mpc_srcptr z) {
       if (mpc_cmp_si(z, 0) == 0) {
-        if (exponent.Re == 0 && exponent.Im == 0) mpc_set_si(r, 1, MPC_RNDNN);
-        else if (exponent.Re > 0) mpc_set_si(r, 0, MPC_RNDNN);
-        else mpc_set_d_d(r, NAN, NAN, MPC_RNDNN);
+        if (exponent.Re == 0 && exponent.Im == 0)
+          mpc_set_si(r, 1, MPC_RNDNN);
+        else if (exponent.Re > 0)
+          mpc_set_si(r, 0, MPC_RNDNN);
+        else
+          mpc_set_d_d(r, NAN, NAN, MPC_RNDNN);
         return;
       }
       TBig b, e(exponent);
@@ -175,13 +182,15 @@ TEST(Accuracy, PowersAndLogarithmsToABase) {
     TVerdict verdict = Judge(ok, w, base, powerReference, nullptr, &error);
     // Where |y ln x| exceeds 2^18 the angle of the power depends on digits of
     // ln x beyond the extended format: such a power is refused.
-    const double size = std::hypot(exponent.Re, exponent.Im) *
-                        (std::fabs(std::log(std::hypot(base.Re, base.Im))) + std::fabs(std::atan2(base.Im, base.Re)));
+    const double size =
+        std::hypot(exponent.Re, exponent.Im) * (std::fabs(std::log(std::hypot(base.Re, base.Im))) +
+                                                std::fabs(std::atan2(base.Im, base.Re)));
     if (!ok && size > 0x1p18) verdict = TVerdict::right;
     ++checked;
     if (verdict != TVerdict::right && ++powerFailures <= 8)
-      ADD_FAILURE() << "(" << Text(base) << ")^(" << Text(exponent) << ") = " << (ok ? Text(w) : "invalid")
-                    << " error " << error << " verdict " << static_cast<int>(verdict);
+      ADD_FAILURE() << "(" << Text(base) << ")^(" << Text(exponent)
+                    << ") = " << (ok ? Text(w) : "invalid") << " error " << error << " verdict "
+                    << static_cast<int>(verdict);
     // The logarithm of the exponent point to the base point.
     ok = Evaluate(logarithm, table, base, exponent, w);
     const auto logReference = [exponent](mpc_ptr r, mpc_srcptr z) {

@@ -22,16 +22,45 @@ bool SameBits(TComplex a, TComplex b) {
 
 // Terms over x and y with constants, a fixed variable a and a missing one.
 const char* const Terms[] = {
-    "sin(x)*cos(y)", "exp(-(x^2+y^2)/20)*cos(x*y)", "abs(sqrt(x+y*i))",
-    "re(ln(x+i*y)*arctan(x/(y+1)))", "x", "y", "a", "3", "2*pi+e", "missing*x",
-    "x+missing", "re(1/x)*y", "im(y/x)+abs(x/0)", "(x+1)/(y-1)", "x^y", "y^(x*i)",
-    "2lg(x)+ylg(8)", "xlg(y)", "log(x*y)", "sqrt(a*x)+sqrt(a)*y", "tan(x)*cot(y)",
-    "tanh(x/y)+coth(y)", "arcsin(x)*arccos(y)", "arctan(x*i)-arccot(y*i)",
-    "arsinh(x)+arcosh(y)+artanh(x/10)+arcoth(y/10)", "h(x)*h(y)", "arg(x+i*y)",
-    "sinh(x*100)*cosh(y)", "exp(x*y*10)", "sin(x+cos(y+sin(a)))*cos(2*pi)",
-    "(x*(y*(x*(y*a))))", "x*x*x*y*y*y*a*a", "ln(a)*x+ln(a+1)*y+ln(2)",
+    "sin(x)*cos(y)",
+    "exp(-(x^2+y^2)/20)*cos(x*y)",
+    "abs(sqrt(x+y*i))",
+    "re(ln(x+i*y)*arctan(x/(y+1)))",
+    "x",
+    "y",
+    "a",
+    "3",
+    "2*pi+e",
+    "missing*x",
+    "x+missing",
+    "re(1/x)*y",
+    "im(y/x)+abs(x/0)",
+    "(x+1)/(y-1)",
+    "x^y",
+    "y^(x*i)",
+    "2lg(x)+ylg(8)",
+    "xlg(y)",
+    "log(x*y)",
+    "sqrt(a*x)+sqrt(a)*y",
+    "tan(x)*cot(y)",
+    "tanh(x/y)+coth(y)",
+    "arcsin(x)*arccos(y)",
+    "arctan(x*i)-arccot(y*i)",
+    "arsinh(x)+arcosh(y)+artanh(x/10)+arcoth(y/10)",
+    "h(x)*h(y)",
+    "arg(x+i*y)",
+    "sinh(x*100)*cosh(y)",
+    "exp(x*y*10)",
+    "sin(x+cos(y+sin(a)))*cos(2*pi)",
+    "(x*(y*(x*(y*a))))",
+    "x*x*x*y*y*y*a*a",
+    "ln(a)*x+ln(a+1)*y+ln(2)",
     // Defective texts compile to partial trees, which still evaluate.
-    "x+", "*y", "sin()", "x+(y", "1lg(x)",
+    "x+",
+    "*y",
+    "sin()",
+    "x+(y",
+    "1lg(x)",
 };
 
 struct TGrid {
@@ -90,9 +119,9 @@ void ExpectSame(const TOutcome& plain, const TOutcome& other, const char* how, c
                 double x, double y, int& failures) {
   if (plain.ok == other.ok && SameBits(plain.value, other.value)) return;
   if (++failures <= 5)
-    ADD_FAILURE() << how << " " << term << " at x = " << x << ", y = " << y << ": "
-                  << other.ok << " " << other.value.Re << " " << other.value.Im
-                  << " against " << plain.ok << " " << plain.value.Re << " " << plain.value.Im;
+    ADD_FAILURE() << how << " " << term << " at x = " << x << ", y = " << y << ": " << other.ok
+                  << " " << other.value.Re << " " << other.value.Im << " against " << plain.ok
+                  << " " << plain.value.Re << " " << plain.value.Im;
 }
 
 TEST(BoundTerm, GivesTheValuesOfEvaluateTermAtEveryGridPoint) {

@@ -142,9 +142,9 @@ TEST(CompileTerm, FindSplitPositions) {
     const char* text;
     size_t position;
   } cases[] = {
-      {"x", 0},          {"x+y*z", 2},       {"x*y+z", 4},    {"(x+y)*z", 6},
-      {"1E-5", 0},       {"sin(x)", 1},      {"2lg(8)", 2},   {"ln(x)lg(y)", 6},
-      {"sin(x)cos(y)", 1}, {"-x", 1},        {"x^y^z", 4},    {"h(x)", 1},
+      {"x", 0},      {"x+y*z", 2},  {"x*y+z", 4},      {"(x+y)*z", 6},      {"1E-5", 0},
+      {"sin(x)", 1}, {"2lg(8)", 2}, {"ln(x)lg(y)", 6}, {"sin(x)cos(y)", 1}, {"-x", 1},
+      {"x^y^z", 4},  {"h(x)", 1},
   };
   for (const auto& c : cases) EXPECT_EQ(FindSplit(c.text), c.position) << c.text;
 }
@@ -201,10 +201,10 @@ TEST(TextToReal, NumberTexts) {
     bool ok;
     double value;
   } cases[] = {
-      {"3", true, 3},         {" -2.5 ", true, -2.5}, {"1e3", true, 1000},  {"1E-3", true, 0.001},
-      {"+.5", true, 0.5},     {".", true, 0},         {"", false, 0},       {"  ", false, 0},
-      {"1,5", false, 0},      {"1E", false, 0},       {"1 2", false, 0},    {"0x10", false, 0},
-      {"inf", false, 0},      {"nan", false, 0},      {"1E99999", false, 0}, {"--1", false, 0},
+      {"3", true, 3},     {" -2.5 ", true, -2.5}, {"1e3", true, 1000},   {"1E-3", true, 0.001},
+      {"+.5", true, 0.5}, {".", true, 0},         {"", false, 0},        {"  ", false, 0},
+      {"1,5", false, 0},  {"1E", false, 0},       {"1 2", false, 0},     {"0x10", false, 0},
+      {"inf", false, 0},  {"nan", false, 0},      {"1E99999", false, 0}, {"--1", false, 0},
   };
   for (const auto& c : cases) {
     Real v = -1;

@@ -10,9 +10,9 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstdio>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <limits>
 #include <random>
 #include <string>
@@ -34,10 +34,21 @@ class OperandSource {
     if (pick < 0.2) return sign * 0.0;
     if (pick < 0.35) return static_cast<double>(static_cast<int>(Uniform(-6, 6)));
     if (pick < 0.45) {
-      constexpr double special[] = {
-          1E-15, 1E-16, 0.5, 3.141592653589793, 1.5707963267948966, 1E154, 1E200, 1E300,
-          std::numeric_limits<double>::max(), std::numeric_limits<double>::min(),
-          std::numeric_limits<double>::denorm_min(), 4.9E-320, 709.78, 710, 1E-160};
+      constexpr double special[] = {1E-15,
+                                    1E-16,
+                                    0.5,
+                                    3.141592653589793,
+                                    1.5707963267948966,
+                                    1E154,
+                                    1E200,
+                                    1E300,
+                                    std::numeric_limits<double>::max(),
+                                    std::numeric_limits<double>::min(),
+                                    std::numeric_limits<double>::denorm_min(),
+                                    4.9E-320,
+                                    709.78,
+                                    710,
+                                    1E-160};
       return sign * special[static_cast<size_t>(Uniform(0, std::size(special) - 0.001))];
     }
     if (pick < 0.75) return sign * Uniform(0, 10);
@@ -149,11 +160,11 @@ TEST(ComplexFastPath, UnaryOperationsGiveThePlainBits) {
   // Every operation that uses a product, a quotient, an exponential, a sine or
   // a cosine inside.
   const UnaryPair pairs[] = {
-      {"exp", CExp, plain::CExp, 400000},        {"sin", CSin, plain::CSin, 400000},
-      {"cos", CCos, plain::CCos, 400000},        {"tan", CTan, plain::CTan, 200000},
-      {"cot", CCot, plain::CCot, 200000},        {"sinh", CSinh, plain::CSinh, 100000},
-      {"cosh", CCosh, plain::CCosh, 100000},     {"tanh", CTanh, plain::CTanh, 100000},
-      {"coth", CCoth, plain::CCoth, 100000},     {"arcsin", CArcSin, plain::CArcSin, 100000},
+      {"exp", CExp, plain::CExp, 400000},          {"sin", CSin, plain::CSin, 400000},
+      {"cos", CCos, plain::CCos, 400000},          {"tan", CTan, plain::CTan, 200000},
+      {"cot", CCot, plain::CCot, 200000},          {"sinh", CSinh, plain::CSinh, 100000},
+      {"cosh", CCosh, plain::CCosh, 100000},       {"tanh", CTanh, plain::CTanh, 100000},
+      {"coth", CCoth, plain::CCoth, 100000},       {"arcsin", CArcSin, plain::CArcSin, 100000},
       {"arccos", CArcCos, plain::CArcCos, 100000}, {"arctan", CArcTan, plain::CArcTan, 100000},
       {"arccot", CArcCot, plain::CArcCot, 100000}, {"arsinh", CArSinh, plain::CArSinh, 100000},
       {"arcosh", CArCosh, plain::CArCosh, 100000}, {"artanh", CArTanh, plain::CArTanh, 100000},
@@ -201,9 +212,9 @@ TEST(ComplexFastPath, BinaryOperationsGiveThePlainBits) {
       }
       if (fastOk != referenceOk || !SameBits(fast, reference)) {
         if (++differ <= 3)
-          ADD_FAILURE() << pair.name << "(" << a.Re << ", " << a.Im << "; " << b.Re << ", "
-                        << b.Im << "): " << fast.Re << ", " << fast.Im << " against "
-                        << reference.Re << ", " << reference.Im;
+          ADD_FAILURE() << pair.name << "(" << a.Re << ", " << a.Im << "; " << b.Re << ", " << b.Im
+                        << "): " << fast.Re << ", " << fast.Im << " against " << reference.Re
+                        << ", " << reference.Im;
       }
     }
     EXPECT_EQ(differ, 0) << pair.name;
@@ -277,9 +288,8 @@ TEST(ComplexFastPath, ShortReductionGivesTheLibraryBits) {
       arguments.push_back(-a);
     }
 
-  const UnaryPair pairs[] = {{"sin", CSin, plain::CSin, 0},
-                             {"cos", CCos, plain::CCos, 0},
-                             {"exp", CExp, plain::CExp, 0}};
+  const UnaryPair pairs[] = {
+      {"sin", CSin, plain::CSin, 0}, {"cos", CCos, plain::CCos, 0}, {"exp", CExp, plain::CExp, 0}};
   for (const UnaryPair& pair : pairs) {
     int differ = 0;
     for (const double a : arguments) {

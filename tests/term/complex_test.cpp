@@ -198,7 +198,8 @@ TEST(Complex, RegionsWhereTheFormulasLoseAreRightOrRefused) {
     TComplex out{99, 99};
     EXPECT_EQ(c.op(c.z, out), c.ok) << c.name;
     const double error = std::hypot(out.Re - c.expected.Re, out.Im - c.expected.Im);
-    EXPECT_LE(error, 1E-13 * std::hypot(c.expected.Re, c.expected.Im)) << c.name << ": " << out.Re << " " << out.Im;
+    EXPECT_LE(error, 1E-13 * std::hypot(c.expected.Re, c.expected.Im))
+        << c.name << ": " << out.Re << " " << out.Im;
   }
 }
 

@@ -48,7 +48,7 @@ TEST(EvaluateTerm, Values) {
       {"re(1/0)", false, {0, 0}},
       {"abs(ln(0))", false, {0, 0}},
       {"z", false, {0, 0}},
-      {"X", false, {0, 0}},  // names are case-sensitive
+      {"X", false, {0, 0}},       // names are case-sensitive
       {"2sin(0)", true, {0, 0}},  // the partial tree of a refused term still evaluates
   };
   const TVarTable table = TableXY();

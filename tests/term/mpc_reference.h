@@ -79,8 +79,10 @@ inline void ScaleByLn(mpc_ptr r, unsigned long base, bool divide) {
   mpfr_init2(l, Precision);
   mpfr_set_ui(l, base, MPFR_RNDN);
   mpfr_log(l, l, MPFR_RNDN);
-  if (divide) mpc_div_fr(r, r, l, MPC_RNDNN);
-  else mpc_mul_fr(r, r, l, MPC_RNDNN);
+  if (divide)
+    mpc_div_fr(r, r, l, MPC_RNDNN);
+  else
+    mpc_mul_fr(r, r, l, MPC_RNDNN);
   mpfr_clear(l);
 }
 
@@ -141,31 +143,99 @@ struct TFunction {
 
 inline std::vector<TFunction> Functions() {
   return {
-      {"sqrt", "sqrt(x)", [](mpc_ptr r, mpc_srcptr z) { SetSqrt(r, z); }, [](mpc_ptr r, mpc_srcptr w) { mpc_sqr(r, w, MPC_RNDNN); }},
+      {"sqrt", "sqrt(x)", [](mpc_ptr r, mpc_srcptr z) { SetSqrt(r, z); },
+       [](mpc_ptr r, mpc_srcptr w) { mpc_sqr(r, w, MPC_RNDNN); }},
       {"exp", "exp(x)", [](mpc_ptr r, mpc_srcptr z) { mpc_exp(r, z, MPC_RNDNN); }, nullptr},
-      {"ln", "ln(x)", [](mpc_ptr r, mpc_srcptr z) { SetLog(r, z); }, [](mpc_ptr r, mpc_srcptr w) { mpc_exp(r, w, MPC_RNDNN); }},
-      {"log", "log(x)", [](mpc_ptr r, mpc_srcptr z) { SetLog(r, z); ScaleByLn(r, 10, true); }, [](mpc_ptr r, mpc_srcptr w) { TBig t; mpc_set(t.v, w, MPC_RNDNN); ScaleByLn(t.v, 10, false); mpc_exp(r, t.v, MPC_RNDNN); }},
+      {"ln", "ln(x)", [](mpc_ptr r, mpc_srcptr z) { SetLog(r, z); },
+       [](mpc_ptr r, mpc_srcptr w) { mpc_exp(r, w, MPC_RNDNN); }},
+      {"log", "log(x)",
+       [](mpc_ptr r, mpc_srcptr z) {
+         SetLog(r, z);
+         ScaleByLn(r, 10, true);
+       },
+       [](mpc_ptr r, mpc_srcptr w) {
+         TBig t;
+         mpc_set(t.v, w, MPC_RNDNN);
+         ScaleByLn(t.v, 10, false);
+         mpc_exp(r, t.v, MPC_RNDNN);
+       }},
       {"sin", "sin(x)", [](mpc_ptr r, mpc_srcptr z) { mpc_sin(r, z, MPC_RNDNN); }, nullptr},
       {"cos", "cos(x)", [](mpc_ptr r, mpc_srcptr z) { mpc_cos(r, z, MPC_RNDNN); }, nullptr},
       {"tan", "tan(x)", [](mpc_ptr r, mpc_srcptr z) { SetTan(r, z); }, nullptr},
-      {"cot", "cot(x)", [](mpc_ptr r, mpc_srcptr z) { SetTan(r, z); mpc_ui_div(r, 1, r, MPC_RNDNN); }, nullptr},
-      {"re", "re(x)", [](mpc_ptr r, mpc_srcptr z) { mpc_real(mpc_realref(r), z, MPFR_RNDN); mpfr_set_zero(mpc_imagref(r), 1); }, nullptr},
-      {"im", "im(x)", [](mpc_ptr r, mpc_srcptr z) { mpc_imag(mpc_realref(r), z, MPFR_RNDN); mpfr_set_zero(mpc_imagref(r), 1); }, nullptr},
-      {"abs", "abs(x)", [](mpc_ptr r, mpc_srcptr z) { mpc_abs(mpc_realref(r), z, MPFR_RNDN); mpfr_set_zero(mpc_imagref(r), 1); }, nullptr},
-      {"arg", "arg(x)", [](mpc_ptr r, mpc_srcptr z) { TBig t; SetLog(t.v, z); mpfr_set(mpc_realref(r), mpc_imagref(t.v), MPFR_RNDN); mpfr_set_zero(mpc_imagref(r), 1); }, nullptr},
-      {"arcsin", "arcsin(x)", [](mpc_ptr r, mpc_srcptr z) { mpc_asin(r, z, MPC_RNDNN); }, [](mpc_ptr r, mpc_srcptr w) { mpc_sin(r, w, MPC_RNDNN); }},
-      {"arccos", "arccos(x)", [](mpc_ptr r, mpc_srcptr z) { mpc_acos(r, z, MPC_RNDNN); }, [](mpc_ptr r, mpc_srcptr w) { mpc_cos(r, w, MPC_RNDNN); }},
-      {"arctan", "arctan(x)", [](mpc_ptr r, mpc_srcptr z) { mpc_atan(r, z, MPC_RNDNN); }, [](mpc_ptr r, mpc_srcptr w) { SetTan(r, w); }},
-      {"arccot", "arccot(x)", RefArcCot, [](mpc_ptr r, mpc_srcptr w) { SetTan(r, w); mpc_ui_div(r, 1, r, MPC_RNDNN); }},
+      {"cot", "cot(x)",
+       [](mpc_ptr r, mpc_srcptr z) {
+         SetTan(r, z);
+         mpc_ui_div(r, 1, r, MPC_RNDNN);
+       },
+       nullptr},
+      {"re", "re(x)",
+       [](mpc_ptr r, mpc_srcptr z) {
+         mpc_real(mpc_realref(r), z, MPFR_RNDN);
+         mpfr_set_zero(mpc_imagref(r), 1);
+       },
+       nullptr},
+      {"im", "im(x)",
+       [](mpc_ptr r, mpc_srcptr z) {
+         mpc_imag(mpc_realref(r), z, MPFR_RNDN);
+         mpfr_set_zero(mpc_imagref(r), 1);
+       },
+       nullptr},
+      {"abs", "abs(x)",
+       [](mpc_ptr r, mpc_srcptr z) {
+         mpc_abs(mpc_realref(r), z, MPFR_RNDN);
+         mpfr_set_zero(mpc_imagref(r), 1);
+       },
+       nullptr},
+      {"arg", "arg(x)",
+       [](mpc_ptr r, mpc_srcptr z) {
+         TBig t;
+         SetLog(t.v, z);
+         mpfr_set(mpc_realref(r), mpc_imagref(t.v), MPFR_RNDN);
+         mpfr_set_zero(mpc_imagref(r), 1);
+       },
+       nullptr},
+      {"arcsin", "arcsin(x)", [](mpc_ptr r, mpc_srcptr z) { mpc_asin(r, z, MPC_RNDNN); },
+       [](mpc_ptr r, mpc_srcptr w) { mpc_sin(r, w, MPC_RNDNN); }},
+      {"arccos", "arccos(x)", [](mpc_ptr r, mpc_srcptr z) { mpc_acos(r, z, MPC_RNDNN); },
+       [](mpc_ptr r, mpc_srcptr w) { mpc_cos(r, w, MPC_RNDNN); }},
+      {"arctan", "arctan(x)", [](mpc_ptr r, mpc_srcptr z) { mpc_atan(r, z, MPC_RNDNN); },
+       [](mpc_ptr r, mpc_srcptr w) { SetTan(r, w); }},
+      {"arccot", "arccot(x)", RefArcCot,
+       [](mpc_ptr r, mpc_srcptr w) {
+         SetTan(r, w);
+         mpc_ui_div(r, 1, r, MPC_RNDNN);
+       }},
       {"sinh", "sinh(x)", [](mpc_ptr r, mpc_srcptr z) { mpc_sinh(r, z, MPC_RNDNN); }, nullptr},
       {"cosh", "cosh(x)", [](mpc_ptr r, mpc_srcptr z) { mpc_cosh(r, z, MPC_RNDNN); }, nullptr},
       {"tanh", "tanh(x)", [](mpc_ptr r, mpc_srcptr z) { SetTanh(r, z); }, nullptr},
-      {"coth", "coth(x)", [](mpc_ptr r, mpc_srcptr z) { SetTanh(r, z); mpc_ui_div(r, 1, r, MPC_RNDNN); }, nullptr},
-      {"arsinh", "arsinh(x)", [](mpc_ptr r, mpc_srcptr z) { mpc_asinh(r, z, MPC_RNDNN); }, [](mpc_ptr r, mpc_srcptr w) { mpc_sinh(r, w, MPC_RNDNN); }},
-      {"arcosh", "arcosh(x)", RefArCosh, [](mpc_ptr r, mpc_srcptr w) { mpc_cosh(r, w, MPC_RNDNN); }},
-      {"artanh", "artanh(x)", [](mpc_ptr r, mpc_srcptr z) { mpc_atanh(r, z, MPC_RNDNN); }, [](mpc_ptr r, mpc_srcptr w) { SetTanh(r, w); }},
-      {"arcoth", "arcoth(x)", [](mpc_ptr r, mpc_srcptr z) { TBig t; mpc_ui_div(t.v, 1, z, MPC_RNDNN); mpc_atanh(r, t.v, MPC_RNDNN); }, [](mpc_ptr r, mpc_srcptr w) { SetTanh(r, w); mpc_ui_div(r, 1, r, MPC_RNDNN); }},
-      {"h", "h(x)", [](mpc_ptr r, mpc_srcptr z) { const int s = mpfr_sgn(mpc_realref(z)); mpc_set_d(r, s > 0 ? 1 : s == 0 ? 0.5 : 0, MPC_RNDNN); }, nullptr},
+      {"coth", "coth(x)",
+       [](mpc_ptr r, mpc_srcptr z) {
+         SetTanh(r, z);
+         mpc_ui_div(r, 1, r, MPC_RNDNN);
+       },
+       nullptr},
+      {"arsinh", "arsinh(x)", [](mpc_ptr r, mpc_srcptr z) { mpc_asinh(r, z, MPC_RNDNN); },
+       [](mpc_ptr r, mpc_srcptr w) { mpc_sinh(r, w, MPC_RNDNN); }},
+      {"arcosh", "arcosh(x)", RefArCosh,
+       [](mpc_ptr r, mpc_srcptr w) { mpc_cosh(r, w, MPC_RNDNN); }},
+      {"artanh", "artanh(x)", [](mpc_ptr r, mpc_srcptr z) { mpc_atanh(r, z, MPC_RNDNN); },
+       [](mpc_ptr r, mpc_srcptr w) { SetTanh(r, w); }},
+      {"arcoth", "arcoth(x)",
+       [](mpc_ptr r, mpc_srcptr z) {
+         TBig t;
+         mpc_ui_div(t.v, 1, z, MPC_RNDNN);
+         mpc_atanh(r, t.v, MPC_RNDNN);
+       },
+       [](mpc_ptr r, mpc_srcptr w) {
+         SetTanh(r, w);
+         mpc_ui_div(r, 1, r, MPC_RNDNN);
+       }},
+      {"h", "h(x)",
+       [](mpc_ptr r, mpc_srcptr z) {
+         const int s = mpfr_sgn(mpc_realref(z));
+         mpc_set_d(r, s > 0 ? 1 : s == 0 ? 0.5 : 0, MPC_RNDNN);
+       },
+       nullptr},
   };
 }
 
@@ -240,7 +310,7 @@ inline bool MapsBack(TComplex w, TComplex z, const TReference& inverted) {
 // with a cut, against the values on either side of a cut that the point lies
 // within rounding of, or by mapping it back with the inverted function.
 inline TVerdict Judge(bool ok, TComplex w, TComplex z, const TReference& reference,
-               const TReference& inverted, double* error) {
+                      const TReference& inverted, double* error) {
   std::vector<TComplex> points{z};
   const double modulus = std::hypot(z.Re, z.Im);
   const bool nearCut =

@@ -11,7 +11,6 @@
 
 namespace plain {
 
-
 inline constexpr TComplex ImagUnit{0, 1};
 inline constexpr TComplex MinusImagUnit{0, -1};
 inline constexpr TComplex OneHalf{0.5, 0};
@@ -22,7 +21,9 @@ inline constexpr TComplex OneHalf{0.5, 0};
 // sine reaches the sine's result instead of being replaced by a harmless 0;
 // only the public wrappers turn such a result into an arithmetic error.
 
-inline TComplex Make(Real re, Real im) { return {static_cast<double>(re), static_cast<double>(im)}; }
+inline TComplex Make(Real re, Real im) {
+  return {static_cast<double>(re), static_cast<double>(im)};
+}
 
 inline bool Fail(TComplex& out) {
   out = {};
@@ -195,13 +196,13 @@ inline bool Finish(bool ok, TComplex& out) {
   return ok;
 }
 
-
-
 inline bool CMul(TComplex a, TComplex b, TComplex& out) { return Finish(Mul(a, b, out), out); }
 inline bool CDiv(TComplex a, TComplex b, TComplex& out) { return Finish(Div(a, b, out), out); }
 inline bool CExp(TComplex z, TComplex& out) { return Finish(Exp(z, out), out); }
 inline bool CLn(TComplex z, TComplex& out) { return Finish(Ln(z, out), out); }
-inline bool CPower(TComplex base, TComplex w, TComplex& out) { return Finish(Power(base, w, out), out); }
+inline bool CPower(TComplex base, TComplex w, TComplex& out) {
+  return Finish(Power(base, w, out), out);
+}
 inline bool CSin(TComplex z, TComplex& out) { return Finish(Sin(z, out), out); }
 inline bool CCos(TComplex z, TComplex& out) { return Finish(Cos(z, out), out); }
 inline bool CTan(TComplex z, TComplex& out) { return Finish(TanOrCot(z, false, out), out); }
@@ -240,6 +241,5 @@ inline bool CArSinh(TComplex z, TComplex& out) { return Finish(ArSinhOrCosh(z, f
 inline bool CArCosh(TComplex z, TComplex& out) { return Finish(ArSinhOrCosh(z, true, out), out); }
 inline bool CArTanh(TComplex z, TComplex& out) { return Finish(ArTanhOrCoth(z, false, out), out); }
 inline bool CArCoth(TComplex z, TComplex& out) { return Finish(ArTanhOrCoth(z, true, out), out); }
-
 
 }  // namespace plain
