@@ -13,6 +13,7 @@ packages=(
   dpkg-dev file
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   lintian appstream scdoc man-db
+  clang-format
 )
 
 missing=()
