@@ -20,11 +20,11 @@
 
 #include "dialogs/graph_input.h"
 #include "main/draw_area.h"
-#include "main/help_viewer.h"
 #include "main/main_form.h"
 #include "main/window_set.h"
 #include "main_test_application.h"
 #include "ports/event_pump.h"
+#include "qt_widgets/help_viewer.h"
 #include "support/scripted_prompts.h"
 
 namespace {

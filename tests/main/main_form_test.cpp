@@ -31,11 +31,11 @@
 #include "document/writer.h"
 #include "main/dialog_set.h"
 #include "main/draw_area.h"
-#include "main/help_viewer.h"
 #include "main/recent_documents.h"
 #include "main/window_set.h"
 #include "plot/plot_display.h"
 #include "ports/event_pump.h"
+#include "qt_widgets/help_viewer.h"
 #include "support/application.h"
 #include "support/scripted_prompts.h"
 

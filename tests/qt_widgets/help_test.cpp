@@ -17,8 +17,8 @@
 #include <QTextCursor>
 #include <set>
 
-#include "main/help_viewer.h"
-#include "main/help_window.h"
+#include "qt_widgets/help_viewer.h"
+#include "qt_widgets/help_window.h"
 #include "support/application.h"
 
 namespace {
@@ -127,9 +127,12 @@ TEST(Help, SearchFindsWordsAcrossAllTopics) {
   auto* matches = window.findChild<QLabel*>("lMatches");
   ASSERT_NE(matches, nullptr);
   const TSearchCase cases[] = {
-      {"arccot", true, "The functions"},         {"ARCCOT", true, "The functions"},  // letter case
-                                                                                     // is ignored
-      {"Simpson", true, "Task: the calculator"}, {"no such word here", false, ""},  {"", false, ""},
+      {"arccot", true, "The functions"},
+      {"ARCCOT", true, "The functions"},  // letter case
+                                          // is ignored
+      {"Simpson", true, "Task: the calculator"},
+      {"no such word here", false, ""},
+      {"", false, ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Text);
