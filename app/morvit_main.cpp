@@ -3,12 +3,12 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "dialogs/qt_prompts.h"
-#include "main/help_viewer.h"
 #include "main/main_form.h"
-#include "main/qt_event_pump.h"
 #include "main/translations.h"
 #include "main/window_set.h"
+#include "qt_widgets/help_viewer.h"
+#include "qt_widgets/qt_event_pump.h"
+#include "qt_widgets/qt_prompts.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);

@@ -7,17 +7,7 @@
 #include <string>
 
 #include "document/document.h"
-#include "ports/prompts.h"
-
-// The benchmark document asks no questions.
-class SilentPrompts : public Prompts {
- public:
-  TMessageButton Message(TMessageKind, const std::string&, uint8_t, int) override { return mbOk; }
-  bool InputText(const std::string&, const std::string&, std::string&) override { return false; }
-  bool ChooseColor(int32_t&) override { return false; }
-  bool ChooseOpenFile(const std::string&, std::string&) override { return false; }
-  bool ChooseSaveFile(const std::string&, std::string&) override { return false; }
-};
+#include "support/silent_prompts.h"
 
 inline TDocument BenchmarkDocument() {
   TDocument document;

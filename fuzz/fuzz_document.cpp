@@ -12,19 +12,7 @@
 #include "null_canvas.h"
 #include "plot/picture.h"
 #include "plot/plot_display.h"
-#include "ports/prompts.h"
-
-namespace {
-
-class SilentPrompts final : public Prompts {
- public:
-  TMessageButton Message(TMessageKind, const std::string&, uint8_t, int) override { return mbOk; }
-  bool InputText(const std::string&, const std::string&, std::string&) override { return false; }
-  bool ChooseColor(int32_t&) override { return false; }
-  bool ChooseOpenFile(const std::string&, std::string&) override { return false; }
-};
-
-}  // namespace
+#include "support/silent_prompts.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TDocument document;

@@ -21,9 +21,9 @@
 #include <vector>
 
 #include "../benchmark_document.h"
-#include "forms/view_control.h"
 #include "plot/picture.h"
 #include "plot/plot_display.h"
+#include "plot/view_control.h"
 #include "qt/qt_canvas.h"
 
 namespace {

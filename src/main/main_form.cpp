@@ -36,23 +36,23 @@
 
 #include "document/reader.h"
 #include "document/writer.h"
-#include "forms/view_control.h"
 #include "main/about.h"
 #include "main/dialog_set.h"
 #include "main/document_history.h"
 #include "main/draw_area.h"
 #include "main/help_key.h"
-#include "main/help_viewer.h"
 #include "main/picture_output.h"
 #include "main/recent_documents.h"
 #include "main/tool_icons.h"
 #include "plot/picture.h"
 #include "plot/plot_display.h"
+#include "plot/view_control.h"
 #include "ports/event_pump.h"
 #include "ports/help.h"
 #include "ports/prompts.h"
 #include "qt/picture_export.h"
 #include "qt/qt_canvas.h"
+#include "qt_widgets/help_viewer.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 #include <memory>
 
 #include "document/document.h"
-#include "forms/view_control.h"
 #include "main/view_options.h"
 #include "plot/scene.h"
+#include "plot/view_control.h"
 #include "ports/dialog_host.h"
 
 class Prompts;

@@ -16,16 +16,18 @@
 #include "dialogs/diagram_input_dialog.h"
 #include "dialogs/dialog_test_support.h"
 #include "dialogs/graph_input.h"
+#include "support/application.h"
+#include "support/recording_host.h"
 #include "support/scripted_prompts.h"
 
 // In the calculator, Enter on "Calculate derivation" differentiates; Enter in
 // the point field calculates the term's value (the default button).
 TEST(DialogKeys, EnterPressesTheFocusedButtonInTheCalculator) {
-  EnsureWidgetApplication();
+  EnsureApplication<QApplication>();
   TDocument document;
   CreateDocument(document);
   ScriptedPrompts prompts;
-  TCountingDialogHost host;
+  TRecordingHost host;
   TfCalculator dialog(document, prompts, host, nullptr);
   dialog.FormShow();
   dialog.show();
@@ -48,12 +50,12 @@ TEST(DialogKeys, EnterPressesTheFocusedButtonInTheCalculator) {
 // In the diagram editor, Enter on Cancel cancels; Enter in the cell field
 // commits it and moves down (the default button "Enter").
 TEST(DialogKeys, EnterPressesTheFocusedButtonInTheDiagramEditor) {
-  EnsureWidgetApplication();
+  EnsureApplication<QApplication>();
   TDocument document;
   CreateDocument(document);
   document.HiddenTable = TStringGrid(2, 3);
   ScriptedPrompts prompts;
-  TCountingDialogHost host;
+  TRecordingHost host;
   TfDiagramInput dialog(document, prompts, host, nullptr);
   dialog.FormShow();
   dialog.show();
@@ -74,12 +76,12 @@ TEST(DialogKeys, EnterPressesTheFocusedButtonInTheDiagramEditor) {
 // In the graph input dialog, Enter on the variable table button opens the
 // table and leaves the dialog open.
 TEST(DialogKeys, EnterPressesTheFocusedToolButtonInTheGraphInput) {
-  EnsureWidgetApplication();
+  EnsureApplication<QApplication>();
   TDocument document;
   CreateDocument(document);
   document.Graphs = {{"x", "x^2", "", 0xFF0000, 0xFF0000}};
   ScriptedPrompts prompts;
-  TCountingDialogHost host;
+  TRecordingHost host;
   TfGraphInput dialog(document, prompts, host);
   dialog.ShowModeless();
   QTest::keyClick(NamedChild<QToolButton>(dialog, "bVarTable"), Qt::Key_Return);

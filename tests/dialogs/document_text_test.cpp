@@ -17,6 +17,8 @@
 #include "dialogs/dialog_test_support.h"
 #include "dialogs/graph_input.h"
 #include "dialogs/var_input.h"
+#include "support/application.h"
+#include "support/recording_host.h"
 #include "support/scripted_prompts.h"
 
 namespace {
@@ -43,7 +45,7 @@ TEST(DocumentText, LatinOneBothWays) {
 // A text a file brings with 8-bit characters is shown as those characters
 // and written back as the same bytes, through every window that edits it.
 TEST(DocumentText, EightBitTextsSurviveTheWindowsByteForByte) {
-  EnsureWidgetApplication();
+  EnsureApplication<QApplication>();
   TDocument document;
   CreateDocument(document);
   document.HiddenTable = TStringGrid(3, 3);
@@ -58,7 +60,7 @@ TEST(DocumentText, EightBitTextsSurviveTheWindowsByteForByte) {
   SetVariable(document.VarTable, "\xB5", {0, 0}, {1, 0}, {0, 0});
   document.Graphs = {{"x", "\xB5", "", 0xFF0000, 0xFF0000}};
   ScriptedPrompts prompts;
-  TCountingDialogHost host;
+  TRecordingHost host;
 
   TfDiagramInput diagrams(document, prompts, host, nullptr);
   diagrams.FormShow();
@@ -98,11 +100,11 @@ TEST(DocumentText, EightBitTextsSurviveTheWindowsByteForByte) {
 // A character Latin-1 cannot hold is refused as it is typed or pasted, with
 // a message, and nothing of the edit goes into the field.
 TEST(DocumentText, ACharacterADocumentCannotHoldIsRefusedWithAMessage) {
-  EnsureWidgetApplication();
+  EnsureApplication<QApplication>();
   TDocument document;
   CreateDocument(document);
   ScriptedPrompts prompts;
-  TCountingDialogHost host;
+  TRecordingHost host;
   TfDiagramInput diagrams(document, prompts, host, nullptr);
   diagrams.FormShow();
   diagrams.show();

@@ -20,20 +20,15 @@
 
 #include "dialogs/graph_input.h"
 #include "main/draw_area.h"
-#include "main/help_viewer.h"
 #include "main/main_form.h"
 #include "main/window_set.h"
-#include "main_test_application.h"
 #include "ports/event_pump.h"
+#include "qt_widgets/help_viewer.h"
+#include "support/application.h"
+#include "support/recording_help.h"
 #include "support/scripted_prompts.h"
 
 namespace {
-
-class TNoHelp final : public Help {
- public:
-  void ShowTopic(int) override {}
-  void CloseAll() override {}
-};
 
 template <typename T>
 T* Control(QWidget* parent, const char* name) {
@@ -58,7 +53,7 @@ void WithModal(const std::function<void()>& open, const std::function<void(QWidg
 class DocumentHistoryTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    MainTestApplication();
+    EnsureApplication<QApplication>();
     windows = std::make_unique<TWindowSet>(prompts, help, pump, QStringList(), false);
     Main().SetSettingsFile(settings.filePath("settings.ini"));
     Main().resize(640, 480);
@@ -73,7 +68,7 @@ class DocumentHistoryTest : public ::testing::Test {
 
   QTemporaryDir settings;
   ScriptedPrompts prompts;
-  TNoHelp help;
+  TRecordingHelp help;
   NoEventPump pump;
   std::unique_ptr<TWindowSet> windows;
 };
@@ -286,7 +281,7 @@ TEST_F(DocumentHistoryTest, AVariableTableConfirmedInsideTheCalculatorIsOneStep)
 // Steps that each changed a large table keep a copy of it; past the limit the
 // oldest go, the newest always stays, and undo still ends where it should.
 TEST(DocumentHistory, LargeTablesForgetTheOldestSteps) {
-  MainTestApplication();
+  EnsureApplication<QApplication>();
   TDocument document;
   CreateDocument(document);
   document.HiddenTable = TStringGrid(10, 10);

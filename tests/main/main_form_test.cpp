@@ -31,23 +31,16 @@
 #include "document/writer.h"
 #include "main/dialog_set.h"
 #include "main/draw_area.h"
-#include "main/help_viewer.h"
 #include "main/recent_documents.h"
 #include "main/window_set.h"
 #include "plot/plot_display.h"
 #include "ports/event_pump.h"
+#include "qt_widgets/help_viewer.h"
 #include "support/application.h"
+#include "support/recording_help.h"
 #include "support/scripted_prompts.h"
 
 namespace {
-
-class RecordingHelp final : public Help {
- public:
-  std::vector<int> Topics;
-  int Closed = 0;
-  void ShowTopic(int context) override { Topics.push_back(context); }
-  void CloseAll() override { ++Closed; }
-};
 
 QApplication& App() { return EnsureApplication<QApplication>(); }
 
@@ -68,7 +61,7 @@ class MainFormTest : public ::testing::Test {
 
   QTemporaryDir settings;
   ScriptedPrompts prompts;
-  RecordingHelp help;
+  TRecordingHelp help;
   NoEventPump pump;
   std::unique_ptr<TMainForm> form;
 };
@@ -203,7 +196,7 @@ void InNextModalDialog(std::function<void(QDialog*)> work) {
 TEST(HelpKey, OpensTheTopicOfTheWindowItIsPressedIn) {
   App();
   ScriptedPrompts prompts;
-  RecordingHelp help;
+  TRecordingHelp help;
   NoEventPump pump;
   TWindowSet windows(prompts, help, pump, {}, false);
   TMainForm& main = windows.MainForm();
@@ -318,7 +311,7 @@ TEST(MainFormStartup, CommandLineDocumentShowsItsFirstDisplay) {
       {several}, {"-debug", several}, {several, "/DEBUG"}};
   for (const QStringList& arguments : commandLines) {
     ScriptedPrompts prompts;
-    RecordingHelp help;
+    TRecordingHelp help;
     NoEventPump pump;
     TMainForm form(prompts, help, pump, arguments);
     form.resize(400, 300);
@@ -345,7 +338,7 @@ TEST(MainFormStartup, DebugSwitchIsNoDocument) {
   App();
   for (const char* debugSwitch : {"-debug", "/debug", "-DeBuG"}) {
     ScriptedPrompts prompts;
-    RecordingHelp help;
+    TRecordingHelp help;
     NoEventPump pump;
     TMainForm form(prompts, help, pump, {QString::fromLatin1(debugSwitch)});
     form.resize(400, 300);
@@ -405,7 +398,7 @@ TEST(MainFormStartup, StartUpDrawsOnceAndAResizeNeverStacksABox) {
   const QString document = ThreeFreeVariablesDocument(dir);
   for (const bool resizeWhileOpen : {false, true}) {
     ResizingPrompts prompts;
-    RecordingHelp help;
+    TRecordingHelp help;
     NoEventPump pump;
     TMainForm form(prompts, help, pump, {document});
     if (resizeWhileOpen)
@@ -712,7 +705,7 @@ TEST_F(MainFormTest, DroppingADocumentOpensItAfterTheSaveQuestion) {
 TEST(MainFormStartup, UnreadableCommandLineDocumentIsReportedOnce) {
   App();
   ScriptedPrompts prompts;
-  RecordingHelp help;
+  TRecordingHelp help;
   NoEventPump pump;
   TMainForm form(prompts, help, pump, {QDir::temp().filePath("missing-morvit-document.mvf")});
   form.resize(400, 300);

@@ -18,23 +18,17 @@
 
 #include "main/draw_area.h"
 #include "main/main_form.h"
-#include "main_test_application.h"
 #include "ports/event_pump.h"
-#include "ports/help.h"
+#include "support/application.h"
+#include "support/recording_help.h"
 #include "support/scripted_prompts.h"
 
 namespace {
 
-class TNoHelp final : public Help {
- public:
-  void ShowTopic(int) override {}
-  void CloseAll() override {}
-};
-
 class PictureOutputTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    MainTestApplication();
+    EnsureApplication<QApplication>();
     form = std::make_unique<TMainForm>(prompts, help, pump, QStringList());
     form->resize(640, 480);
     form->DrawArea()->resize(600, 400);
@@ -42,7 +36,7 @@ class PictureOutputTest : public ::testing::Test {
   }
 
   ScriptedPrompts prompts;
-  TNoHelp help;
+  TRecordingHelp help;
   NoEventPump pump;
   std::unique_ptr<TMainForm> form;
 };

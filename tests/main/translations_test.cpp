@@ -12,18 +12,12 @@
 #include "dialogs/message_catalogue.h"
 #include "main/main_form.h"
 #include "ports/event_pump.h"
-#include "ports/help.h"
 #include "support/application.h"
+#include "support/recording_help.h"
 #include "support/scripted_prompts.h"
 #include "term/complex.h"
 
 namespace {
-
-class NoHelp final : public Help {
- public:
-  void ShowTopic(int) override {}
-  void CloseAll() override {}
-};
 
 QApplication& App() { return EnsureApplication<QApplication>(); }
 
@@ -44,7 +38,7 @@ struct TSeen {
 TSeen SeenUnder(const QLocale& locale) {
   const auto translators = InstallTranslations(App(), locale);
   ScriptedPrompts prompts;
-  NoHelp help;
+  TRecordingHelp help;
   NoEventPump pump;
   TMainForm form(prompts, help, pump, QStringList());
   TSeen seen{MenuTitles(form), form.statusBar()->findChild<QPushButton*>("bSupport")->text(),
@@ -117,7 +111,7 @@ TEST(Translations, NumbersKeepTheDecimalPointUnderAGermanLocale) {
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   const auto translators = InstallTranslations(App(), QLocale(QLocale::German));
   ScriptedPrompts prompts;
-  NoHelp help;
+  TRecordingHelp help;
   NoEventPump pump;
   TMainForm form(prompts, help, pump, QStringList());
   EXPECT_EQ(QLocale().toString(1.5), QStringLiteral("1.5"));

@@ -16,34 +16,22 @@
 #include "main/main_form.h"
 #include "ports/canvas.h"
 #include "ports/event_pump.h"
-#include "ports/help.h"
+#include "support/application.h"
+#include "support/recording_help.h"
 #include "support/scripted_prompts.h"
 
 namespace {
-
-class NoHelp final : public Help {
- public:
-  void ShowTopic(int) override {}
-  void CloseAll() override {}
-};
-
-void EnsureApp() {
-  static int argc = 1;
-  static char name[] = "morvit_main_tests";
-  static char* argv[] = {name, nullptr};
-  if (QApplication::instance() == nullptr) new QApplication(argc, argv);
-}
 
 // A main window with its own settings file, drawing as on a screen of scale.
 struct TForm {
   QTemporaryDir Settings;
   ScriptedPrompts Prompts;
-  NoHelp HelpFile;
+  TRecordingHelp HelpFile;
   NoEventPump Pump;
   std::unique_ptr<TMainForm> Form;
 
   explicit TForm(double scale = 1, const QString& settingsFile = QString()) {
-    EnsureApp();
+    EnsureApplication<QApplication>();
     Form = std::make_unique<TMainForm>(Prompts, HelpFile, Pump, QStringList());
     Form->SetSettingsFile(settingsFile.isEmpty() ? Settings.filePath("settings.ini")
                                                  : settingsFile);

@@ -14,25 +14,12 @@
 #include "dialogs/diagram_input_dialog.h"
 #include "dialogs/graph_input.h"
 #include "document/reader.h"
-#include "ports/dialog_host.h"
+#include "support/application.h"
 #include "support/document_check.h"
+#include "support/recording_host.h"
 #include "support/scripted_prompts.h"
 
 namespace {
-
-class TQuietHost final : public TDialogHost {
- public:
-  int CurrentDisplay() const override { return 0; }
-  void Redraw() override {}
-  void OpenVariableTable() override {}
-};
-
-void EnsureWidgetApplication() {
-  static int argc = 1;
-  static char name[] = "morvit_monkey_tests";
-  static char* argv[] = {name, nullptr};
-  if (QApplication::instance() == nullptr) new QApplication(argc, argv);
-}
 
 // Seed 4, step 1918: Alt+O pressed OK, Escape closed the diagram editor
 // before the pressed button clicked, and that late click stored the closed
@@ -40,7 +27,7 @@ void EnsureWidgetApplication() {
 // still listed it. The graph editor, which also drops its working copies on
 // close, lost its graphs the same way.
 TEST(MonkeyFindings, OkClickedAfterEscapeStoresNothing) {
-  EnsureWidgetApplication();
+  EnsureApplication<QApplication>();
   struct Row {
     const char* Name;
     std::function<std::unique_ptr<QDialog>(TDocument&, Prompts&, TDialogHost&)> Open;
@@ -69,7 +56,7 @@ TEST(MonkeyFindings, OkClickedAfterEscapeStoresNothing) {
                      document, table));
     const TDocument before = document;
     ScriptedPrompts prompts;
-    TQuietHost host;
+    TRecordingHost host;
     const std::unique_ptr<QDialog> dialog = row.Open(document, prompts, host);
     auto* ok = dialog->findChild<QPushButton*>("bOk");
     ASSERT_NE(ok, nullptr) << row.Name;

@@ -55,9 +55,10 @@
 #include "main/main_form.h"
 #include "main/window_set.h"
 #include "ports/event_pump.h"
-#include "ports/help.h"
 #include "ports/prompts.h"
+#include "support/application.h"
 #include "support/document_check.h"
+#include "support/recording_help.h"
 
 namespace {
 
@@ -162,13 +163,6 @@ class TMonkeyPrompts final : public Prompts {
   QString folder_;
 };
 
-class TCountingHelp final : public Help {
- public:
-  int Shown = 0;
-  void ShowTopic(int) override { ++Shown; }
-  void CloseAll() override {}
-};
-
 // Takes the web addresses the program opens, so that no browser starts.
 class TUrlSink final : public QObject {
   Q_OBJECT
@@ -244,14 +238,6 @@ TRunLimits LimitsFromEnvironment() {
   }
   if (steps != nullptr) limits.StepsPerSeed = std::atol(steps);
   return limits;
-}
-
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "morvit_monkey_tests";
-  static char* argv[] = {name, nullptr};
-  if (QApplication::instance() == nullptr) new QApplication(argc, argv);
-  return *qApp;
 }
 
 std::string Describe(const QWidget* w) {
@@ -592,7 +578,7 @@ class TMonkey {
   bool failed_ = false;
   std::deque<std::string> recent_;
   std::unique_ptr<TMonkeyPrompts> prompts_;
-  TCountingHelp help_;
+  TRecordingHelp help_;
   NoEventPump pump_;
   std::unique_ptr<TWindowSet> windows_;
   QEventLoop* loop_ = nullptr;
@@ -607,7 +593,7 @@ void QuietPlatformNotes(QtMsgType type, const QMessageLogContext&, const QString
 
 TEST(Monkey, RandomUseKeepsTheDocumentWhole) {
   qInstallMessageHandler(QuietPlatformNotes);
-  QApplication& app = App();
+  QApplication& app = EnsureApplication<QApplication>();
   // Closing the main window must not end the event loops the test runs.
   app.setQuitOnLastWindowClosed(false);
   TUrlSink urls;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dialogs/qt_prompts.h"
+#include "qt_widgets/qt_prompts.h"
 
 #include <gtest/gtest.h>
 

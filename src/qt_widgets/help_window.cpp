@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main/help_window.h"
+#include "qt_widgets/help_window.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

@@ -9,8 +9,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "main/help_window.h"
 #include "ports/help.h"
+#include "qt_widgets/help_window.h"
 
 // "/debug" or "-debug" in any letter case on the command line switches the
 // help log on; it is a switch, never the name of a document.

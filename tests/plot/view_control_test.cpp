@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "forms/view_control.h"
+#include "plot/view_control.h"
 
 #include <gtest/gtest.h>
 

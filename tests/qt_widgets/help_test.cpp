@@ -17,8 +17,8 @@
 #include <QTextCursor>
 #include <set>
 
-#include "main/help_viewer.h"
-#include "main/help_window.h"
+#include "qt_widgets/help_viewer.h"
+#include "qt_widgets/help_window.h"
 #include "support/application.h"
 
 namespace {
