@@ -156,10 +156,6 @@ Finden Sie es nützlich? Sagen Sie uns Ihre Meinung, und finden Sie weitere frei
         <translation>Hilfedatei nicht gefunden </translation>
     </message>
     <message>
-        <source>This application requires the installation of MS HTML Help 1.2 or higher.</source>
-        <translation>Dieses Programm benötigt MS HTML Help 1.2 oder neuer.</translation>
-    </message>
-    <message>
         <source>Do you really want to close the current document?</source>
         <translation>Soll das aktuelle Dokument wirklich geschlossen werden?</translation>
     </message>

@@ -45,38 +45,68 @@ TfGraphInput::TfGraphInput(TDocument& document, Prompts& prompts, TDialogHost& h
   setProperty("helpContext", GraphInputHelpContext);
   setModal(false);
 
-  TabArea = new QWidget(this);
-  TabControl = new QTabBar(TabArea);
-  TabControl->setObjectName(QStringLiteral("TabControl"));
-  TabControl->setExpanding(false);
-  TabControl->setUsesScrollButtons(true);
-  connect(TabControl, &QTabBar::currentChanged, this, &TfGraphInput::TabControlChanged);
+  BuildTabArea();
+  QHBoxLayout* buttons = BuildButtonLine();
 
-  auto* page = new QFrame(TabArea);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(tabArea_);
+  layout->addLayout(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  EnterPressesFocusedButton(this);
+  for (QComboBox* field : {cbX_, cbY_, cbZ_}) KeepDocumentText(field, prompts);
+
+  setTabOrder(cbZ_, cbY_);
+  setTabOrder(cbY_, cbX_);
+  setTabOrder(cbX_, bVarTable_);
+  setTabOrder(bVarTable_, bOk_);
+  setTabOrder(bOk_, bCancel_);
+}
+
+// The tab strip of the graphs above the page that shows the selected one.
+void TfGraphInput::BuildTabArea() {
+  tabArea_ = new QWidget(this);
+  tabControl_ = new QTabBar(tabArea_);
+  tabControl_->setObjectName(QStringLiteral("TabControl"));
+  tabControl_->setExpanding(false);
+  tabControl_->setUsesScrollButtons(true);
+  connect(tabControl_, &QTabBar::currentChanged, this, &TfGraphInput::TabControlChanged);
+
+  QFrame* page = BuildTermPage();
+
+  auto* tabLayout = new QVBoxLayout(tabArea_);
+  tabLayout->setContentsMargins(0, 0, 0, 0);
+  tabLayout->setSpacing(0);
+  tabLayout->addWidget(tabControl_);
+  tabLayout->addWidget(page);
+}
+
+// The three terms, the two colours and the way to the variable table.
+QFrame* TfGraphInput::BuildTermPage() {
+  auto* page = new QFrame(tabArea_);
   page->setFrameShape(QFrame::StyledPanel);
-  cbZ = TermField("cbZ", page);
-  cbY = TermField("cbY", page);
-  cbX = TermField("cbX", page);
-  pColor1 = new TColorSwatch(page);
-  pColor1->setObjectName(QStringLiteral("pColor1"));
-  pColor2 = new TColorSwatch(page);
-  pColor2->setObjectName(QStringLiteral("pColor2"));
-  connect(pColor1, &TColorSwatch::Clicked, this, &TfGraphInput::pColor1Click);
-  connect(pColor2, &TColorSwatch::Clicked, this, &TfGraphInput::pColor2Click);
-  bVarTable = new QToolButton(page);
-  bVarTable->setObjectName(QStringLiteral("bVarTable"));
-  bVarTable->setToolTip(tr("Open variable table"));
-  bVarTable->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
-  connect(bVarTable, &QToolButton::clicked, this, &TfGraphInput::bVarTableClick);
+  cbZ_ = TermField("cbZ", page);
+  cbY_ = TermField("cbY", page);
+  cbX_ = TermField("cbX", page);
+  pColor1_ = new TColorSwatch(page);
+  pColor1_->setObjectName(QStringLiteral("pColor1"));
+  pColor2_ = new TColorSwatch(page);
+  pColor2_->setObjectName(QStringLiteral("pColor2"));
+  connect(pColor1_, &TColorSwatch::Clicked, this, &TfGraphInput::pColor1Click);
+  connect(pColor2_, &TColorSwatch::Clicked, this, &TfGraphInput::pColor2Click);
+  bVarTable_ = new QToolButton(page);
+  bVarTable_->setObjectName(QStringLiteral("bVarTable"));
+  bVarTable_->setToolTip(tr("Open variable table"));
+  bVarTable_->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+  connect(bVarTable_, &QToolButton::clicked, this, &TfGraphInput::bVarTableClick);
 
   auto* terms = new QGridLayout(page);
   const struct {
     const char* Label;
     QComboBox* Field;
     const char* Suffix;
-  } rows[] = {{QT_TR_NOOP("Axis 3 term ="), cbZ, "(Z)"},
-              {QT_TR_NOOP("Axis 2 term ="), cbY, "(Y)"},
-              {QT_TR_NOOP("Axis 1 term ="), cbX, "(X)"}};
+  } rows[] = {{QT_TR_NOOP("Axis 3 term ="), cbZ_, "(Z)"},
+              {QT_TR_NOOP("Axis 2 term ="), cbY_, "(Y)"},
+              {QT_TR_NOOP("Axis 1 term ="), cbX_, "(X)"}};
   int row = 0;
   for (const auto& r : rows) {
     terms->addWidget(new QLabel(tr(r.Label), page), row, 0);
@@ -86,45 +116,31 @@ TfGraphInput::TfGraphInput(TDocument& document, Prompts& prompts, TDialogHost& h
   }
   auto* colors = new QHBoxLayout;
   colors->addWidget(new QLabel(tr("Color 1:"), page));
-  colors->addWidget(pColor1);
+  colors->addWidget(pColor1_);
   colors->addSpacing(16);
   colors->addWidget(new QLabel(tr("Color 2:"), page));
-  colors->addWidget(pColor2);
+  colors->addWidget(pColor2_);
   colors->addStretch();
-  colors->addWidget(bVarTable);
+  colors->addWidget(bVarTable_);
   terms->addLayout(colors, row, 0, 1, 6);
+  return page;
+}
 
-  auto* tabLayout = new QVBoxLayout(TabArea);
-  tabLayout->setContentsMargins(0, 0, 0, 0);
-  tabLayout->setSpacing(0);
-  tabLayout->addWidget(TabControl);
-  tabLayout->addWidget(page);
-
-  bOk = new QPushButton(tr("&OK"), this);
-  bOk->setObjectName(QStringLiteral("bOk"));
-  bOk->setDefault(true);
-  bOk->setAutoDefault(true);
-  bCancel = new QPushButton(tr("&Cancel"), this);
-  bCancel->setObjectName(QStringLiteral("bCancel"));
-  connect(bOk, &QPushButton::clicked, this, &TfGraphInput::bOkClick);
-  connect(bCancel, &QPushButton::clicked, this, &TfGraphInput::bCancelClick);
+// OK and Cancel, right-aligned under the page.
+QHBoxLayout* TfGraphInput::BuildButtonLine() {
+  bOk_ = new QPushButton(tr("&OK"), this);
+  bOk_->setObjectName(QStringLiteral("bOk"));
+  bOk_->setDefault(true);
+  bOk_->setAutoDefault(true);
+  bCancel_ = new QPushButton(tr("&Cancel"), this);
+  bCancel_->setObjectName(QStringLiteral("bCancel"));
+  connect(bOk_, &QPushButton::clicked, this, &TfGraphInput::bOkClick);
+  connect(bCancel_, &QPushButton::clicked, this, &TfGraphInput::bCancelClick);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  buttons->addWidget(bOk);
-  buttons->addWidget(bCancel);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(TabArea);
-  layout->addLayout(buttons);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
-  EnterPressesFocusedButton(this);
-  for (QComboBox* field : {cbX, cbY, cbZ}) KeepDocumentText(field, prompts);
-
-  setTabOrder(cbZ, cbY);
-  setTabOrder(cbY, cbX);
-  setTabOrder(cbX, bVarTable);
-  setTabOrder(bVarTable, bOk);
-  setTabOrder(bOk, bCancel);
+  buttons->addWidget(bOk_);
+  buttons->addWidget(bCancel_);
+  return buttons;
 }
 
 void TfGraphInput::ShowModeless() {
@@ -137,7 +153,7 @@ void TfGraphInput::ShowModeless() {
   show();
   raise();
   activateWindow();
-  cbZ->setFocus();
+  cbZ_->setFocus();
 }
 
 void TfGraphInput::FormShow() {
@@ -155,35 +171,35 @@ void TfGraphInput::FieldsToControls() {
   {
     // Tabs replaced or selected from here run neither the store step nor
     // the change handler.
-    const QSignalBlocker blocker(TabControl);
+    const QSignalBlocker blocker(tabControl_);
     const std::vector<std::string> captions = form_.TabCaptions();
-    if (static_cast<size_t>(TabControl->count()) != captions.size()) {
+    if (static_cast<size_t>(tabControl_->count()) != captions.size()) {
       // A visible tab bar lays out all its tabs after every insertion; a
       // document may hold many thousand graphs, so it is hidden meanwhile.
-      const bool shown = TabControl->isVisibleTo(TabArea);
-      TabControl->hide();
-      while (TabControl->count() > 0) TabControl->removeTab(TabControl->count() - 1);
-      for (const std::string& caption : captions) TabControl->addTab(DocumentText(caption));
-      TabControl->setVisible(shown);
+      const bool shown = tabControl_->isVisibleTo(tabArea_);
+      tabControl_->hide();
+      while (tabControl_->count() > 0) tabControl_->removeTab(tabControl_->count() - 1);
+      for (const std::string& caption : captions) tabControl_->addTab(DocumentText(caption));
+      tabControl_->setVisible(shown);
     }
-    TabControl->setCurrentIndex(form_.SelectedTab);
+    tabControl_->setCurrentIndex(form_.SelectedTab);
   }
-  TabArea->setVisible(form_.TabsVisible);
+  tabArea_->setVisible(form_.TabsVisible);
   if (!form_.TabsVisible) return;
   TermListToControls();
-  ShowTerm(cbX, form_.Fields.Term1);
-  ShowTerm(cbY, form_.Fields.Term2);
-  ShowTerm(cbZ, form_.Fields.Term3);
-  pColor1->SetColor(form_.Fields.Color1);
-  pColor2->SetColor(form_.Fields.Color2);
-  for (QComboBox* field : {cbX, cbY, cbZ}) field->setEnabled(true);
+  ShowTerm(cbX_, form_.Fields.Term1);
+  ShowTerm(cbY_, form_.Fields.Term2);
+  ShowTerm(cbZ_, form_.Fields.Term3);
+  pColor1_->SetColor(form_.Fields.Color1);
+  pColor2_->SetColor(form_.Fields.Color2);
+  for (QComboBox* field : {cbX_, cbY_, cbZ_}) field->setEnabled(true);
 }
 
 void TfGraphInput::TermListToControls() {
   QStringList entries;
   entries.reserve(static_cast<qsizetype>(form_.TermList.size()));
   for (const std::string& term : form_.TermList) entries << DocumentText(term);
-  for (QComboBox* field : {cbX, cbY, cbZ}) {
+  for (QComboBox* field : {cbX_, cbY_, cbZ_}) {
     const QString typed = field->currentText();
     field->clear();
     field->addItems(entries);
@@ -192,11 +208,11 @@ void TfGraphInput::TermListToControls() {
 }
 
 void TfGraphInput::ControlsToFields() {
-  form_.Fields.Term1 = DocumentBytes(cbX->currentText());
-  form_.Fields.Term2 = DocumentBytes(cbY->currentText());
-  form_.Fields.Term3 = DocumentBytes(cbZ->currentText());
-  form_.Fields.Color1 = pColor1->Color();
-  form_.Fields.Color2 = pColor2->Color();
+  form_.Fields.Term1 = DocumentBytes(cbX_->currentText());
+  form_.Fields.Term2 = DocumentBytes(cbY_->currentText());
+  form_.Fields.Term3 = DocumentBytes(cbZ_->currentText());
+  form_.Fields.Color1 = pColor1_->Color();
+  form_.Fields.Color2 = pColor2_->Color();
 }
 
 void TfGraphInput::TabControlChanged(int index) {
@@ -205,22 +221,22 @@ void TfGraphInput::TabControlChanged(int index) {
   {
     // The old tab stays selected while its fields are checked, so that a
     // refusal leaves everything where it was.
-    const QSignalBlocker blocker(TabControl);
-    TabControl->setCurrentIndex(form_.SelectedTab);
+    const QSignalBlocker blocker(tabControl_);
+    tabControl_->setCurrentIndex(form_.SelectedTab);
   }
   if (form_.ChangeTab(index)) FieldsToControls();
 }
 
 void TfGraphInput::pColor1Click() {
-  form_.Fields.Color1 = pColor1->Color();
+  form_.Fields.Color1 = pColor1_->Color();
   form_.pColor1Click();
-  pColor1->SetColor(form_.Fields.Color1);
+  pColor1_->SetColor(form_.Fields.Color1);
 }
 
 void TfGraphInput::pColor2Click() {
-  form_.Fields.Color2 = pColor2->Color();
+  form_.Fields.Color2 = pColor2_->Color();
   form_.pColor2Click();
-  pColor2->SetColor(form_.Fields.Color2);
+  pColor2_->SetColor(form_.Fields.Color2);
 }
 
 void TfGraphInput::bVarTableClick() {

@@ -11,6 +11,8 @@
 #include "ports/prompts.h"
 
 class QComboBox;
+class QFrame;
+class QHBoxLayout;
 class QPushButton;
 class QTabBar;
 class QToolButton;
@@ -46,17 +48,20 @@ class TfGraphInput : public QDialog {
   void FormShow();
   void ControlsToFields();
   void FieldsToControls();
+  void BuildTabArea();
+  QFrame* BuildTermPage();
+  QHBoxLayout* BuildButtonLine();
   void TermListToControls();
 
   TGraphInputForm form_;
-  QWidget* TabArea = nullptr;  // the tab strip with everything on it
-  QTabBar* TabControl = nullptr;
-  QComboBox* cbZ = nullptr;
-  QComboBox* cbY = nullptr;
-  QComboBox* cbX = nullptr;
-  TColorSwatch* pColor1 = nullptr;
-  TColorSwatch* pColor2 = nullptr;
-  QToolButton* bVarTable = nullptr;
-  QPushButton* bOk = nullptr;
-  QPushButton* bCancel = nullptr;
+  QWidget* tabArea_ = nullptr;  // the tab strip with everything on it
+  QTabBar* tabControl_ = nullptr;
+  QComboBox* cbZ_ = nullptr;
+  QComboBox* cbY_ = nullptr;
+  QComboBox* cbX_ = nullptr;
+  TColorSwatch* pColor1_ = nullptr;
+  TColorSwatch* pColor2_ = nullptr;
+  QToolButton* bVarTable_ = nullptr;
+  QPushButton* bOk_ = nullptr;
+  QPushButton* bCancel_ = nullptr;
 };

@@ -42,35 +42,35 @@ TfVarInput::TfVarInput(TDocument& document, Prompts& prompts, TDialogHost& host,
   setWindowTitle(tr("Variable Table"));
   setProperty("helpContext", VarInputHelpContext);
 
-  Table = new QTableWidget(1, 4, this);
-  Table->setObjectName(QStringLiteral("Table"));
-  Table->setHorizontalHeaderLabels(
+  table_ = new QTableWidget(1, 4, this);
+  table_->setObjectName(QStringLiteral("Table"));
+  table_->setHorizontalHeaderLabels(
       {tr("Label"), tr("Minimum value"), tr("Maximum value"), tr("Actual value")});
-  Table->verticalHeader()->hide();
-  Table->horizontalHeader()->setHighlightSections(false);
-  for (int column = 0; column < 4; ++column) Table->setColumnWidth(column, ColumnWidth);
-  Table->setEditTriggers(QAbstractItemView::AllEditTriggers);
-  Table->setSelectionMode(QAbstractItemView::SingleSelection);
-  Table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Table->setFixedWidth(4 * ColumnWidth + 2 * Table->frameWidth() +
-                       Table->verticalScrollBar()->sizeHint().width());
-  Table->setMinimumHeight(220);
+  table_->verticalHeader()->hide();
+  table_->horizontalHeader()->setHighlightSections(false);
+  for (int column = 0; column < 4; ++column) table_->setColumnWidth(column, ColumnWidth);
+  table_->setEditTriggers(QAbstractItemView::AllEditTriggers);
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  table_->setFixedWidth(4 * ColumnWidth + 2 * table_->frameWidth() +
+                        table_->verticalScrollBar()->sizeHint().width());
+  table_->setMinimumHeight(220);
 
-  bOk = new QPushButton(tr("&OK"), this);
-  bOk->setObjectName(QStringLiteral("bOk"));
-  bOk->setDefault(true);
-  bCancel = new QPushButton(tr("&Cancel"), this);
-  bCancel->setObjectName(QStringLiteral("bCancel"));
-  connect(bOk, &QPushButton::clicked, this, &TfVarInput::bOkClick);
-  connect(bCancel, &QPushButton::clicked, this, &TfVarInput::bCancelClick);
+  bOk_ = new QPushButton(tr("&OK"), this);
+  bOk_->setObjectName(QStringLiteral("bOk"));
+  bOk_->setDefault(true);
+  bCancel_ = new QPushButton(tr("&Cancel"), this);
+  bCancel_->setObjectName(QStringLiteral("bCancel"));
+  connect(bOk_, &QPushButton::clicked, this, &TfVarInput::bOkClick);
+  connect(bCancel_, &QPushButton::clicked, this, &TfVarInput::bCancelClick);
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  buttons->addWidget(bOk);
-  buttons->addWidget(bCancel);
+  buttons->addWidget(bOk_);
+  buttons->addWidget(bCancel_);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(Table);
+  layout->addWidget(table_);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
   EnterPressesFocusedButton(this);
@@ -86,30 +86,30 @@ int TfVarInput::Execute() {
 
 void TfVarInput::FormShow() {
   form_.Load();
-  Table->clearContents();
-  Table->setRowCount(static_cast<int>(form_.Rows.size()));
-  for (int row = 0; row < Table->rowCount(); ++row) {
+  table_->clearContents();
+  table_->setRowCount(static_cast<int>(form_.Rows.size()));
+  for (int row = 0; row < table_->rowCount(); ++row) {
     const TVarInputRow& values = form_.Rows[static_cast<size_t>(row)];
     const std::string* texts[] = {&values.Name, &values.Minimum, &values.Maximum, &values.Actual};
     for (int column = 0; column < 4; ++column) {
       auto* item = new QTableWidgetItem(DocumentText(*texts[column]));
       // Names are not read back: they come and go with the terms that use them.
       if (column == 0) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-      Table->setItem(row, column, item);
+      table_->setItem(row, column, item);
     }
   }
-  Table->setCurrentCell(0, 1);
+  table_->setCurrentCell(0, 1);
 }
 
 void TfVarInput::bOkClick() {
   if (ClickAfterClose(*this)) return;
-  CommitOpenEditor(Table);
-  for (int row = 0; row < Table->rowCount() && static_cast<size_t>(row) < form_.Rows.size();
+  CommitOpenEditor(table_);
+  for (int row = 0; row < table_->rowCount() && static_cast<size_t>(row) < form_.Rows.size();
        ++row) {
     TVarInputRow& values = form_.Rows[static_cast<size_t>(row)];
-    values.Minimum = CellText(Table, row, 1);
-    values.Maximum = CellText(Table, row, 2);
-    values.Actual = CellText(Table, row, 3);
+    values.Minimum = CellText(table_, row, 1);
+    values.Maximum = CellText(table_, row, 2);
+    values.Actual = CellText(table_, row, 3);
   }
   if (!form_.Store()) return;
   host_.Redraw();

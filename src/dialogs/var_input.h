@@ -33,7 +33,7 @@ class TfVarInput : public QDialog {
  private:
   TDialogHost& host_;
   TVarInputForm form_;
-  QTableWidget* Table;
-  QPushButton* bOk;
-  QPushButton* bCancel;
+  QTableWidget* table_ = nullptr;
+  QPushButton* bOk_ = nullptr;
+  QPushButton* bCancel_ = nullptr;
 };

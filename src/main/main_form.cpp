@@ -161,10 +161,6 @@ void TMainForm::CreateStep() {
     if (!viewer->HelpFileExists())
       ShowError(prompts_, std::string(QT_TRANSLATE_NOOP("Messages", "Help file not found ")) +
                               "\n" + viewer->HelpFilePath().toStdString());
-    if (THelpViewer::Version < 4.73)
-      ShowInformation(prompts_, QT_TRANSLATE_NOOP("Messages",
-                                                  "This application requires the installation of "
-                                                  "MS HTML Help 1.2 or higher."));
   }
   CreateDocument(document_);
   DocumentStored(QString());
@@ -176,32 +172,39 @@ void TMainForm::CreateStep() {
 }
 
 void TMainForm::BuildMenusAndToolBar() {
-  QToolBar* tools = addToolBar(tr("Tools"));
-  tools->setObjectName("ToolBar");
-  tools->setMovable(false);
-  tools->setIconSize(QSize(18, 18));
-  auto command = [this, tools](QMenu* menu, const QString& text, const QString& hint,
-                               TToolIcon icon, bool onToolBar, auto handler) {
-    QAction* action = menu->addAction(ToolIcon(icon), text);
-    action->setToolTip(hint);
-    connect(action, &QAction::triggered, this, handler);
-    if (onToolBar) {
-      // The tool bar shows the hint, not the menu text with its dots.
-      auto* button = new QAction(ToolIcon(icon), hint, this);
-      button->setToolTip(hint);
-      connect(button, &QAction::triggered, this, handler);
-      tools->addAction(button);
-    }
-    return action;
-  };
+  toolBar_ = addToolBar(tr("Tools"));
+  toolBar_->setObjectName("ToolBar");
+  toolBar_->setMovable(false);
+  toolBar_->setIconSize(QSize(18, 18));
+  BuildFileMenu();
+  BuildEditMenu();
+  BuildViewMenu();
+  BuildHelpMenu();
+  AddWebLink();
+  qApp->installEventFilter(new THelpKey(help_, MainHelpContext, this));
+}
 
+QAction* TMainForm::AddCommand(QMenu* menu, const QString& text, const QString& hint,
+                               TToolIcon icon, const std::function<void()>& handler) {
+  QAction* action = menu->addAction(ToolIcon(icon), text);
+  action->setToolTip(hint);
+  connect(action, &QAction::triggered, this, handler);
+  // The tool bar shows the hint, not the menu text with its dots.
+  auto* button = new QAction(ToolIcon(icon), hint, this);
+  button->setToolTip(hint);
+  connect(button, &QAction::triggered, this, handler);
+  toolBar_->addAction(button);
+  return action;
+}
+
+void TMainForm::BuildFileMenu() {
   QMenu* file = menuBar()->addMenu(tr("&File"));
-  QAction* newDocument = command(file, tr("New document"), tr("New document"),
-                                 TToolIcon::NewDocument, true, [this] { NewDocumentClick(); });
+  QAction* newDocument = AddCommand(file, tr("New document"), tr("New document"),
+                                    TToolIcon::NewDocument, [this] { NewDocumentClick(); });
   newDocument->setShortcut(QKeySequence::New);
   file->addSeparator();
-  QAction* open = command(file, tr("Open document..."), tr("Open document"),
-                          TToolIcon::OpenDocument, true, [this] { OpenDocumentClick(); });
+  QAction* open = AddCommand(file, tr("Open document..."), tr("Open document"),
+                             TToolIcon::OpenDocument, [this] { OpenDocumentClick(); });
   open->setShortcut(QKeySequence::Open);
   QAction* save = file->addAction(tr("Save document"));
   save->setObjectName("SaveDocument");
@@ -225,52 +228,58 @@ void TMainForm::BuildMenusAndToolBar() {
   QAction* exit = file->addAction(tr("Exit"));
   exit->setShortcut(QKeySequence::Quit);
   connect(exit, &QAction::triggered, this, &QWidget::close);
+}
 
+void TMainForm::BuildEditMenu() {
   QMenu* edit = menuBar()->addMenu(tr("&Edit"));
   AddUndoAndCopyCommands(edit);
-  command(edit, tr("Edit graphs..."), tr("Edit graphs"), TToolIcon::EditGraphs, true, [this] {
+  AddCommand(edit, tr("Edit graphs..."), tr("Edit graphs"), TToolIcon::EditGraphs, [this] {
     if (dialogs_) dialogs_->EditGraphs();
   });
-  command(edit, tr("Edit diagrams..."), tr("Edit diagram data"), TToolIcon::EditDiagrams, true,
-          [this] {
-            if (dialogs_) dialogs_->EditDiagrams();
-          });
+  AddCommand(edit, tr("Edit diagrams..."), tr("Edit diagram data"), TToolIcon::EditDiagrams,
+             [this] {
+               if (dialogs_) dialogs_->EditDiagrams();
+             });
   edit->addSeparator();
-  command(edit, tr("Open variable table..."), tr("Variable table"), TToolIcon::VariableTable, true,
-          [this] { OpenVariableTable(); });
-  command(edit, tr("Open calculator..."), tr("Open calculator"), TToolIcon::Calculator, true,
-          [this] {
-            if (dialogs_) dialogs_->Calculator();
-          });
+  AddCommand(edit, tr("Open variable table..."), tr("Variable table"), TToolIcon::VariableTable,
+             [this] { OpenVariableTable(); });
+  AddCommand(edit, tr("Open calculator..."), tr("Open calculator"), TToolIcon::Calculator, [this] {
+    if (dialogs_) dialogs_->Calculator();
+  });
+}
 
+void TMainForm::BuildViewMenu() {
   QMenu* view = menuBar()->addMenu(tr("&View"));
-  command(view, tr("Restore default view"), tr("Restore default view"), TToolIcon::RestoreView,
-          true, [this] { RestoreDefaultViewClick(); });
-  command(view, tr("Edit coordinate system settings..."), tr("Edit coordinate system settings"),
-          TToolIcon::Settings, true, [this] {
-            if (dialogs_) dialogs_->AxisSettings();
-          });
+  AddCommand(view, tr("Restore default view"), tr("Restore default view"), TToolIcon::RestoreView,
+             [this] { RestoreDefaultViewClick(); });
+  AddCommand(view, tr("Edit coordinate system settings..."), tr("Edit coordinate system settings"),
+             TToolIcon::Settings, [this] {
+               if (dialogs_) dialogs_->AxisSettings();
+             });
   BuildViewOptionActions(view);
+}
 
+void TMainForm::BuildHelpMenu() {
   QMenu* help = menuBar()->addMenu(tr("&Help"));
-  command(help, tr("Show help..."), tr("Show help"), TToolIcon::Help, true,
-          [this] { ShowHelpClick(); });
+  AddCommand(help, tr("Show help..."), tr("Show help"), TToolIcon::Help,
+             [this] { ShowHelpClick(); });
   help->addSeparator();
   QAction* web = help->addAction(tr("Morvit on the web..."));
   connect(web, &QAction::triggered, this, [this] { WebClick(); });
   help->addSeparator();
   QAction* info = help->addAction(tr("Info..."));
   connect(info, &QAction::triggered, this, [this] { InfoClick(); });
+}
 
-  tools->addSeparator();
-  auto* link = new QLabel(QString("<a href=\"%1\">morvit.org</a>").arg(MorvitWebAddress), tools);
+// The web address at the end of the tool bar, apart from the commands.
+void TMainForm::AddWebLink() {
+  toolBar_->addSeparator();
+  auto* link = new QLabel(QString("<a href=\"%1\">morvit.org</a>").arg(MorvitWebAddress), toolBar_);
   link->setObjectName("lWebLink");
   link->setToolTip(tr("Morvit on the web"));
   link->setContentsMargins(8, 0, 8, 0);
   connect(link, &QLabel::linkActivated, this, [this] { WebClick(); });
-  tools->addWidget(link);
-
-  qApp->installEventFilter(new THelpKey(help_, MainHelpContext, this));
+  toolBar_->addWidget(link);
 }
 
 void TMainForm::BuildStatusPanel() {
@@ -311,11 +320,11 @@ int TMainForm::CurrentDisplay() const {
 
 void TMainForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  if (FirstShow) Refresh();
+  if (firstShow_) Refresh();
 }
 
 void TMainForm::Refresh() {
-  if (FirstShow) {
+  if (firstShow_) {
     const QString document = DocumentArgument(arguments_);
     if (!document.isEmpty()) OpenFile(document, true);
   }
@@ -335,8 +344,8 @@ void TMainForm::Refresh() {
   SettleDrawAreaSize();
   PlotCurrentDisplay();
 
-  if (FirstShow) {
-    FirstShow = false;
+  if (firstShow_) {
+    firstShow_ = false;
     // Shown once the window has painted itself, so the splash stands in front
     // of the finished picture rather than of an empty screen.
     if (splash_ != nullptr) QTimer::singleShot(0, splash_, [splash = splash_] { splash->exec(); });
@@ -368,7 +377,7 @@ void TMainForm::ResizeDrawArea() {
   // The refresh draws once its layout is settled; a picture being built (its
   // error box lets resizes through) is drawn into the new image when done.
   if (settlingLayout_ || plotting_) return;
-  ClearObject(PlotScene);
+  ClearObject(plotScene_);
   PlotCurrentDisplay();
 }
 
@@ -387,9 +396,9 @@ void TMainForm::PlotCurrentDisplay() {
   // empty the scene under the first and stack a second box.
   if (plotting_) return;
   plotting_ = true;
-  const bool built = PlotDisplay(document_, CurrentDisplay(), PlotScene, prompts_);
+  const bool built = PlotDisplay(document_, CurrentDisplay(), plotScene_, prompts_);
   plotting_ = false;
-  if (built) ShowScene(PlotScene, true);
+  if (built) ShowScene(plotScene_, true);
 }
 
 void TMainForm::Redraw() { PlotCurrentDisplay(); }
@@ -414,16 +423,17 @@ void TMainForm::PaintScene(const TCoordinateSystem& display, const TObject3D& sc
   lAlpha_->setText(QString::fromStdString(status.Alpha));
   lBeta_->setText(QString::fromStdString(status.Beta));
   lZoom_->setText(QString::fromStdString(status.Zoom));
-  // DrawPicture copies the scene into ViewScene before transforming it, so
-  // PlotScene itself never moves.
-  DrawPicture(graphic_, *canvas_, display, scene, sort, ViewScene);
+  // DrawPicture copies the scene into viewScene_ before transforming it, so
+  // plotScene_ itself never moves.
+  DrawPicture(graphic_, *canvas_, display, scene, sort, viewScene_);
   iDrawArea_->update();
 }
 
 void TMainForm::OpenFile(const QString& path, bool duringStartup) {
   std::setlocale(LC_NUMERIC, "C");
   const std::filesystem::path file(QFile::encodeName(path).toStdString());
-  const bool ok = OpenDocument(file, document_, Table);
+  TStringGrid evaluated;  // the diagrams evaluate their own cells when drawn
+  const bool ok = OpenDocument(file, document_, evaluated);
   if (ok) RememberDocument(path);
   // A document read only in part is not what the file holds: saving it must
   // not replace that file without the user choosing it again.
@@ -441,8 +451,8 @@ void TMainForm::NewDocumentClick() {
   if (!Confirm(prompts_,
                QT_TRANSLATE_NOOP("Messages", "Do you really want to close the current document?")))
     return;
-  ClearObject(PlotScene);
-  ClearObject(ViewScene);
+  ClearObject(plotScene_);
+  ClearObject(viewScene_);
   ResetDocument(document_);
   DocumentStored(QString());
   history_->Reset();
@@ -537,7 +547,7 @@ void TMainForm::AddUndoAndCopyCommands(QMenu* edit) {
 void TMainForm::CopyPictureClick() {
   const TCoordinateSystem* display = Current();
   if (display == nullptr) return;
-  if (!CopyPictureToClipboard(display, PlotScene, canvas_->Width(), canvas_->Height(),
+  if (!CopyPictureToClipboard(display, plotScene_, canvas_->Width(), canvas_->Height(),
                               iDrawArea_->devicePixelRatioF()))
     ShowError(prompts_, QT_TRANSLATE_NOOP("Messages", "The picture could not be copied."));
 }
@@ -545,7 +555,7 @@ void TMainForm::CopyPictureClick() {
 bool TMainForm::PrintTo(QPrinter& printer) {
   const TCoordinateSystem* display = Current();
   if (display == nullptr) return false;
-  return PrintPicture(printer, display, PlotScene, canvas_->Width(), canvas_->Height());
+  return PrintPicture(printer, display, plotScene_, canvas_->Width(), canvas_->Height());
 }
 
 QPrinter* TMainForm::PrinterForPicture() {
@@ -654,7 +664,7 @@ void TMainForm::ExportPictureClick() {
                             " pixels wide and high.");
   }
   std::string error;
-  if (!ExportPicture(display, PlotScene, width, height, format, path, error, options))
+  if (!ExportPicture(display, plotScene_, width, height, format, path, error, options))
     ShowError(prompts_, error);
 }
 
@@ -680,7 +690,7 @@ void TMainForm::RestoreDefaultViewClick() {
   TCoordinateSystem* display = Current();
   if (display == nullptr) return;
   RestoreDefaultView(*display);
-  ShowScene(PlotScene, true);
+  ShowScene(plotScene_, true);
 }
 
 void TMainForm::OpenVariableTable() {
@@ -700,42 +710,42 @@ void TMainForm::MouseDown(Qt::MouseButtons buttons, int x, int y, Qt::KeyboardMo
   if (display == nullptr) return;
   // Without a middle button (a touchpad), Shift with the left button pans.
   const bool shiftPan = (buttons & Qt::LeftButton) && (modifiers & Qt::ShiftModifier);
-  if ((buttons & Qt::LeftButton) && display->ThreeAxes && !shiftPan) Rotating = true;
-  if (buttons & Qt::RightButton) Zooming = true;
-  if ((buttons & Qt::MiddleButton) || shiftPan) Panning = true;
-  LastX = x;
-  LastY = y;
-  BuildPreviewScene(*display, PreviewScene);
+  if ((buttons & Qt::LeftButton) && display->ThreeAxes && !shiftPan) rotating_ = true;
+  if (buttons & Qt::RightButton) zooming_ = true;
+  if ((buttons & Qt::MiddleButton) || shiftPan) panning_ = true;
+  lastX_ = x;
+  lastY_ = y;
+  BuildPreviewScene(*display, previewScene_);
   liveDrag_.Start(viewOptions_.LiveRotation);
 }
 
 void TMainForm::MouseMove(int x, int y) {
   TCoordinateSystem* display = Current();
   if (display == nullptr) return;
-  const int dx = x - LastX;
-  const int dy = y - LastY;
-  if (Rotating) DragRotate(*display, dx, dy);
-  if (Zooming) DragZoom(*display, dy);
-  if (Panning) DragPan(*display, dx, dy);
+  const int dx = x - lastX_;
+  const int dy = y - lastY_;
+  if (rotating_) DragRotate(*display, dx, dy);
+  if (zooming_) DragZoom(*display, dy);
+  if (panning_) DragPan(*display, dx, dy);
   pump_.Yield();
-  if ((dx != 0 || dy != 0) && (Rotating || Zooming || Panning)) {
+  if ((dx != 0 || dy != 0) && (rotating_ || zooming_ || panning_)) {
     DragFrame();
-    LastX = x;
-    LastY = y;
+    lastX_ = x;
+    lastY_ = y;
   }
 }
 
 void TMainForm::MouseUp() {
-  Rotating = Zooming = Panning = false;
+  rotating_ = zooming_ = panning_ = false;
   liveDrag_.Stop();
   liveFrameTimer_->stop();
-  ClearObject(PreviewScene);
-  ShowScene(PlotScene, true);
+  ClearObject(previewScene_);
+  ShowScene(plotScene_, true);
 }
 
 void TMainForm::DragFrame() {
   if (!liveDrag_.Live()) {
-    ShowScene(PreviewScene, false);
+    ShowScene(previewScene_, false);
     return;
   }
   if (liveFrameTimer_->isActive()) return;  // the newest view is drawn then
@@ -749,11 +759,11 @@ void TMainForm::DragFrame() {
 
 void TMainForm::DrawLiveFrame() {
   const TCoordinateSystem* display = Current();
-  if (display == nullptr || !liveDrag_.Live() || !(Rotating || Zooming || Panning)) return;
+  if (display == nullptr || !liveDrag_.Live() || !(rotating_ || zooming_ || panning_)) return;
   // The scene already sampled, turned, sorted and painted as on release; no
   // busy text and no event handling, so frames follow the mouse.
   const qint64 start = clock_.nsecsElapsed();
-  PaintScene(*display, PlotScene, true);
+  PaintScene(*display, plotScene_, true);
   lastLiveFrameNs_ = clock_.nsecsElapsed();
   liveDrag_.FrameTook((lastLiveFrameNs_ - start) / 1e6);
 }
@@ -762,7 +772,7 @@ void TMainForm::WheelZoom(int notches) {
   TCoordinateSystem* display = Current();
   if (display == nullptr) return;
   ZoomNotches(*display, notches);
-  ShowScene(PlotScene, true);
+  ShowScene(plotScene_, true);
 }
 
 void TMainForm::WheelEvent(int angleDelta, int pixelDelta) {
@@ -783,7 +793,7 @@ void TMainForm::ScheduleFullRedraw() {
   fullRedrawQueued_ = true;
   QTimer::singleShot(0, this, [this] {
     fullRedrawQueued_ = false;
-    ShowScene(PlotScene, true);
+    ShowScene(plotScene_, true);
   });
 }
 
@@ -804,7 +814,7 @@ bool TMainForm::ViewKey(int key, Qt::KeyboardModifiers modifiers) {
   TCoordinateSystem* display = Current();
   if (display == nullptr) return false;
   if (ApplyViewKey(*display, viewKey, (modifiers & Qt::ShiftModifier) != 0))
-    ShowScene(PlotScene, true);
+    ShowScene(plotScene_, true);
   return true;
 }
 
@@ -836,7 +846,7 @@ void TMainForm::SetSmoothLines(bool smooth) {
   viewOptions_.SmoothLines = smooth;
   StoreViewOptions(settingsFile_, viewOptions_);
   canvas_->SetSmooth(smooth);
-  ShowScene(PlotScene, true);
+  ShowScene(plotScene_, true);
 }
 
 void TMainForm::SetLiveRotation(bool live) {
@@ -868,8 +878,8 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::CloseStep() {
-  ClearObject(PlotScene);
-  ClearObject(ViewScene);
+  ClearObject(plotScene_);
+  ClearObject(viewScene_);
   ReleaseDocument(document_);
   rebuildingTabs_ = true;
   tabControl_->setCurrentIndex(-1);

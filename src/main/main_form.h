@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 #include "document/document.h"
@@ -34,6 +35,8 @@ class TDocumentHistory;
 class QAction;
 class QKeyEvent;
 class QTimer;
+class QToolBar;
+enum class TToolIcon;
 
 class TMainForm final : public QMainWindow, public TDialogHost {
   Q_OBJECT
@@ -54,8 +57,8 @@ class TMainForm final : public QMainWindow, public TDialogHost {
   void OpenVariableTable() override;
 
   TDocument& Doc() { return document_; }
-  const TObject3D& PlotSceneData() const { return PlotScene; }
-  bool IsFirstShow() const { return FirstShow; }
+  const TObject3D& PlotSceneData() const { return plotScene_; }
+  bool IsFirstShow() const { return firstShow_; }
 
   // The refresh: command-line document on the first show, tabs, drawing,
   // splash on the first show.
@@ -154,6 +157,14 @@ class TMainForm final : public QMainWindow, public TDialogHost {
  private:
   void CreateStep();
   void BuildMenusAndToolBar();
+  // A command of a menu that the tool bar offers too, under its hint.
+  QAction* AddCommand(QMenu* menu, const QString& text, const QString& hint, TToolIcon icon,
+                      const std::function<void()>& handler);
+  void BuildFileMenu();
+  void BuildEditMenu();
+  void BuildViewMenu();
+  void BuildHelpMenu();
+  void AddWebLink();
   void BuildStatusPanel();
   void NewDrawingImage();
   void ResizeDrawArea();
@@ -197,21 +208,21 @@ class TMainForm final : public QMainWindow, public TDialogHost {
   TDocument stored_;  // the document as last read or saved, to tell unsaved work
   QString filePath_;
   QString settingsFile_;
+  QToolBar* toolBar_ = nullptr;
   QMenu* recentMenu_ = nullptr;
   TDocumentHistory* history_ = nullptr;
   std::unique_ptr<QPrinter> printer_;  // kept, so the print dialog offers the last choices
-  TStringGrid Table;                   // the data table as evaluated when the document was read
-  TObject3D PlotScene;
-  TObject3D ViewScene;
-  TObject3D PreviewScene;
+  TObject3D plotScene_;
+  TObject3D viewScene_;
+  TObject3D previewScene_;
   TGraphic3D graphic_;
   std::unique_ptr<QtCanvas> canvas_;  // the drawing image, as large as iDrawArea
-  bool Rotating = false;
-  bool Zooming = false;
-  bool Panning = false;
-  int LastX = 0;
-  int LastY = 0;
-  bool FirstShow = true;
+  bool rotating_ = false;
+  bool zooming_ = false;
+  bool panning_ = false;
+  int lastX_ = 0;
+  int lastY_ = 0;
+  bool firstShow_ = true;
   TViewOptions viewOptions_;
   QAction* aSmoothLines_ = nullptr;
   QAction* aLiveRotation_ = nullptr;
@@ -225,7 +236,7 @@ class TMainForm final : public QMainWindow, public TDialogHost {
   bool rebuildingTabs_ = false;
   bool showFirstDisplay_ = false;  // a document was read: its first display is shown
   bool settlingLayout_ = false;
-  bool plotting_ = false;  // PlotDisplay is building PlotScene
+  bool plotting_ = false;  // PlotDisplay is building plotScene_
 
   QTabBar* tabControl_ = nullptr;
   TDrawArea* iDrawArea_ = nullptr;

@@ -18,9 +18,6 @@ bool IsHelpDebugSwitch(const QString& argument);
 
 class THelpViewer final : public Help {
  public:
-  // Our viewer is built in, so it is always present and of this version.
-  static constexpr double Version = 5.0;
-
   THelpViewer(const QString& programDir, const QStringList& arguments);
   ~THelpViewer() override;
   THelpViewer(const THelpViewer&) = delete;
