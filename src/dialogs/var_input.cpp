@@ -85,7 +85,7 @@ int TfVarInput::Execute() {
 }
 
 void TfVarInput::FormShow() {
-  form_.Load();
+  form_.FormShow();
   Table->clearContents();
   Table->setRowCount(static_cast<int>(form_.Rows.size()));
   for (int row = 0; row < Table->rowCount(); ++row) {
@@ -111,7 +111,7 @@ void TfVarInput::bOkClick() {
     values.Maximum = CellText(Table, row, 2);
     values.Actual = CellText(Table, row, 3);
   }
-  if (!form_.Store()) return;
+  if (!form_.bOkClick()) return;
   host_.Redraw();
   accept();
 }
