@@ -87,18 +87,18 @@ TfAxisSettings::TfAxisSettings(TDocument& document, Prompts& prompts, TDialogHos
 QWidget* TfAxisSettings::BuildAxesPage() {
   auto* page = new QWidget;
   auto* layout = new QVBoxLayout(page);
-  for (int axis = 0; axis < 3; ++axis) layout->addWidget(BuildAxisGroup(axis));
+  for (TAxis axis : AllAxes) layout->addWidget(BuildAxisGroup(axis));
   return page;
 }
 
-QWidget* TfAxisSettings::BuildAxisGroup(int axis) {
+QWidget* TfAxisSettings::BuildAxisGroup(TAxis axis) {
   static const char* const Titles[] = {QT_TR_NOOP("Axis 1 (X) settings"),
                                        QT_TR_NOOP("Axis 2 (Y) settings"),
                                        QT_TR_NOOP("Axis 3 (Z) settings")};
-  const QString n = QString::number(axis + 1);
-  auto* group = new QGroupBox(tr(Titles[axis]));
+  const QString n = QString::number(AxisNumber(axis));
+  auto* group = new QGroupBox(tr(Titles[AxisIndex(axis)]));
   group->setObjectName(QStringLiteral("gbAxis") + n);
-  TAxisControls& c = axes_[static_cast<size_t>(axis)];
+  TAxisControls& c = axes_[AxisIndex(axis)];
   c.Min = NamedEdit(QStringLiteral("Min") + n, group);
   c.Max = NamedEdit(QStringLiteral("Max") + n, group);
   c.eMajorInterval = NamedEdit(QStringLiteral("eMajorInterval") + n, group);
@@ -110,7 +110,7 @@ QWidget* TfAxisSettings::BuildAxisGroup(int axis) {
   c.eLabel = NamedEdit(QStringLiteral("eLabel") + n, group);
   // Only the user's choice converts the bounds; loading sets the choice silently.
   connect(c.rbLog, &QRadioButton::clicked, this, [this, axis](bool checked) {
-    if (checked) rbAxisLogClick(axis + 1);
+    if (checked) rbAxisLogClick(axis);
   });
 
   auto* scaling = new QHBoxLayout;
@@ -136,56 +136,8 @@ QWidget* TfAxisSettings::BuildAxisGroup(int axis) {
 
 QWidget* TfAxisSettings::BuildViewPage() {
   auto* page = new QWidget;
-
-  auto* styleBox = new QGroupBox(tr("3D display style"), page);
-  auto* styles = new QButtonGroup(styleBox);
-  bSolid = ToggleButton(QStringLiteral("bSolid"), tr("Solid"), styles, styleBox);
-  bWireframe = ToggleButton(QStringLiteral("bWireframe"), tr("Wireframe"), styles, styleBox);
-  bPoint = ToggleButton(QStringLiteral("bPoint"), tr("Points"), styles, styleBox);
-  tbPerspective = new QSlider(Qt::Horizontal, styleBox);
-  tbPerspective->setObjectName(QStringLiteral("tbPerspective"));
-  tbPerspective->setRange(1, PerspectiveFar);
-  tbPerspective->setSingleStep(1);
-  tbPerspective->setPageStep(1);
-  tbPerspective->setTickPosition(QSlider::TicksBelow);
-  tbPerspective->setTickInterval(1);
-  auto* styleButtons = new QHBoxLayout;
-  styleButtons->addWidget(bSolid);
-  styleButtons->addWidget(bWireframe);
-  styleButtons->addWidget(bPoint);
-  styleButtons->addStretch();
-  auto* perspective = new QGridLayout;
-  perspective->addWidget(new QLabel(tr("Perspective:")), 0, 0);
-  perspective->addWidget(tbPerspective, 0, 1, 1, 2);
-  perspective->addWidget(new QLabel(tr("Close")), 1, 1, Qt::AlignLeft);
-  perspective->addWidget(new QLabel(tr("Far")), 1, 2, Qt::AlignRight);
-  auto* styleLayout = new QVBoxLayout(styleBox);
-  styleLayout->addLayout(styleButtons);
-  styleLayout->addLayout(perspective);
-
-  auto* axisStyleBox = new QGroupBox(tr("Axis display style"), page);
-  auto* axisStyles = new QButtonGroup(axisStyleBox);
-  bNoMarkings =
-      ToggleButton(QStringLiteral("bNoMarkings"), tr("Axes only"), axisStyles, axisStyleBox);
-  bShortMarkings =
-      ToggleButton(QStringLiteral("bShortMarkings"), tr("Markings"), axisStyles, axisStyleBox);
-  bLongMarkings =
-      ToggleButton(QStringLiteral("bLongMarkings"), tr("Raster"), axisStyles, axisStyleBox);
-  pColor = new TColorSwatch(axisStyleBox);
-  pColor->setObjectName(QStringLiteral("pColor"));
-  connect(pColor, &TColorSwatch::Clicked, this, &TfAxisSettings::pColorClick);
-  auto* axisStyleButtons = new QHBoxLayout;
-  axisStyleButtons->addWidget(bNoMarkings);
-  axisStyleButtons->addWidget(bShortMarkings);
-  axisStyleButtons->addWidget(bLongMarkings);
-  axisStyleButtons->addStretch();
-  auto* colorRow = new QHBoxLayout;
-  colorRow->addWidget(new QLabel(tr("Axis color:")));
-  colorRow->addWidget(pColor);
-  colorRow->addStretch();
-  auto* axisStyleLayout = new QVBoxLayout(axisStyleBox);
-  axisStyleLayout->addLayout(axisStyleButtons);
-  axisStyleLayout->addLayout(colorRow);
+  QGroupBox* styleBox = BuildDisplayStyleBox(page);
+  QGroupBox* axisStyleBox = BuildAxisStyleBox(page);
 
   auto* axesBox = new QGroupBox(tr("Number of axes"), page);
   rbThreeAxes = NamedRadio(QStringLiteral("rbThreeAxes"), tr("3 Axes"), axesBox);
@@ -218,21 +170,77 @@ QWidget* TfAxisSettings::BuildViewPage() {
   return page;
 }
 
+QGroupBox* TfAxisSettings::BuildDisplayStyleBox(QWidget* page) {
+  auto* styleBox = new QGroupBox(tr("3D display style"), page);
+  auto* styles = new QButtonGroup(styleBox);
+  bSolid = ToggleButton(QStringLiteral("bSolid"), tr("Solid"), styles, styleBox);
+  bWireframe = ToggleButton(QStringLiteral("bWireframe"), tr("Wireframe"), styles, styleBox);
+  bPoint = ToggleButton(QStringLiteral("bPoint"), tr("Points"), styles, styleBox);
+  tbPerspective = new QSlider(Qt::Horizontal, styleBox);
+  tbPerspective->setObjectName(QStringLiteral("tbPerspective"));
+  tbPerspective->setRange(1, PerspectiveFar);
+  tbPerspective->setSingleStep(1);
+  tbPerspective->setPageStep(1);
+  tbPerspective->setTickPosition(QSlider::TicksBelow);
+  tbPerspective->setTickInterval(1);
+  auto* styleButtons = new QHBoxLayout;
+  styleButtons->addWidget(bSolid);
+  styleButtons->addWidget(bWireframe);
+  styleButtons->addWidget(bPoint);
+  styleButtons->addStretch();
+  auto* perspective = new QGridLayout;
+  perspective->addWidget(new QLabel(tr("Perspective:")), 0, 0);
+  perspective->addWidget(tbPerspective, 0, 1, 1, 2);
+  perspective->addWidget(new QLabel(tr("Close")), 1, 1, Qt::AlignLeft);
+  perspective->addWidget(new QLabel(tr("Far")), 1, 2, Qt::AlignRight);
+  auto* styleLayout = new QVBoxLayout(styleBox);
+  styleLayout->addLayout(styleButtons);
+  styleLayout->addLayout(perspective);
+  return styleBox;
+}
+
+QGroupBox* TfAxisSettings::BuildAxisStyleBox(QWidget* page) {
+  auto* axisStyleBox = new QGroupBox(tr("Axis display style"), page);
+  auto* axisStyles = new QButtonGroup(axisStyleBox);
+  bNoMarkings =
+      ToggleButton(QStringLiteral("bNoMarkings"), tr("Axes only"), axisStyles, axisStyleBox);
+  bShortMarkings =
+      ToggleButton(QStringLiteral("bShortMarkings"), tr("Markings"), axisStyles, axisStyleBox);
+  bLongMarkings =
+      ToggleButton(QStringLiteral("bLongMarkings"), tr("Raster"), axisStyles, axisStyleBox);
+  pColor = new TColorSwatch(axisStyleBox);
+  pColor->setObjectName(QStringLiteral("pColor"));
+  connect(pColor, &TColorSwatch::Clicked, this, &TfAxisSettings::pColorClick);
+  auto* axisStyleButtons = new QHBoxLayout;
+  axisStyleButtons->addWidget(bNoMarkings);
+  axisStyleButtons->addWidget(bShortMarkings);
+  axisStyleButtons->addWidget(bLongMarkings);
+  axisStyleButtons->addStretch();
+  auto* colorRow = new QHBoxLayout;
+  colorRow->addWidget(new QLabel(tr("Axis color:")));
+  colorRow->addWidget(pColor);
+  colorRow->addStretch();
+  auto* axisStyleLayout = new QVBoxLayout(axisStyleBox);
+  axisStyleLayout->addLayout(axisStyleButtons);
+  axisStyleLayout->addLayout(colorRow);
+  return axisStyleBox;
+}
+
 int TfAxisSettings::Execute() {
   FormShow();
   return exec();
 }
 
 void TfAxisSettings::FormShow() {
-  form_.Load(host_.CurrentDisplay());
+  form_.FormShow(host_.CurrentDisplay());
   FieldsToControls();
 }
 
 void TfAxisSettings::FieldsToControls() {
   const TAxisSettingsFields& f = form_.Fields;
-  for (size_t axis = 0; axis < 3; ++axis) {
-    const TAxisFields& fields = f.Axes[axis];
-    TAxisControls& c = axes_[axis];
+  for (TAxis axis : AllAxes) {
+    const TAxisFields& fields = f.Axes[AxisIndex(axis)];
+    TAxisControls& c = axes_[AxisIndex(axis)];
     c.Min->setText(Text(fields.Minimum));
     c.Max->setText(Text(fields.Maximum));
     c.eMajorInterval->setText(Text(fields.MajorInterval));
@@ -258,9 +266,9 @@ void TfAxisSettings::FieldsToControls() {
 
 void TfAxisSettings::ControlsToFields() {
   TAxisSettingsFields& f = form_.Fields;
-  for (size_t axis = 0; axis < 3; ++axis) {
-    TAxisFields& fields = f.Axes[axis];
-    const TAxisControls& c = axes_[axis];
+  for (TAxis axis : AllAxes) {
+    TAxisFields& fields = f.Axes[AxisIndex(axis)];
+    const TAxisControls& c = axes_[AxisIndex(axis)];
     fields.Minimum = Text(c.Min);
     fields.Maximum = Text(c.Max);
     fields.MajorInterval = Text(c.eMajorInterval);
@@ -282,11 +290,11 @@ void TfAxisSettings::ControlsToFields() {
   f.Resolution = Text(eResolution);
 }
 
-void TfAxisSettings::rbAxisLogClick(int axis) {
+void TfAxisSettings::rbAxisLogClick(TAxis axis) {
   ControlsToFields();
   form_.SwitchToLogarithmic(axis);
-  const TAxisFields& fields = form_.Fields.Axes[static_cast<size_t>(axis - 1)];
-  TAxisControls& c = axes_[static_cast<size_t>(axis - 1)];
+  const TAxisFields& fields = form_.Fields.Axes[AxisIndex(axis)];
+  TAxisControls& c = axes_[AxisIndex(axis)];
   c.Min->setText(Text(fields.Minimum));
   c.Max->setText(Text(fields.Maximum));
 }
@@ -300,7 +308,7 @@ void TfAxisSettings::pColorClick() {
 void TfAxisSettings::bOkClick() {
   if (ClickAfterClose(*this)) return;
   ControlsToFields();
-  if (!form_.Store(host_.CurrentDisplay())) return;
+  if (!form_.bOkClick(host_.CurrentDisplay())) return;
   host_.Redraw();
   accept();
 }

@@ -12,6 +12,7 @@
 #include "ports/prompts.h"
 
 class QCheckBox;
+class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -41,7 +42,7 @@ class TfAxisSettings : public QDialog {
   void pColorClick();
 
  private:
-  // The controls of one axis group; index 0 is axis 1.
+  // The controls of one axis group, at AxisIndex of its axis.
   struct TAxisControls {
     QLineEdit* Min = nullptr;
     QLineEdit* Max = nullptr;
@@ -55,8 +56,10 @@ class TfAxisSettings : public QDialog {
 
   QWidget* BuildAxesPage();
   QWidget* BuildViewPage();
-  QWidget* BuildAxisGroup(int axis);
-  void rbAxisLogClick(int axis);
+  QGroupBox* BuildDisplayStyleBox(QWidget* page);
+  QGroupBox* BuildAxisStyleBox(QWidget* page);
+  QWidget* BuildAxisGroup(TAxis axis);
+  void rbAxisLogClick(TAxis axis);
   void ControlsToFields();
   void FieldsToControls();
 

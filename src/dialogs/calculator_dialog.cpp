@@ -85,6 +85,41 @@ TfCalculator::TfCalculator(TDocument& document, Prompts& /*prompts: no boxes her
 }
 
 void TfCalculator::BuildControls() {
+  QHBoxLayout* termLine = BuildTermLine();
+
+  mResult_ = new QPlainTextEdit(this);
+  mResult_->setObjectName(QStringLiteral("mResult"));
+  mResult_->setReadOnly(true);
+  mResult_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  mResult_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  mResult_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  mResult_->setFixedHeight(150);
+
+  QGroupBox* gbDifferentiate = BuildDifferentiation();
+  QGroupBox* gbIntegration = BuildIntegration();
+
+  auto* groups = new QHBoxLayout;
+  groups->addWidget(gbDifferentiate);
+  groups->addWidget(gbIntegration);
+
+  auto* closeLine = new QHBoxLayout;
+  closeLine->addStretch(1);
+  bClose_ = NamedButton(tr("&Close"), "bClose", this);
+  closeLine->addWidget(bClose_);
+
+  auto* page = new QVBoxLayout(this);
+  page->addLayout(termLine);
+  page->addWidget(mResult_);
+  page->addLayout(groups);
+  page->addLayout(closeLine);
+  // A fixed border: the window takes the size its contents ask for.
+  page->setSizeConstraint(QLayout::SetFixedSize);
+
+  EnterPressesFocusedButton(this);
+  ConnectControls();
+}
+
+QHBoxLayout* TfCalculator::BuildTermLine() {
   auto* termLine = new QHBoxLayout;
   termLine->addWidget(NamedLabel(tr("Enter term: f="), "Label1", this));
   cbTerm_ = new QComboBox(this);
@@ -102,15 +137,10 @@ void TfCalculator::BuildControls() {
   bVarTable_->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
   bVarTable_->setToolTip(tr("Open variable table"));
   termLine->addWidget(bVarTable_);
+  return termLine;
+}
 
-  mResult_ = new QPlainTextEdit(this);
-  mResult_->setObjectName(QStringLiteral("mResult"));
-  mResult_->setReadOnly(true);
-  mResult_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  mResult_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  mResult_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  mResult_->setFixedHeight(150);
-
+QGroupBox* TfCalculator::BuildDifferentiation() {
   // d f / d x, taken at x0: the fraction is drawn by the two labels of the
   // numerator and denominator with a rule between them.
   auto* gbDifferentiate = new QGroupBox(tr("Numerical differentiation"), this);
@@ -135,7 +165,10 @@ void TfCalculator::BuildControls() {
   diff->addWidget(eDiffValue_, 0, 2, Qt::AlignBottom);
   bCalcDiff_ = NamedButton(tr("Calculate &derivation"), "bCalcDiff", gbDifferentiate);
   diff->addWidget(bCalcDiff_, 1, 0, 1, 3);
+  return gbDifferentiate;
+}
 
+QGroupBox* TfCalculator::BuildIntegration() {
   // The integral sign with the upper bound above and the lower bound below.
   auto* gbIntegration = new QGroupBox(tr("Numerical integration"), this);
   gbIntegration->setObjectName(QStringLiteral("gbIntegration"));
@@ -153,26 +186,11 @@ void TfCalculator::BuildControls() {
   integ->addWidget(cbIntVar_, 1, 2);
   bCalcInt_ = NamedButton(tr("Calculate &integral"), "bCalcInt", gbIntegration);
   integ->addWidget(bCalcInt_, 3, 0, 1, 3);
+  return gbIntegration;
+}
 
-  auto* groups = new QHBoxLayout;
-  groups->addWidget(gbDifferentiate);
-  groups->addWidget(gbIntegration);
-
-  auto* closeLine = new QHBoxLayout;
-  closeLine->addStretch(1);
-  bClose_ = NamedButton(tr("&Close"), "bClose", this);
-  closeLine->addWidget(bClose_);
-
-  auto* page = new QVBoxLayout(this);
-  page->addLayout(termLine);
-  page->addWidget(mResult_);
-  page->addLayout(groups);
-  page->addLayout(closeLine);
-  // A fixed border: the window takes the size its contents ask for.
-  page->setSizeConstraint(QLayout::SetFixedSize);
-
-  EnterPressesFocusedButton(this);
-
+// The form follows every control through its change signals.
+void TfCalculator::ConnectControls() {
   cbTerm_->installEventFilter(this);
   if (cbTerm_->lineEdit() != nullptr) cbTerm_->lineEdit()->installEventFilter(this);
   connect(cbTerm_, &QComboBox::editTextChanged, this,

@@ -9,6 +9,8 @@
 #include "ports/prompts.h"
 
 class QComboBox;
+class QGroupBox;
+class QHBoxLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -45,6 +47,10 @@ class TfCalculator : public QDialog {
 
  private:
   void BuildControls();
+  QHBoxLayout* BuildTermLine();
+  QGroupBox* BuildDifferentiation();
+  QGroupBox* BuildIntegration();
+  void ConnectControls();
   void ReadControls();
   void ShowVariableLists();
   void ShowNewResultLines();

@@ -134,28 +134,10 @@ TfDiagramInput::TfDiagramInput(TDocument& document, Prompts& prompts, TDialogHos
   bEnter_->setDefault(true);
   cellLine->addWidget(bEnter_);
 
-  table_ = Named(new QTableView(this), "Table");
-  model_ = new TDataTableModel(form_.Table, this);
-  table_->setModel(model_);
-  table_->setSelectionMode(QAbstractItemView::ContiguousSelection);
-  table_->setSelectionBehavior(QAbstractItemView::SelectItems);
-  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-  table_->horizontalHeader()->setDefaultSectionSize(80);
-  table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
-  table_->setMinimumSize(420, 300);
-  // The header row and column only name the cells: a click on them, or on
-  // the corner, selects nothing (a whole column selected would let one click
-  // of "Delete cell content" empty it). Column widths stay adjustable.
-  table_->horizontalHeader()->setSectionsClickable(false);
-  table_->verticalHeader()->setSectionsClickable(false);
-  table_->setCornerButtonEnabled(false);
-
   auto* left = new QVBoxLayout;
   left->addWidget(BuildToolBar());
   left->addLayout(cellLine);
-  left->addWidget(table_, 1);
+  left->addWidget(BuildTable(), 1);
 
   auto* right = new QVBoxLayout;
   tabControl_ = Named(new QTabBar(this), "TabControl");
@@ -194,6 +176,27 @@ TfDiagramInput::TfDiagramInput(TDocument& document, Prompts& prompts, TDialogHos
   BindClipboard();
   resize(1000, 620);
   EnterPressesFocusedButton(this);
+}
+
+QTableView* TfDiagramInput::BuildTable() {
+  table_ = Named(new QTableView(this), "Table");
+  model_ = new TDataTableModel(form_.Table, this);
+  table_->setModel(model_);
+  table_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+  table_->setSelectionBehavior(QAbstractItemView::SelectItems);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  table_->horizontalHeader()->setDefaultSectionSize(80);
+  table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+  table_->setMinimumSize(420, 300);
+  // The header row and column only name the cells: a click on them, or on
+  // the corner, selects nothing (a whole column selected would let one click
+  // of "Delete cell content" empty it). Column widths stay adjustable.
+  table_->horizontalHeader()->setSectionsClickable(false);
+  table_->verticalHeader()->setSectionsClickable(false);
+  table_->setCornerButtonEnabled(false);
+  return table_;
 }
 
 TfDiagramInput::~TfDiagramInput() = default;
@@ -271,57 +274,7 @@ QWidget* TfDiagramInput::BuildDiagramPanel() {
   pColor2_->hide();
   connect(pColor2_, &TColorSwatch::Clicked, this, &TfDiagramInput::pColor2Click);
 
-  const char* groupNames[] = {"rgAxis1", "rgAxis2", "rgAxis3"};
-  const char* groupTitles[] = {QT_TR_NOOP("Axis1 (X) values"), QT_TR_NOOP("Axis2 (Y) values"),
-                               QT_TR_NOOP("Axis3 (Z) values")};
-  const char* fieldNames[] = {"eAxis1", "eAxis2", "eAxis3"};
-  const char* labelNames[] = {"lAxis1", "lAxis2", "lAxis3"};
-  const char* lowNames[] = {"eXErrorMin", "eYErrorMin", "eZErrorMin"};
-  const char* highNames[] = {"eXErrorMax", "eYErrorMax", "eZErrorMax"};
-  for (size_t a = 0; a < 3; ++a) {
-    auto* box = Named(new QGroupBox(tr(groupTitles[a]), diagramPanel_), groupNames[a]);
-    auto* choices = new QHBoxLayout(box);
-    rgAxis_[a] = new QButtonGroup(box);
-    auto* column = new QRadioButton(tr("Data column"), box);
-    auto* constant = new QRadioButton(tr("Constant"), box);
-    rgAxis_[a]->addButton(column, AxisDataColumn);
-    rgAxis_[a]->addButton(constant, AxisConstant);
-    choices->addWidget(column);
-    choices->addWidget(constant);
-    grid->addWidget(box, row, 0, 1, 3);
-    auto* fieldColumn = new QVBoxLayout;
-    fieldColumn->setSpacing(1);
-    lAxis_[a] = Named(new QLabel(diagramPanel_), labelNames[a]);
-    eAxis_[a] = Named(new QLineEdit(diagramPanel_), fieldNames[a]);
-    eAxis_[a]->setFixedWidth(110);
-    fieldColumn->addWidget(lAxis_[a]);
-    fieldColumn->addWidget(eAxis_[a]);
-    grid->addLayout(fieldColumn, row++, 3, 1, 2, Qt::AlignBottom);
-
-    grid->addWidget(new QLabel(tr("Axis %1 error bar col.:").arg(a + 1), diagramPanel_), row, 0);
-    grid->addWidget(new QLabel(tr("Low:"), diagramPanel_), row, 1, Qt::AlignRight);
-    eErrorMin_[a] = Named(new QLineEdit(diagramPanel_), lowNames[a]);
-    eErrorMin_[a]->setFixedWidth(60);
-    grid->addWidget(eErrorMin_[a], row, 2);
-    grid->addWidget(new QLabel(tr("High:"), diagramPanel_), row, 3, Qt::AlignRight);
-    eErrorMax_[a] = Named(new QLineEdit(diagramPanel_), highNames[a]);
-    eErrorMax_[a]->setFixedWidth(60);
-    grid->addWidget(eErrorMax_[a], row++, 4);
-
-    // Toggled rather than clicked: arrow keys move the choice too.
-    connect(rgAxis_[a], &QButtonGroup::idToggled, this, [this, a](int choice, bool checked) {
-      if (quiet_ || !checked) return;
-      form_.rgAxis[a] = choice;
-      form_.rgAxisClick(static_cast<int>(a) + 1);
-      ShowAxisLabels();
-    });
-    connect(eAxis_[a], &QLineEdit::textEdited, this,
-            [this, a](const QString& text) { form_.eAxis[a] = Std(text); });
-    connect(eErrorMin_[a], &QLineEdit::textEdited, this,
-            [this, a](const QString& text) { form_.eErrorMin[a] = Std(text); });
-    connect(eErrorMax_[a], &QLineEdit::textEdited, this,
-            [this, a](const QString& text) { form_.eErrorMax[a] = Std(text); });
-  }
+  for (TAxis axis : AllAxes) BuildAxisRows(grid, row, axis);
 
   cbShowPoints_ = Named(new QCheckBox(tr("&Show points"), diagramPanel_), "cbShowPoints");
   cbConnectPoints_ = Named(new QCheckBox(tr("Co&nnect Points"), diagramPanel_), "cbConnectPoints");
@@ -334,6 +287,63 @@ QWidget* TfDiagramInput::BuildDiagramPanel() {
     if (!quiet_) form_.cbConnectPoints = on;
   });
   return diagramPanel_;
+}
+
+// The rows of one axis: the choice of column or constant with its field, then
+// the error bar columns.
+void TfDiagramInput::BuildAxisRows(QGridLayout* grid, int& row, TAxis axis) {
+  static const char* const groupNames[] = {"rgAxis1", "rgAxis2", "rgAxis3"};
+  static const char* const groupTitles[] = {QT_TR_NOOP("Axis1 (X) values"),
+                                            QT_TR_NOOP("Axis2 (Y) values"),
+                                            QT_TR_NOOP("Axis3 (Z) values")};
+  static const char* const fieldNames[] = {"eAxis1", "eAxis2", "eAxis3"};
+  static const char* const labelNames[] = {"lAxis1", "lAxis2", "lAxis3"};
+  static const char* const lowNames[] = {"eXErrorMin", "eYErrorMin", "eZErrorMin"};
+  static const char* const highNames[] = {"eXErrorMax", "eYErrorMax", "eZErrorMax"};
+  const size_t a = AxisIndex(axis);
+  auto* box = Named(new QGroupBox(tr(groupTitles[a]), diagramPanel_), groupNames[a]);
+  auto* choices = new QHBoxLayout(box);
+  rgAxis_[a] = new QButtonGroup(box);
+  auto* column = new QRadioButton(tr("Data column"), box);
+  auto* constant = new QRadioButton(tr("Constant"), box);
+  rgAxis_[a]->addButton(column, AxisDataColumn);
+  rgAxis_[a]->addButton(constant, AxisConstant);
+  choices->addWidget(column);
+  choices->addWidget(constant);
+  grid->addWidget(box, row, 0, 1, 3);
+  auto* fieldColumn = new QVBoxLayout;
+  fieldColumn->setSpacing(1);
+  lAxis_[a] = Named(new QLabel(diagramPanel_), labelNames[a]);
+  eAxis_[a] = Named(new QLineEdit(diagramPanel_), fieldNames[a]);
+  eAxis_[a]->setFixedWidth(110);
+  fieldColumn->addWidget(lAxis_[a]);
+  fieldColumn->addWidget(eAxis_[a]);
+  grid->addLayout(fieldColumn, row++, 3, 1, 2, Qt::AlignBottom);
+
+  grid->addWidget(new QLabel(tr("Axis %1 error bar col.:").arg(AxisNumber(axis)), diagramPanel_),
+                  row, 0);
+  grid->addWidget(new QLabel(tr("Low:"), diagramPanel_), row, 1, Qt::AlignRight);
+  eErrorMin_[a] = Named(new QLineEdit(diagramPanel_), lowNames[a]);
+  eErrorMin_[a]->setFixedWidth(60);
+  grid->addWidget(eErrorMin_[a], row, 2);
+  grid->addWidget(new QLabel(tr("High:"), diagramPanel_), row, 3, Qt::AlignRight);
+  eErrorMax_[a] = Named(new QLineEdit(diagramPanel_), highNames[a]);
+  eErrorMax_[a]->setFixedWidth(60);
+  grid->addWidget(eErrorMax_[a], row++, 4);
+
+  // Toggled rather than clicked: arrow keys move the choice too.
+  connect(rgAxis_[a], &QButtonGroup::idToggled, this, [this, axis](int choice, bool checked) {
+    if (quiet_ || !checked) return;
+    form_.rgAxis[AxisIndex(axis)] = choice;
+    form_.rgAxisClick(axis);
+    ShowAxisLabels();
+  });
+  connect(eAxis_[a], &QLineEdit::textEdited, this,
+          [this, a](const QString& text) { form_.eAxis[a] = Std(text); });
+  connect(eErrorMin_[a], &QLineEdit::textEdited, this,
+          [this, a](const QString& text) { form_.eErrorMin[a] = Std(text); });
+  connect(eErrorMax_[a], &QLineEdit::textEdited, this,
+          [this, a](const QString& text) { form_.eErrorMax[a] = Std(text); });
 }
 
 int TfDiagramInput::Execute() {
@@ -404,7 +414,8 @@ void TfDiagramInput::ShowDiagramFields() {
   SetText(eDescription_, form_.eDescription);
   pColor1_->SetColor(form_.pColor1);
   pColor2_->SetColor(form_.pColor2);
-  for (size_t a = 0; a < 3; ++a) {
+  for (TAxis axis : AllAxes) {
+    const size_t a = AxisIndex(axis);
     if (QAbstractButton* choice = rgAxis_[a]->button(form_.rgAxis[a]); choice != nullptr)
       choice->setChecked(true);
     SetText(eAxis_[a], form_.eAxis[a]);
@@ -418,7 +429,7 @@ void TfDiagramInput::ShowDiagramFields() {
 }
 
 void TfDiagramInput::ShowAxisLabels() {
-  for (size_t a = 0; a < 3; ++a) lAxis_[a]->setText(Qt8(form_.lAxis[a]));
+  for (TAxis axis : AllAxes) lAxis_[AxisIndex(axis)]->setText(Qt8(form_.lAxis[AxisIndex(axis)]));
 }
 
 void TfDiagramInput::TableClick() {
@@ -521,7 +532,8 @@ void TfDiagramInput::pColor2Click() {
 // more before the store step also catches changes that send none.
 void TfDiagramInput::ReadDiagramFields() {
   form_.eDescription = Std(eDescription_->text());
-  for (size_t a = 0; a < 3; ++a) {
+  for (TAxis axis : AllAxes) {
+    const size_t a = AxisIndex(axis);
     if (rgAxis_[a]->checkedId() >= 0) form_.rgAxis[a] = rgAxis_[a]->checkedId();
     form_.eAxis[a] = Std(eAxis_[a]->text());
     form_.eErrorMin[a] = Std(eErrorMin_[a]->text());

@@ -11,6 +11,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QFrame;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -70,7 +71,9 @@ class TfDiagramInput : public QDialog {
 
  private:
   QWidget* BuildToolBar();
+  QTableView* BuildTable();
   QWidget* BuildDiagramPanel();
+  void BuildAxisRows(QGridLayout* grid, int& row, TAxis axis);
   void ShowTable(bool sizeChanged);
   void ShowSelection();
   void ShowCellField();

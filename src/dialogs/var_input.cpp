@@ -85,7 +85,7 @@ int TfVarInput::Execute() {
 }
 
 void TfVarInput::FormShow() {
-  form_.Load();
+  form_.FormShow();
   table_->clearContents();
   table_->setRowCount(static_cast<int>(form_.Rows.size()));
   for (int row = 0; row < table_->rowCount(); ++row) {
@@ -111,7 +111,7 @@ void TfVarInput::bOkClick() {
     values.Maximum = CellText(table_, row, 2);
     values.Actual = CellText(table_, row, 3);
   }
-  if (!form_.Store()) return;
+  if (!form_.bOkClick()) return;
   host_.Redraw();
   accept();
 }

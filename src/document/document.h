@@ -111,6 +111,12 @@ inline constexpr uint8_t AxisStyleMarkings = 0;
 inline constexpr uint8_t AxisStyleRaster = 1;
 inline constexpr uint8_t AxisStyleAxesOnly = 2;
 
+// Resolution is the number of steps per direction. A file may carry any
+// number; sampling and the settings dialog take it within these bounds so
+// that a graph neither vanishes nor asks for millions of points.
+inline constexpr int32_t MinResolution = 1;
+inline constexpr int32_t MaxResolution = 2000;
+
 // The one document of the process, owned by the main window.
 struct TDocument {
   std::vector<TCoordinateSystem> Displays;  // element i is the tab "Display<i+1>"

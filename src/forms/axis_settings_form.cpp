@@ -5,37 +5,11 @@
 #include <cmath>
 #include <limits>
 
+#include "document/axis.h"
 #include "term/compiler.h"
 #include "term/complex.h"
 
 namespace {
-
-// The fields of one axis of a display, so that every step is written once
-// and applied to axes 1, 2 and 3.
-struct TAxisRef {
-  double* Origin;
-  double* Min;
-  double* Max;
-  double* MajorInterval;
-  double* MinorInterval;
-  bool* Log;
-  bool* Markings;
-  std::string* Label;
-};
-
-TAxisRef AxisOf(TCoordinateSystem& d, int axis) {
-  switch (axis) {
-    case 0:
-      return {&d.Origin1,        &d.Min1, &d.Max1,      &d.MajorInterval1,
-              &d.MinorInterval1, &d.Log1, &d.Markings1, &d.Label1};
-    case 1:
-      return {&d.Origin2,        &d.Min2, &d.Max2,      &d.MajorInterval2,
-              &d.MinorInterval2, &d.Log2, &d.Markings2, &d.Label2};
-    default:
-      return {&d.Origin3,        &d.Min3, &d.Max3,      &d.MajorInterval3,
-              &d.MinorInterval3, &d.Log3, &d.Markings3, &d.Label3};
-  }
-}
 
 // A decimal number that a display can hold.
 bool TextToDouble(const std::string& text, double& value) {
@@ -93,6 +67,83 @@ double ExponentOf(double value, double base) {
 // Halves first, so that two large bounds of one sign cannot overflow.
 double CentreShift(double min, double max) { return -(max / 2 + min / 2); }
 
+// The checks of OK in their order: false after the refusal was reported.
+bool ReadFields(const TAxisSettingsFields& fields, Prompts& prompts,
+                std::array<TAxisNumbers, 3>& numbers, int32_t& resolution) {
+  bool numeric = TextToWholeNumber(fields.Resolution, resolution);
+  for (TAxis axis : AllAxes)
+    numeric = ParseAxis(fields.Axes[AxisIndex(axis)], numbers[AxisIndex(axis)]) && numeric;
+  if (!numeric) {
+    ShowError(prompts, "Invalid value entered in numerical input field.");
+    return false;
+  }
+  for (const TAxisNumbers& axis : numbers) {
+    if (!(axis.Min < axis.Max)) {
+      ShowError(prompts, "Axis minimum must be lower than axis maximum.");
+      return false;
+    }
+  }
+  for (TAxis axis : AllAxes) {
+    const TAxisNumbers& n = numbers[AxisIndex(axis)];
+    if (fields.Axes[AxisIndex(axis)].Logarithmic &&
+        !(n.Max > 0 && n.Min > 0 && n.MajorInterval > 1)) {
+      ShowError(prompts, "Invalid axis values for logarithmic scaling at axis " +
+                             std::to_string(AxisNumber(axis)) + ".");
+      return false;
+    }
+  }
+  for (const TAxisNumbers& axis : numbers) {
+    if (!(axis.MajorInterval > 0 && axis.MinorInterval > 0)) {
+      ShowError(prompts, "Invalid values for scaling intervals.");
+      return false;
+    }
+  }
+  return true;
+}
+
+// One axis's checked numbers and its other controls into the display.
+void StoreAxis(const TAxisFields& fields, const TAxisNumbers& n, TDisplayAxis stored) {
+  stored.Min = n.Min;
+  stored.Max = std::max(n.Max, n.Min);
+  // Major markings are never closer than minor ones.
+  stored.MajorInterval = std::max(n.MajorInterval, n.MinorInterval);
+  stored.MinorInterval = n.MinorInterval;
+  stored.Origin = n.Min;
+  stored.Log = fields.Logarithmic;
+  stored.Markings = fields.Markings;
+  stored.Label = fields.Label;
+  // The base is the major interval just settled, so a raised interval
+  // changes the base as well.
+  if (stored.Log) {
+    stored.Max = ExponentOf(stored.Max, stored.MajorInterval);
+    stored.Min = ExponentOf(stored.Min, stored.MajorInterval);
+    stored.Origin = ExponentOf(stored.Origin, stored.MajorInterval);
+  }
+  stored.Origin = std::min(std::max(stored.Origin, stored.Min), stored.Max);
+}
+
+// The page "View" into the display, and the view that follows from it.
+void StoreView(const TAxisSettingsFields& fields, TCoordinateSystem& d) {
+  d.DisplayStyle =
+      fields.DisplayStyle <= DisplayStylePoints ? fields.DisplayStyle : DisplayStyleSolid;
+  d.ThreeAxes = fields.ThreeAxes;
+  d.ForceEqualScale = fields.ForceEqualScale;
+  if (!d.ThreeAxes) {
+    // A flat display is never rotated; going back to 3D starts from angle 0.
+    d.Alpha = 0;
+    d.Beta = 0;
+    d.Gamma = 0;
+    d.Origin3 = 0;
+  }
+  const int position = std::clamp(fields.PerspectivePosition, 1, PerspectiveFar);
+  d.Perspective = position == PerspectiveFar ? -1 : position * 100;
+  d.AxisStyle = fields.AxisStyle <= AxisStyleAxesOnly ? fields.AxisStyle : AxisStyleRaster;
+  d.AxisColor = fields.AxisColor;
+  d.Shift1 = CentreShift(d.Min1, d.Max1);
+  d.Shift2 = CentreShift(d.Min2, d.Max2);
+  d.Shift3 = 0;
+}
+
 }  // namespace
 
 TAxisSettingsForm::TAxisSettingsForm(TDocument& document, Prompts& prompts)
@@ -103,19 +154,19 @@ TCoordinateSystem* TAxisSettingsForm::Display(int display) {
   return &document_.Displays[static_cast<size_t>(display)];
 }
 
-void TAxisSettingsForm::Load(int display) {
-  TCoordinateSystem* d = Display(display);
+void TAxisSettingsForm::FormShow(int display) {
+  const TCoordinateSystem* d = Display(display);
   if (d == nullptr) return;
-  for (int axis = 0; axis < 3; ++axis) {
-    const TAxisRef stored = AxisOf(*d, axis);
-    TAxisFields& fields = Fields.Axes[static_cast<size_t>(axis)];
-    fields.Minimum = ShownBound(*stored.Min, *stored.Log, *stored.MajorInterval);
-    fields.Maximum = ShownBound(*stored.Max, *stored.Log, *stored.MajorInterval);
-    fields.MajorInterval = RealToStr(*stored.MajorInterval);
-    fields.MinorInterval = RealToStr(*stored.MinorInterval);
-    fields.Logarithmic = *stored.Log;
-    fields.Markings = *stored.Markings;
-    fields.Label = *stored.Label;
+  for (TAxis axis : AllAxes) {
+    const TConstDisplayAxis stored = DisplayAxis(*d, axis);
+    TAxisFields& fields = Fields.Axes[AxisIndex(axis)];
+    fields.Minimum = ShownBound(stored.Min, stored.Log, stored.MajorInterval);
+    fields.Maximum = ShownBound(stored.Max, stored.Log, stored.MajorInterval);
+    fields.MajorInterval = RealToStr(stored.MajorInterval);
+    fields.MinorInterval = RealToStr(stored.MinorInterval);
+    fields.Logarithmic = stored.Log;
+    fields.Markings = stored.Markings;
+    fields.Label = stored.Label;
   }
   Fields.ThreeAxes = d->ThreeAxes;
   Fields.ForceEqualScale = d->ForceEqualScale;
@@ -128,9 +179,8 @@ void TAxisSettingsForm::Load(int display) {
   Fields.Resolution = std::to_string(d->Resolution);
 }
 
-void TAxisSettingsForm::SwitchToLogarithmic(int axis) {
-  if (axis < 1 || axis > 3) return;
-  TAxisFields& fields = Fields.Axes[static_cast<size_t>(axis - 1)];
+void TAxisSettingsForm::SwitchToLogarithmic(TAxis axis) {
+  TAxisFields& fields = Fields.Axes[AxisIndex(axis)];
   for (std::string* bound : {&fields.Minimum, &fields.Maximum}) {
     double value = 0;
     if (!TextToDouble(*bound, value)) return;
@@ -147,88 +197,16 @@ void TAxisSettingsForm::ChooseAxisColor() {
   if (prompts_.ChooseColor(color)) Fields.AxisColor = color;
 }
 
-bool TAxisSettingsForm::Store(int display) {
+bool TAxisSettingsForm::bOkClick(int display) {
   TCoordinateSystem* d = Display(display);
   if (d == nullptr) return true;
-
   std::array<TAxisNumbers, 3> numbers;
   int32_t resolution = 0;
-  bool numeric = TextToWholeNumber(Fields.Resolution, resolution);
-  for (size_t axis = 0; axis < 3; ++axis)
-    numeric = ParseAxis(Fields.Axes[axis], numbers[axis]) && numeric;
-  if (!numeric) {
-    ShowError(prompts_, "Invalid value entered in numerical input field.");
-    return false;
-  }
-  for (const TAxisNumbers& axis : numbers) {
-    if (!(axis.Min < axis.Max)) {
-      ShowError(prompts_, "Axis minimum must be lower than axis maximum.");
-      return false;
-    }
-  }
-  for (size_t axis = 0; axis < 3; ++axis) {
-    const TAxisNumbers& n = numbers[axis];
-    if (Fields.Axes[axis].Logarithmic && !(n.Max > 0 && n.Min > 0 && n.MajorInterval > 1)) {
-      ShowError(prompts_, "Invalid axis values for logarithmic scaling at axis " +
-                              std::to_string(axis + 1) + ".");
-      return false;
-    }
-  }
-  for (const TAxisNumbers& axis : numbers) {
-    if (!(axis.MajorInterval > 0 && axis.MinorInterval > 0)) {
-      ShowError(prompts_, "Invalid values for scaling intervals.");
-      return false;
-    }
-  }
-
-  for (int axis = 0; axis < 3; ++axis) {
-    const TAxisRef stored = AxisOf(*d, axis);
-    const TAxisNumbers& n = numbers[static_cast<size_t>(axis)];
-    *stored.Min = n.Min;
-    *stored.Max = n.Max;
-    *stored.MajorInterval = n.MajorInterval;
-    *stored.MinorInterval = n.MinorInterval;
-    *stored.Origin = n.Min;
-    *stored.Log = Fields.Axes[static_cast<size_t>(axis)].Logarithmic;
-  }
+  if (!ReadFields(Fields, prompts_, numbers, resolution)) return false;
+  for (TAxis axis : AllAxes)
+    StoreAxis(Fields.Axes[AxisIndex(axis)], numbers[AxisIndex(axis)], DisplayAxis(*d, axis));
   d->Resolution = std::clamp(resolution, MinResolution, MaxResolution);
-  for (int axis = 0; axis < 3; ++axis) {
-    const TAxisRef stored = AxisOf(*d, axis);
-    *stored.Markings = Fields.Axes[static_cast<size_t>(axis)].Markings;
-    *stored.Label = Fields.Axes[static_cast<size_t>(axis)].Label;
-  }
-  d->DisplayStyle =
-      Fields.DisplayStyle <= DisplayStylePoints ? Fields.DisplayStyle : DisplayStyleSolid;
-  for (int axis = 0; axis < 3; ++axis) {
-    const TAxisRef stored = AxisOf(*d, axis);
-    // Major markings are never closer than minor ones.
-    *stored.MajorInterval = std::max(*stored.MajorInterval, *stored.MinorInterval);
-    *stored.Max = std::max(*stored.Max, *stored.Min);
-    // The base is the major interval just settled, so a raised interval
-    // changes the base as well.
-    if (*stored.Log) {
-      *stored.Max = ExponentOf(*stored.Max, *stored.MajorInterval);
-      *stored.Min = ExponentOf(*stored.Min, *stored.MajorInterval);
-      *stored.Origin = ExponentOf(*stored.Origin, *stored.MajorInterval);
-    }
-    *stored.Origin = std::min(std::max(*stored.Origin, *stored.Min), *stored.Max);
-  }
-  d->ThreeAxes = Fields.ThreeAxes;
-  d->ForceEqualScale = Fields.ForceEqualScale;
-  if (!d->ThreeAxes) {
-    // A flat display is never rotated; going back to 3D starts from angle 0.
-    d->Alpha = 0;
-    d->Beta = 0;
-    d->Gamma = 0;
-    d->Origin3 = 0;
-  }
-  const int position = std::clamp(Fields.PerspectivePosition, 1, PerspectiveFar);
-  d->Perspective = position == PerspectiveFar ? -1 : position * 100;
-  d->AxisStyle = Fields.AxisStyle <= AxisStyleAxesOnly ? Fields.AxisStyle : AxisStyleRaster;
-  d->AxisColor = Fields.AxisColor;
-  d->Shift1 = CentreShift(d->Min1, d->Max1);
-  d->Shift2 = CentreShift(d->Min2, d->Max2);
-  d->Shift3 = 0;
+  StoreView(Fields, *d);
   return true;
 }
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "document/axis.h"
 #include "document/document.h"
 #include "ports/prompts.h"
 
@@ -42,8 +43,6 @@ struct TAxisSettingsFields {
 };
 
 inline constexpr int PerspectiveFar = 10;  // the slider position for parallel projection
-inline constexpr int MinResolution = 1;
-inline constexpr int MaxResolution = 2000;
 
 class TAxisSettingsForm {
  public:
@@ -51,23 +50,23 @@ class TAxisSettingsForm {
 
   TAxisSettingsFields Fields;
 
-  // FormShow: loads the display with that index; with no such display the
+  // Loads the display with that index; with no such display the
   // fields keep what they held.
-  void Load(int display);
+  void FormShow(int display);
 
-  // rbAxisNLogClick for axis 1..3: a minimum or maximum that is not above 0
+  // rbAxisNLogClick: a minimum or maximum that is not above 0
   // becomes the major interval raised to it. Stops silently at the first
   // field that is no number or whose power is undefined.
-  void SwitchToLogarithmic(int axis);
+  void SwitchToLogarithmic(TAxis axis);
 
   // pColorClick: the chooser preset with the axis colour.
   void ChooseAxisColor();
 
-  // bOkClick: checks the fields in order and stores them into the display.
+  // Checks the fields in order and stores them into the display.
   // False after a refusal (reported, nothing stored). True when stored, and
   // also when there is no such display (nothing to store); the caller then
   // redraws and closes.
-  bool Store(int display);
+  bool bOkClick(int display);
 
  private:
   TCoordinateSystem* Display(int display);

@@ -5,6 +5,7 @@
 #include <limits>
 #include <string_view>
 
+#include "document/axis.h"
 #include "term/compiler.h"
 #include "term/complex.h"
 
@@ -57,26 +58,12 @@ bool ReadDecimal(const std::string& text, double& number) {
   return true;
 }
 
-std::string AxisLabel(int axis, int choice) {
-  return "Axis " + std::to_string(axis) + (choice == AxisDataColumn ? " column:" : " value:");
+std::string AxisLabel(TAxis axis, int choice) {
+  return "Axis " + std::to_string(AxisNumber(axis)) +
+         (choice == AxisDataColumn ? " column:" : " value:");
 }
 
 std::string TabText(size_t index) { return "Diagram" + std::to_string(index + 1); }
-
-// The axis fields of a diagram, so that one routine serves all three axes.
-struct TAxisFields {
-  int32_t* Column;
-  double* Constant;
-  bool* UseColumn;
-  int32_t* ErrorLow;
-  int32_t* ErrorHigh;
-};
-
-std::array<TAxisFields, 3> AxisFields(TDiagram& d) {
-  return {{{&d.Column1, &d.Constant1, &d.UseColumn1, &d.ErrorLow1, &d.ErrorHigh1},
-           {&d.Column2, &d.Constant2, &d.UseColumn2, &d.ErrorLow2, &d.ErrorHigh2},
-           {&d.Column3, &d.Constant3, &d.UseColumn3, &d.ErrorLow3, &d.ErrorHigh3}}};
-}
 
 }  // namespace
 
@@ -134,30 +121,29 @@ void TDiagramInputForm::RefreshDiagramTabs() {
 
   TDiagram& diagram = WorkDiagrams[static_cast<size_t>(TabIndex)];
   eDescription = diagram.Description;
-  const auto axes = AxisFields(diagram);
-  for (size_t a = 0; a < 3; ++a) {
-    if (*axes[a].UseColumn) {
-      eAxis[a] = std::to_string(*axes[a].Column);
+  for (TAxis axis : AllAxes) {
+    const TDiagramAxis stored = DiagramAxis(diagram, axis);
+    const size_t a = AxisIndex(axis);
+    if (stored.UseColumn) {
+      eAxis[a] = std::to_string(stored.Column);
       rgAxis[a] = AxisDataColumn;
     } else {
-      eAxis[a] = RealToStr(*axes[a].Constant);
+      eAxis[a] = RealToStr(stored.Constant);
       rgAxis[a] = AxisConstant;
     }
-    eErrorMax[a] = std::to_string(*axes[a].ErrorHigh);
-    eErrorMin[a] = std::to_string(*axes[a].ErrorLow);
+    eErrorMax[a] = std::to_string(stored.ErrorHigh);
+    eErrorMin[a] = std::to_string(stored.ErrorLow);
   }
   pColor1 = diagram.Color1;
   pColor2 = diagram.Color2;
   cbShowPoints = diagram.ShowPoints;
   cbConnectPoints = diagram.ConnectPoints;
   TabControlVisible = true;
-  for (int axis = 1; axis <= 3; ++axis) rgAxisClick(axis);
+  for (TAxis axis : AllAxes) rgAxisClick(axis);
 }
 
-void TDiagramInputForm::rgAxisClick(int axis) {
-  if (axis < 1 || axis > 3) return;
-  const auto a = static_cast<size_t>(axis - 1);
-  lAxis[a] = AxisLabel(axis, rgAxis[a]);
+void TDiagramInputForm::rgAxisClick(TAxis axis) {
+  lAxis[AxisIndex(axis)] = AxisLabel(axis, rgAxis[AxisIndex(axis)]);
 }
 
 bool TDiagramInputForm::TabControlChanging() {
@@ -170,28 +156,33 @@ bool TDiagramInputForm::TabControlChanging() {
   std::array<int32_t, 3> lows{};
   std::array<int32_t, 3> highs{};
   bool ok = true;
-  for (size_t a = 0; a < 3 && ok; ++a)
-    ok = rgAxis[a] == AxisDataColumn ? ReadColumn(eAxis[a], columns[a])
-                                     : ReadDecimal(eAxis[a], constants[a]);
+  for (TAxis axis : AllAxes) {
+    const size_t a = AxisIndex(axis);
+    ok = ok && (rgAxis[a] == AxisDataColumn ? ReadColumn(eAxis[a], columns[a])
+                                            : ReadDecimal(eAxis[a], constants[a]));
+  }
   // High before Low on each axis: the order in which the fields are checked.
-  for (size_t a = 0; a < 3 && ok; ++a)
-    ok = ReadColumn(eErrorMax[a], highs[a]) && ReadColumn(eErrorMin[a], lows[a]);
+  for (TAxis axis : AllAxes) {
+    const size_t a = AxisIndex(axis);
+    ok = ok && ReadColumn(eErrorMax[a], highs[a]) && ReadColumn(eErrorMin[a], lows[a]);
+  }
   if (!ok) {
     prompts_.Message(TMessageKind::Error, InvalidField, mbOk, DiagramInputHelpContext);
     return false;
   }
 
   TDiagram& diagram = WorkDiagrams[static_cast<size_t>(TabIndex)];
-  const auto axes = AxisFields(diagram);
-  for (size_t a = 0; a < 3; ++a) {
+  for (TAxis axis : AllAxes) {
+    const TDiagramAxis stored = DiagramAxis(diagram, axis);
+    const size_t a = AxisIndex(axis);
     // The other of column and constant keeps its value for a later switch back.
-    *axes[a].UseColumn = rgAxis[a] == AxisDataColumn;
-    if (*axes[a].UseColumn)
-      *axes[a].Column = columns[a];
+    stored.UseColumn = rgAxis[a] == AxisDataColumn;
+    if (stored.UseColumn)
+      stored.Column = columns[a];
     else
-      *axes[a].Constant = constants[a];
-    *axes[a].ErrorHigh = highs[a];
-    *axes[a].ErrorLow = lows[a];
+      stored.Constant = constants[a];
+    stored.ErrorHigh = highs[a];
+    stored.ErrorLow = lows[a];
   }
   diagram.Color1 = pColor1;
   diagram.Color2 = pColor2;

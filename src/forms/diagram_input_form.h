@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "document/axis.h"
 #include "document/data_table.h"
 #include "document/delimited_text.h"
 #include "document/document.h"
@@ -66,8 +67,8 @@ class TDiagramInputForm {
 
   void pColor1Click();
   void pColor2Click();
-  // axis is 1, 2 or 3: the field's label follows the axis choice.
-  void rgAxisClick(int axis);
+  // The axis field's label follows the axis choice.
+  void rgAxisClick(TAxis axis);
 
   // The store step before another tab is shown: false (after the error box)
   // when a numerical field does not hold a number of its kind.

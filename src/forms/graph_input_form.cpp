@@ -6,6 +6,7 @@
 #include <limits>
 #include <unordered_set>
 
+#include "document/axis.h"
 #include "forms/graph_terms.h"
 #include "term/compiler.h"
 #include "term/evaluator.h"
@@ -106,15 +107,14 @@ bool TGraphInputForm::TabControlChanging() {
                                 GraphInputHelpContext);
     if (answer != mbYes) return false;
   }
-  const std::string* terms[] = {&Fields.Term1, &Fields.Term2, &Fields.Term3};
-  for (int axis = 1; axis <= 3; ++axis) {
-    const std::string& term = *terms[axis - 1];
+  for (TAxis axis : AllAxes) {
+    const std::string& term = GraphTerm(Fields, axis);
     TTerm tree;
     // An empty field is left to the 2D question above; the plot takes it as 0.
     if (!CompileTerm(term, tree) && !term.empty()) {
       prompts_.Message(TMessageKind::Error,
-                       "Invalid Term entered for axis " + std::to_string(axis) + ".", mbOk,
-                       GraphInputHelpContext);
+                       "Invalid Term entered for axis " + std::to_string(AxisNumber(axis)) + ".",
+                       mbOk, GraphInputHelpContext);
       return false;
     }
   }

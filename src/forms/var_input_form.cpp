@@ -7,7 +7,7 @@
 TVarInputForm::TVarInputForm(TVarTable& table, Prompts& prompts)
     : table_(table), prompts_(prompts) {}
 
-void TVarInputForm::Load() {
+void TVarInputForm::FormShow() {
   Rows.clear();
   Rows.reserve(table_.Names.size() + 1);
   for (size_t k = 0; k < table_.Names.size(); ++k) {
@@ -18,7 +18,7 @@ void TVarInputForm::Load() {
   if (Rows.empty()) Rows.emplace_back();
 }
 
-bool TVarInputForm::Store() {
+bool TVarInputForm::bOkClick() {
   // Every row is read before any is stored: a refused OK leaves the table as
   // it was, so Cancel after a refusal really changes nothing.
   struct TValues {

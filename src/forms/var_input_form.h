@@ -29,14 +29,14 @@ class TVarInputForm {
   // still shows one blank row.
   std::vector<TVarInputRow> Rows;
 
-  // FormShow: fills Rows from the table, values as ComplexToStr shows them.
-  void Load();
+  // Fills Rows from the table, values as ComplexToStr shows them.
+  void FormShow();
 
-  // bOkClick: checks the rows in table order and stores them only when every
+  // Checks the rows in table order and stores them only when every
   // row is accepted. The first faulty row is reported, nothing is stored and
   // false is returned. True when every row was stored (the caller then
   // redraws and closes).
-  bool Store();
+  bool bOkClick();
 
  private:
   TVarTable& table_;

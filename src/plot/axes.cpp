@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 
+#include "document/axis.h"
 #include "plot/scene_guard.h"
 #include "term/complex.h"
 
@@ -15,27 +16,28 @@ namespace {
 // sort to interleave long lines with the surfaces they cross.
 constexpr uint8_t LinePieces = 20;
 
-// Fixed parts of the markings of one axis, by axis number 1..3 (index 0..2).
+// Fixed parts of the markings of one axis, at AxisIndex of the axis.
 struct TAxisGeometry {
-  int MarkAlong;              // axis along which a mark extends
-  std::array<int, 2> Raster;  // axes along which raster lines run (second: 3D only for axes 1, 2)
+  TAxis MarkAlong;              // axis along which a mark extends
+  std::array<TAxis, 2> Raster;  // axes along which raster lines run (second: 3D only for axes 1, 2)
   int8_t LabelDirX;
   int8_t LabelDirY;
 };
 
 constexpr std::array<TAxisGeometry, 3> Geometry{{
-    {1, {1, 2}, 0, -1},  // axis 1: numbers centred below
-    {0, {0, 2}, -1, 0},  // axis 2: numbers left of the axis
-    {1, {1, 0}, 1, -1},  // axis 3: numbers below right
+    {TAxis::Second, {TAxis::Second, TAxis::Third}, 0, -1},  // axis 1: numbers centred below
+    {TAxis::First, {TAxis::First, TAxis::Third}, -1, 0},    // axis 2: numbers left of the axis
+    {TAxis::Second, {TAxis::Second, TAxis::First}, 1, -1},  // axis 3: numbers below right
 }};
 
-struct TRange {
-  double Min;
-  double Max;
-  double Length() const { return Max - Min; }
-};
+double Length(const TCoordinateSystem& display, TAxis axis) {
+  const TConstDisplayAxis range = DisplayAxis(display, axis);
+  return range.Max - range.Min;
+}
 
-double& Coord(TPoint3D& p, int axis) { return axis == 0 ? p.X : axis == 1 ? p.Y : p.Z; }
+double& Coord(TPoint3D& p, TAxis axis) {
+  return axis == TAxis::First ? p.X : axis == TAxis::Second ? p.Y : p.Z;
+}
 
 bool Reject(std::vector<TAxisMark>& marks) {
   marks.clear();
@@ -101,29 +103,20 @@ bool LogarithmicMarks(double min, double max, double base, double minor, bool ma
   return true;
 }
 
-void AddAxisMarkings(const TCoordinateSystem& display, int axis, TObject3D& scene) {
-  const std::array<TRange, 3> range{
-      {{display.Min1, display.Max1}, {display.Min2, display.Max2}, {display.Min3, display.Max3}}};
-  const std::array<bool, 3> log{display.Log1, display.Log2, display.Log3};
-  const std::array<bool, 3> markings{display.Markings1, display.Markings2, display.Markings3};
-  const std::array<double, 3> major{display.MajorInterval1, display.MajorInterval2,
-                                    display.MajorInterval3};
-  const std::array<double, 3> minor{display.MinorInterval1, display.MinorInterval2,
-                                    display.MinorInterval3};
+void AddAxisMarkings(const TCoordinateSystem& display, TAxis axis, TObject3D& scene) {
+  const TConstDisplayAxis a = DisplayAxis(display, axis);
   const TPoint3D origin{display.Origin1, display.Origin2, display.Origin3};
-  const TAxisGeometry& geometry = Geometry[static_cast<std::size_t>(axis)];
+  const TAxisGeometry& geometry = Geometry[AxisIndex(axis)];
   const int color = display.AxisColor;
 
   std::vector<TAxisMark> marks;
-  if (!AxisMarks(range[axis].Min, range[axis].Max, log[axis], major[axis], minor[axis],
-                 markings[axis], marks))
-    return;
+  if (!AxisMarks(a.Min, a.Max, a.Log, a.MajorInterval, a.MinorInterval, a.Markings, marks)) return;
 
-  const double alongLength = range[geometry.MarkAlong].Length();
+  const double alongLength = Length(display, geometry.MarkAlong);
   const double minorHalf = alongLength / 100;  // model units along the crossing axis
   const double majorHalf = alongLength / 70;
-  const uint8_t majorPieces = (axis == 2 && !log[axis]) ? 2 : 1;
-  const int rasterLines = (axis == 2 || display.ThreeAxes) ? 2 : 1;
+  const uint8_t majorPieces = (axis == TAxis::Third && !a.Log) ? 2 : 1;
+  const int rasterLines = (axis == TAxis::Third || display.ThreeAxes) ? 2 : 1;
   // Segments per mark at most: raster pieces, or a mark of up to two pieces.
   const std::size_t perMark =
       display.AxisStyle == AxisStyleRaster ? static_cast<std::size_t>(LinePieces * rasterLines) : 2;
@@ -135,8 +128,8 @@ void AddAxisMarkings(const TCoordinateSystem& display, int axis, TObject3D& scen
     if (mark.Kind == TAxisMarkKind::Label) {
       TPoint3D anchor = at;
       // Numbers of a linear axis 2 and of axis 3 keep a small gap from their axis.
-      if (axis == 1 && !log[axis]) anchor.X -= range[0].Length() / 100;
-      if (axis == 2) anchor.Y -= range[1].Length() / 100;
+      if (axis == TAxis::Second && !a.Log) anchor.X -= Length(display, TAxis::First) / 100;
+      if (axis == TAxis::Third) anchor.Y -= Length(display, TAxis::Second) / 100;
       AddText(scene, RealToStr(mark.Value), color, anchor.X, anchor.Y, anchor.Z, geometry.LabelDirX,
               geometry.LabelDirY, 0);
       continue;
@@ -150,10 +143,10 @@ void AddAxisMarkings(const TCoordinateSystem& display, int axis, TObject3D& scen
       AddLine(scene, isMajor ? majorPieces : 1, color, from.X, from.Y, from.Z, to.X, to.Y, to.Z);
     } else if (display.AxisStyle == AxisStyleRaster) {
       for (int line = 0; line < rasterLines; ++line) {
-        const int span = geometry.Raster[static_cast<std::size_t>(line)];
+        const TAxis span = geometry.Raster[static_cast<std::size_t>(line)];
         TPoint3D from = at, to = at;
-        Coord(from, span) = range[span].Min;
-        Coord(to, span) = range[span].Max;
+        Coord(from, span) = DisplayAxis(display, span).Min;
+        Coord(to, span) = DisplayAxis(display, span).Max;
         AddLine(scene, LinePieces, color, from.X, from.Y, from.Z, to.X, to.Y, to.Z);
       }
     }
@@ -189,8 +182,7 @@ void AddAxes(const TCoordinateSystem& display, TObject3D& scene) {
   AddText(scene, display.Label2, color, o1, display.Max2, o3, 0, 1, 0);
   if (display.ThreeAxes) AddText(scene, display.Label3, color, o1, o2, display.Max3, -1, 0, 0);
 
-  AddAxisMarkings(display, 0, scene);
-  AddAxisMarkings(display, 1, scene);
-  if (display.ThreeAxes) AddAxisMarkings(display, 2, scene);
+  for (TAxis axis : AllAxes)
+    if (axis != TAxis::Third || display.ThreeAxes) AddAxisMarkings(display, axis, scene);
   DropNonFinite(scene, first);
 }

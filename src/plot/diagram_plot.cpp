@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "document/axis.h"
 #include "plot/scene_guard.h"
 #include "term/compiler.h"
 #include "term/evaluator.h"
@@ -45,6 +46,18 @@ struct TAxisScale {
   }
 };
 
+// The scale of each axis of the display. The third coordinate of a 2D
+// display is never logarithmic (see the graphs).
+std::array<TAxisScale, 3> Scales(const TCoordinateSystem& display) {
+  std::array<TAxisScale, 3> scale{};
+  for (TAxis axis : AllAxes) {
+    const TConstDisplayAxis shown = DisplayAxis(display, axis);
+    scale[AxisIndex(axis)] = {shown.Log, std::log(shown.MajorInterval)};
+  }
+  if (!display.ThreeAxes) scale[AxisIndex(TAxis::Third)].Log = false;
+  return scale;
+}
+
 }  // namespace
 
 void AddDiagram(const TDiagram& diagram, const TCoordinateSystem& display, const TStringGrid& table,
@@ -52,16 +65,10 @@ void AddDiagram(const TDiagram& diagram, const TCoordinateSystem& display, const
   const TVarTable noVariables;
   const std::size_t first = scene.size();
   const int32_t color = diagram.Color1;
-  const std::array<bool, 3> useColumn{diagram.UseColumn1, diagram.UseColumn2, diagram.UseColumn3};
-  const std::array<int32_t, 3> column{diagram.Column1, diagram.Column2, diagram.Column3};
-  const std::array<double, 3> constant{diagram.Constant1, diagram.Constant2, diagram.Constant3};
-  const std::array<int32_t, 3> high{diagram.ErrorHigh1, diagram.ErrorHigh2, diagram.ErrorHigh3};
-  const std::array<int32_t, 3> low{diagram.ErrorLow1, diagram.ErrorLow2, diagram.ErrorLow3};
-  // The third coordinate of a 2D display is never logarithmic (see the graphs).
-  const std::array<TAxisScale, 3> scale{
-      TAxisScale{display.Log1, std::log(display.MajorInterval1)},
-      TAxisScale{display.Log2, std::log(display.MajorInterval2)},
-      TAxisScale{display.Log3 && display.ThreeAxes, std::log(display.MajorInterval3)}};
+  const std::array<TConstDiagramAxis, 3> source{DiagramAxis(diagram, TAxis::First),
+                                                DiagramAxis(diagram, TAxis::Second),
+                                                DiagramAxis(diagram, TAxis::Third)};
+  const std::array<TAxisScale, 3> scale = Scales(display);
   // Half-lengths of the error bar caps, in model units: axis 2 bars have caps
   // along axis 1, the others along axis 2.
   const double capAlong1 = (display.Max1 - display.Min1) / 100;
@@ -77,8 +84,8 @@ void AddDiagram(const TDiagram& diagram, const TCoordinateSystem& display, const
     std::array<double, 3> value{};
     bool valid = true;
     for (std::size_t k = 0; k < 3 && valid; ++k) {
-      TComplex v{constant[k], 0};
-      if (useColumn[k]) valid = CellValue(table, column[k], row, noVariables, v);
+      TComplex v{source[k].Constant, 0};
+      if (source[k].UseColumn) valid = CellValue(table, source[k].Column, row, noVariables, v);
       valid = valid && IsReal(v) && std::isfinite(v.Re);
       value[k] = v.Re;
     }
@@ -91,8 +98,8 @@ void AddDiagram(const TDiagram& diagram, const TCoordinateSystem& display, const
 
     for (std::size_t k = 0; k < 3 && valid; ++k) {
       TComplex h, l;
-      if (!CellValue(table, high[k], row, noVariables, h)) continue;
-      if (!CellValue(table, low[k], row, noVariables, l)) continue;
+      if (!CellValue(table, source[k].ErrorHigh, row, noVariables, h)) continue;
+      if (!CellValue(table, source[k].ErrorLow, row, noVariables, l)) continue;
       if (!IsReal(h) || !IsReal(l)) continue;
       // The cells hold distances from the value, not the ends of the bar.
       double upper = 0, lower = 0;

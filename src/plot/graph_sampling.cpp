@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "document/axis.h"
 #include "plot/clip.h"
 #include "plot/scene_guard.h"
 #include "term/bound_term.h"
@@ -52,15 +53,14 @@ class TPointEvaluator {
         max2_(display.Max2),
         color1_(graph.Color1),
         color2_(graph.Color2) {
+    for (TAxis axis : AllAxes) {
+      const TConstDisplayAxis scale = DisplayAxis(display, axis);
+      log_[AxisIndex(axis)] = scale.Log;
+      lnBase_[AxisIndex(axis)] = std::log(scale.MajorInterval);
+    }
     // The third coordinate of a 2D display is the constant 0, which has no
     // logarithm: there axis 3 is never logarithmic for points.
-    const std::array<bool, 3> log{display.Log1, display.Log2, display.Log3 && display.ThreeAxes};
-    const std::array<double, 3> base{display.MajorInterval1, display.MajorInterval2,
-                                     display.MajorInterval3};
-    for (std::size_t k = 0; k < 3; ++k) {
-      log_[k] = log[k];
-      lnBase_[k] = std::log(base[k]);
-    }
+    if (!display.ThreeAxes) log_[AxisIndex(TAxis::Third)] = false;
   }
 
   // The stepped variables' positions in the sample table; outer is -1 for a
@@ -316,19 +316,16 @@ void BuildSampleTable(const std::array<const TTermElement*, 3>& terms,
   for (const TTermElement* tree : terms) CollectVariables(tree, names);
   const std::array<std::string, 3> axisVar{AxisVariable(terms[0]), AxisVariable(terms[1]),
                                            AxisVariable(terms[2])};
-  const std::array<double, 3> axisMin{display.Min1, display.Min2, display.Min3};
-  const std::array<double, 3> axisMax{display.Max1, display.Max2, display.Max3};
-  const std::array<bool, 3> axisLog{display.Log1, display.Log2, display.Log3};
-  const std::array<double, 3> axisBase{display.MajorInterval1, display.MajorInterval2,
-                                       display.MajorInterval3};
 
   for (const std::string& name : names) {
     bool bound = false;
-    for (std::size_t k = 0; k < 3; ++k) {
-      if (axisVar[k].empty() || name != axisVar[k]) continue;
+    for (TAxis axis : AllAxes) {
+      const std::string& variable = axisVar[AxisIndex(axis)];
+      if (variable.empty() || name != variable) continue;
       bound = true;
-      double minimum = axisMin[k];
-      double maximum = axisMax[k];
+      const TConstDisplayAxis range = DisplayAxis(display, axis);
+      double minimum = range.Min;
+      double maximum = range.Max;
       // A variable that forms two axis terms runs over both ranges.
       const int held = FindVariable(table.SampleVars, name);
       if (held >= 0) {
@@ -337,11 +334,11 @@ void BuildSampleTable(const std::array<const TTermElement*, 3>& terms,
       }
       SetVariable(table.SampleVars, name, {minimum, 0}, {maximum, 0}, {minimum, 0});
       const int position = FindVariable(table.SampleVars, name);
-      if (axisLog[k] && position >= 0 && position <= 2) {
+      if (range.Log && position >= 0 && position <= 2) {
         const auto p = static_cast<std::size_t>(position);
         // The range holds exponents of the axis the variable is bound to, so
         // that axis's base steps it.
-        if (!table.Log[p]) table.Base[p] = axisBase[k];
+        if (!table.Log[p]) table.Base[p] = range.MajorInterval;
         table.Log[p] = true;
       }
     }

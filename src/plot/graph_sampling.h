@@ -17,15 +17,11 @@
 #include "term/compiler.h"
 #include "term/var_table.h"
 
-// Resolution is the number of steps per direction. A file may carry any
-// number; sampling takes it within these bounds so that a graph neither
-// vanishes nor asks for millions of points.
-inline constexpr int32_t MinResolution = 1;
-inline constexpr int32_t MaxResolution = 2000;
 // A surface of 300 by 300 steps already costs about 272,000 evaluations and
 // 90,000 cells; a finer grid would not show more in the drawing area.
 inline constexpr int32_t MaxSurfaceSteps = 300;
 
+// The resolution within MinResolution and MaxResolution.
 int32_t ClampResolution(int32_t resolution);
 
 // The colour at q (0 at the bottom of axis 2, 1 at its top) between color1

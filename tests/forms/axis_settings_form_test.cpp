@@ -105,7 +105,7 @@ TEST(AxisSettingsForm, LoadShowsValuesAndTheSliderPosition) {
     rows[i].Change(document.Displays[0]);
     ScriptedPrompts prompts;
     TAxisSettingsForm form(document, prompts);
-    form.Load(0);
+    form.FormShow(0);
     EXPECT_EQ(form.Fields.Axes[0].Minimum, rows[i].Minimum1) << "row " << i;
     EXPECT_EQ(form.Fields.Axes[0].Maximum, rows[i].Maximum1) << "row " << i;
     EXPECT_EQ(form.Fields.PerspectivePosition, rows[i].Slider) << "row " << i;
@@ -127,7 +127,7 @@ TEST(AxisSettingsForm, LoadCopiesEveryControlAndIgnoresAMissingDisplay) {
   d.Resolution = 250;
   ScriptedPrompts prompts;
   TAxisSettingsForm form(document, prompts);
-  form.Load(0);
+  form.FormShow(0);
   const TAxisSettingsFields loaded = form.Fields;
   EXPECT_EQ(loaded.Axes[0], (TAxisFields{"-10", "10", "10", "2", false, true, "x"}));
   EXPECT_EQ(loaded.Axes[1], (TAxisFields{"-10", "10", "10", "0.25", false, true, " y axis "}));
@@ -138,38 +138,38 @@ TEST(AxisSettingsForm, LoadCopiesEveryControlAndIgnoresAMissingDisplay) {
   EXPECT_EQ(loaded.AxisStyle, AxisStyleAxesOnly);
   EXPECT_EQ(loaded.AxisColor, 0x123456);
   EXPECT_EQ(loaded.Resolution, "250");
-  form.Load(-1);
-  form.Load(1);
+  form.FormShow(-1);
+  form.FormShow(1);
   EXPECT_EQ(form.Fields, loaded);
 }
 
 TEST(AxisSettingsForm, SwitchingToLogarithmicReplacesBoundsNotAboveZero) {
   struct TRow {
-    int Axis;
+    TAxis Axis;
     std::string Minimum, Maximum, Major;
     std::string NewMinimum, NewMaximum;
   };
   const std::vector<TRow> rows = {
-      {1, "-10", "10", "10", "1E-10", "10"},
-      {2, "-2", "-1", "2", "0.25", "0.5"},
-      {3, "0", "5", "7", "1", "5"},
-      {1, "5", "10", "10", "5", "10"},
-      {1, "abc", "-1", "10", "abc", "-1"},     // stops at the first field that is no number
-      {1, "-1", "abc", "10", "0.1", "abc"},    // the replacement made stays
-      {1, "-1", "-2", "x", "-1", "-2"},        // a major interval that is no number
-      {1, "-0.5", "-1", "-4", "-0.5", "-1"},   // a root of a negative base is undefined
-      {1, "-10", "-5", "0", "-10", "-5"},      // 0 to a negative power
-      {1, "-1000", "1", "10", "-1000", "1"},   // too small for a double
-      {1, "-1", "-400", "0.1", "10", "-400"},  // 0.1^-400 too large for a double
-      {1, "1E400", "-1", "10", "1E400", "-1"},
+      {TAxis::First, "-10", "10", "10", "1E-10", "10"},
+      {TAxis::Second, "-2", "-1", "2", "0.25", "0.5"},
+      {TAxis::Third, "0", "5", "7", "1", "5"},
+      {TAxis::First, "5", "10", "10", "5", "10"},
+      {TAxis::First, "abc", "-1", "10", "abc", "-1"},  // stops at the first field that is no number
+      {TAxis::First, "-1", "abc", "10", "0.1", "abc"},    // the replacement made stays
+      {TAxis::First, "-1", "-2", "x", "-1", "-2"},        // a major interval that is no number
+      {TAxis::First, "-0.5", "-1", "-4", "-0.5", "-1"},   // a root of a negative base is undefined
+      {TAxis::First, "-10", "-5", "0", "-10", "-5"},      // 0 to a negative power
+      {TAxis::First, "-1000", "1", "10", "-1000", "1"},   // too small for a double
+      {TAxis::First, "-1", "-400", "0.1", "10", "-400"},  // 0.1^-400 too large for a double
+      {TAxis::First, "1E400", "-1", "10", "1E400", "-1"},
   };
   for (size_t i = 0; i < rows.size(); ++i) {
     const TRow& row = rows[i];
     TDocument document = DefaultDocument();
     ScriptedPrompts prompts;
     TAxisSettingsForm form(document, prompts);
-    form.Load(0);
-    TAxisFields& axis = form.Fields.Axes[static_cast<size_t>(row.Axis - 1)];
+    form.FormShow(0);
+    TAxisFields& axis = form.Fields.Axes[AxisIndex(row.Axis)];
     axis.Minimum = row.Minimum;
     axis.Maximum = row.Maximum;
     axis.MajorInterval = row.Major;
@@ -178,7 +178,7 @@ TEST(AxisSettingsForm, SwitchingToLogarithmicReplacesBoundsNotAboveZero) {
     EXPECT_EQ(axis.Minimum, row.NewMinimum) << "row " << i;
     EXPECT_EQ(axis.Maximum, row.NewMaximum) << "row " << i;
     for (size_t other = 0; other < 3; ++other)
-      if (other != static_cast<size_t>(row.Axis - 1)) {
+      if (other != AxisIndex(row.Axis)) {
         EXPECT_EQ(form.Fields.Axes[other], before.Axes[other]);
       }
     EXPECT_TRUE(prompts.Records.empty());
@@ -330,10 +330,10 @@ TEST(AxisSettingsForm, OkChecksInOrderThenStores) {
     TDocument document = DefaultDocument();
     ScriptedPrompts prompts;
     TAxisSettingsForm form(document, prompts);
-    form.Load(0);
+    form.FormShow(0);
     row.Edit(form.Fields);
     const TDocument before = document;
-    const bool stored = form.Store(0);
+    const bool stored = form.bOkClick(0);
     EXPECT_EQ(stored, row.Message.empty()) << row.What;
     if (row.Message.empty()) {
       EXPECT_TRUE(prompts.Records.empty()) << row.What;
@@ -357,11 +357,11 @@ TEST(AxisSettingsForm, RoundTripsThroughOpeningAgain) {
   TAxisSettingsForm form(document, prompts);
 
   // Logarithmic axis 1 from the defaults shows 1E-10 and 10 again.
-  form.Load(0);
+  form.FormShow(0);
   form.Fields.Axes[0].Logarithmic = true;
-  form.SwitchToLogarithmic(1);
-  ASSERT_TRUE(form.Store(0));
-  form.Load(0);
+  form.SwitchToLogarithmic(TAxis::First);
+  ASSERT_TRUE(form.bOkClick(0));
+  form.FormShow(0);
   EXPECT_EQ(form.Fields.Axes[0].Minimum, "1E-10");
   EXPECT_EQ(form.Fields.Axes[0].Maximum, "10");
   EXPECT_EQ(document.Displays[0].Alpha, 30);  // a 3D display keeps its angles
@@ -371,15 +371,15 @@ TEST(AxisSettingsForm, RoundTripsThroughOpeningAgain) {
   for (const auto& [stored, again] :
        std::vector<std::pair<int, int>>{{50, 100}, {1500, -1}, {500, 500}, {-1, -1}}) {
     document.Displays[0].Perspective = stored;
-    form.Load(0);
-    ASSERT_TRUE(form.Store(0));
+    form.FormShow(0);
+    ASSERT_TRUE(form.bOkClick(0));
     EXPECT_EQ(document.Displays[0].Perspective, again) << stored;
   }
 
   // Two axes reset the rotation and the third origin.
-  form.Load(0);
+  form.FormShow(0);
   form.Fields.ThreeAxes = false;
-  ASSERT_TRUE(form.Store(0));
+  ASSERT_TRUE(form.bOkClick(0));
   const TCoordinateSystem& d = document.Displays[0];
   EXPECT_EQ(d.Alpha, 0);
   EXPECT_EQ(d.Beta, 0);
@@ -401,8 +401,8 @@ TEST(AxisSettingsForm, ABoundBeyondTheNumberRangeIsNeverStoredAsAnotherValue) {
     const TDocument before = document;
     ScriptedPrompts prompts;
     TAxisSettingsForm form(document, prompts);
-    form.Load(0);
-    EXPECT_FALSE(form.Store(0)) << exponent;
+    form.FormShow(0);
+    EXPECT_FALSE(form.bOkClick(0)) << exponent;
     EXPECT_EQ(prompts.MessageTexts(), std::vector<std::string>{InvalidNumber}) << exponent;
     EXPECT_TRUE(document.Displays == before.Displays) << exponent;
   }
@@ -415,7 +415,7 @@ TEST(AxisSettingsForm, WithoutACurrentDisplayOkStoresNothing) {
     TAxisSettingsForm form(document, prompts);
     form.Fields.Resolution = "not a number";
     const TDocument before = document;
-    EXPECT_TRUE(form.Store(display)) << display;
+    EXPECT_TRUE(form.bOkClick(display)) << display;
     EXPECT_TRUE(document.Displays == before.Displays) << display;
     EXPECT_TRUE(prompts.Records.empty()) << display;
   }
@@ -426,7 +426,7 @@ TEST(AxisSettingsForm, ColourChooserIsPresetAndOnlyAConfirmedChoiceCounts) {
   ScriptedPrompts prompts;
   prompts.ColorAnswers = {std::nullopt, 0x0000FF};
   TAxisSettingsForm form(document, prompts);
-  form.Load(0);
+  form.FormShow(0);
   form.ChooseAxisColor();
   EXPECT_EQ(form.Fields.AxisColor, 0x00FF00);
   form.ChooseAxisColor();
@@ -477,8 +477,8 @@ TEST(AxisSettingsForm, ExampleDisplaysSurviveOpeningAndOk) {
       const TCoordinateSystem before = document.Displays[i];
       ScriptedPrompts prompts;
       TAxisSettingsForm form(document, prompts);
-      form.Load(static_cast<int>(i));
-      ASSERT_TRUE(form.Store(static_cast<int>(i))) << entry.path() << " display " << i + 1;
+      form.FormShow(static_cast<int>(i));
+      ASSERT_TRUE(form.bOkClick(static_cast<int>(i))) << entry.path() << " display " << i + 1;
       const TCoordinateSystem& after = document.Displays[i];
       const std::string where =
           entry.path().filename().string() + " display " + std::to_string(i + 1);

@@ -384,7 +384,7 @@ TEST(DiagramInputForm, TabChangeStoresThenLoads) {
   f.Form.FormShow();
   f.Form.eDescription = "renamed";
   f.Form.rgAxis[1] = AxisDataColumn;
-  f.Form.rgAxisClick(2);
+  f.Form.rgAxisClick(TAxis::Second);
   EXPECT_EQ(f.Form.lAxis[1], "Axis 2 column:");
   EXPECT_EQ(f.Form.eAxis[1], "1.5");  // the label changes, the text does not
   // 1.5 is no column: the change is refused and the first tab stays.

@@ -35,17 +35,17 @@ TEST(VarInputForm, LoadShowsEveryVariableOrOneBlankRow) {
   SetVariable(table, "y", {-1.5, 0}, {static_cast<double>(HalfPi), 0}, {2, 3});
   ScriptedPrompts prompts;
   TVarInputForm form(table, prompts);
-  form.Load();
+  form.FormShow();
   const std::vector<TVarInputRow> expected = {{"x", "0", "0", "0"},
                                               {"y", "-1.5", "1.5707963267949", "2+3*i"}};
   EXPECT_EQ(form.Rows, expected);
 
   TVarTable empty;
   TVarInputForm emptyForm(empty, prompts);
-  emptyForm.Load();
+  emptyForm.FormShow();
   EXPECT_EQ(emptyForm.Rows, std::vector<TVarInputRow>{TVarInputRow{}});
   // OK on the blank row of an empty table stores nothing and closes.
-  EXPECT_TRUE(emptyForm.Store());
+  EXPECT_TRUE(emptyForm.bOkClick());
   EXPECT_EQ(empty.Count(), 0);
   EXPECT_TRUE(prompts.Records.empty());
 }
@@ -82,9 +82,9 @@ TEST(VarInputForm, StoreChecksEachValueAndOrdersTheRange) {
     SetVariable(table, "x", {7, 0}, {8, 0}, {9, 0});
     ScriptedPrompts prompts;
     TVarInputForm form(table, prompts);
-    form.Load();
+    form.FormShow();
     form.Rows[0] = {"x", row.Minimum, row.Maximum, row.Actual};
-    EXPECT_EQ(form.Store(), row.Accepted) << "row " << i;
+    EXPECT_EQ(form.bOkClick(), row.Accepted) << "row " << i;
     ASSERT_EQ(table.Count(), 1) << "row " << i;
     if (row.Accepted) {
       EXPECT_TRUE(prompts.Records.empty()) << "row " << i;
@@ -107,9 +107,9 @@ TEST(VarInputForm, RefusalStoresNothingAndReportsTheFirstFaultyRow) {
   TVarTable table = TableOf({"a", "b", "c"});
   ScriptedPrompts prompts;
   TVarInputForm form(table, prompts);
-  form.Load();
+  form.FormShow();
   form.Rows = {{"a", "1", "2", "3"}, {"b", "oops(", "2", "3"}, {"c", "x", "2", "3"}};
-  EXPECT_FALSE(form.Store());
+  EXPECT_FALSE(form.bOkClick());
   EXPECT_EQ(prompts.MessageTexts(),
             std::vector<std::string>{"Error at \"b\".\nValues for variable cannot be saved."});
   // The valid row above the faulty one is not stored either: Cancel after a
@@ -117,20 +117,20 @@ TEST(VarInputForm, RefusalStoresNothingAndReportsTheFirstFaultyRow) {
   EXPECT_TRUE(SameTable(table, TableOf({"a", "b", "c"})));
   // Only the last row faulty: still nothing stored.
   form.Rows = {{"a", "1", "2", "3"}, {"b", "4", "5", "6"}, {"c", "7", "8", "1/0"}};
-  EXPECT_FALSE(form.Store());
+  EXPECT_FALSE(form.bOkClick());
   EXPECT_EQ(prompts.MessageTexts().back(), "Error at \"c\".\nValues for variable cannot be saved.");
   EXPECT_TRUE(SameTable(table, TableOf({"a", "b", "c"})));
 
   // The name column is not read back: renaming in the grid changes nothing.
   form.Rows = {{"renamed", "1", "2", "3"}, {"b", "4", "5", "6"}, {"c", "7", "8", "9"}};
-  EXPECT_TRUE(form.Store());
+  EXPECT_TRUE(form.bOkClick());
   EXPECT_EQ(table.Names, (TStringArray{"a", "b", "c"}));
   EXPECT_TRUE(Same(table.Actual[2], {9, 0}));
 
   // The stored value is shown in its own form at the next opening.
   form.Rows[0].Maximum = "pi/2";
-  EXPECT_TRUE(form.Store());
-  form.Load();
+  EXPECT_TRUE(form.bOkClick());
+  form.FormShow();
   EXPECT_EQ(form.Rows[0].Maximum, "1.5707963267949");
 }
 
@@ -143,11 +143,11 @@ TEST(VarInputForm, UnevenListsFromAFileLoadAndStoreInBounds) {
   table.Actual = {{2, 0}, {3, 0}};
   ScriptedPrompts prompts;
   TVarInputForm form(table, prompts);
-  form.Load();
+  form.FormShow();
   const std::vector<TVarInputRow> expected = {
       {"a", "1", "0", "2"}, {"b", "0", "0", "3"}, {"c", "0", "0", "0"}};
   EXPECT_EQ(form.Rows, expected);
-  EXPECT_TRUE(form.Store());
+  EXPECT_TRUE(form.bOkClick());
   EXPECT_EQ(table.Minimum.size(), 3u);
   EXPECT_EQ(table.Maximum.size(), 3u);
   EXPECT_TRUE(Same(table.Actual[1], {3, 0}));
