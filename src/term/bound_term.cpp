@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "term/evaluator.h"
+#include "term/node_walk.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ int32_t TBoundTerm::Flatten(const TTermElement* element, int32_t parent, const T
 
 bool TBoundTerm::Evaluate(TComplex& value) { return EvaluateNode(root_, value); }
 
-// The steps of EvaluateTerm, node by node, reading variables by position.
+// EvaluateTerm's rule node by node, reading variables by position.
 bool TBoundTerm::EvaluateNode(int32_t index, TComplex& v) {
   if (index < 0) return InvalidNode(v);
   const auto i = static_cast<std::size_t>(index);
@@ -54,50 +55,19 @@ bool TBoundTerm::EvaluateNode(int32_t index, TComplex& v) {
     return known_[i].Valid;
   }
   const TNode& node = nodes_[i];
-  const uint8_t operation = node.Operation;
-  if (operation == opLeaf) {
+  if (node.Operation == opLeaf) {
     if (!node.IsVariable) {
       v = node.Value;
       return true;
     }
-    if (node.Slot < 0 || static_cast<std::size_t>(node.Slot) >= table_.Actual.size())
-      return InvalidNode(v);
-    v = table_.Actual[static_cast<std::size_t>(node.Slot)];
-    return NodeResult(true, v);
+    return VariableValue(table_.Actual, node.Slot, v);
   }
-  if (operation == opLg) {
-    TComplex b, a, lb, la;
-    if (!EvaluateNode(node.Left, b) || !CLn(b, lb)) return InvalidNode(v);
-    if (!EvaluateNode(node.Right, a) || !CLn(a, la)) return InvalidNode(v);
-    return NodeResult(CDiv(la, lb, v), v);
-  }
-  if (operation <= opPower) {
-    TComplex a, b;
-    if (!EvaluateNode(node.Left, a)) return InvalidNode(v);
-    if (!EvaluateNode(node.Right, b)) return InvalidNode(v);
-    switch (operation) {
-      case opAdd:
-        v = {static_cast<double>(Real(a.Re) + b.Re), static_cast<double>(Real(a.Im) + b.Im)};
-        return NodeResult(true, v);
-      case opSub:
-        v = {static_cast<double>(Real(a.Re) - b.Re), static_cast<double>(Real(a.Im) - b.Im)};
-        return NodeResult(true, v);
-      case opMul: return NodeResult(CMul(a, b, v), v);
-      case opDiv: return NodeResult(CDiv(a, b, v), v);
-      default: return NodeResult(CPower(a, b, v), v);
-    }
-  }
-  TComplex a;
-  const bool argumentValid = EvaluateNode(node.Right, a);
-  switch (operation) {
-    case opRe: v = {a.Re, 0}; return NodeResult(argumentValid, v);
-    case opIm: v = {a.Im, 0}; return NodeResult(argumentValid, v);
-    case opAbs: v = {static_cast<double>(CAbs(a)), 0}; return NodeResult(argumentValid, v);
-    case opArg: v = {static_cast<double>(CArg(a)), 0}; return NodeResult(argumentValid, v);
-    default: break;
-  }
-  if (!argumentValid) return InvalidNode(v);
-  return NodeResult(ApplyFunction(operation, a, v), v);
+  return EvaluateOperation(
+      node.Operation,
+      [this, &node](TOperandSide side, TComplex& value) {
+        return EvaluateNode(side == sideLeft ? node.Left : node.Right, value);
+      },
+      v);
 }
 
 void TBoundTerm::Pin(int32_t index) {

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "term/node_walk.h"
+
 bool ApplyFunction(uint8_t operation, TComplex a, TComplex& v) {
   switch (operation) {
     case opSqrt: return CPower(a, TComplex{0.5, 0}, v);
@@ -37,54 +39,19 @@ bool ApplyFunction(uint8_t operation, TComplex a, TComplex& v) {
 
 bool EvaluateTerm(const TTermElement* node, const TVarTable& table, TComplex& v) {
   if (node == nullptr) return InvalidNode(v);
-  const uint8_t operation = node->Operation;
-  if (operation == opLeaf) {
+  if (node->Operation == opLeaf) {
     if (!node->IsVariable) {
       v = node->Value;
       return true;
     }
-    const int k = FindVariable(table, node->Name);
-    if (k < 0 || static_cast<size_t>(k) >= table.Actual.size()) return InvalidNode(v);
-    v = table.Actual[static_cast<size_t>(k)];
-    return NodeResult(true, v);
+    return VariableValue(table.Actual, FindVariable(table, node->Name), v);
   }
-  if (operation == opLg) {
-    // The logarithm of the argument over the logarithm of the base: base 1
-    // and base 0 are invalid.
-    TComplex b, a, lb, la;
-    if (!EvaluateTerm(node->Left.get(), table, b) || !CLn(b, lb)) return InvalidNode(v);
-    if (!EvaluateTerm(node->Right.get(), table, a) || !CLn(a, la)) return InvalidNode(v);
-    return NodeResult(CDiv(la, lb, v), v);
-  }
-  if (operation <= opPower) {
-    TComplex a, b;
-    if (!EvaluateTerm(node->Left.get(), table, a)) return InvalidNode(v);
-    if (!EvaluateTerm(node->Right.get(), table, b)) return InvalidNode(v);
-    switch (operation) {
-      case opAdd:
-        v = {static_cast<double>(Real(a.Re) + b.Re), static_cast<double>(Real(a.Im) + b.Im)};
-        return NodeResult(true, v);
-      case opSub:
-        v = {static_cast<double>(Real(a.Re) - b.Re), static_cast<double>(Real(a.Im) - b.Im)};
-        return NodeResult(true, v);
-      case opMul: return NodeResult(CMul(a, b, v), v);
-      case opDiv: return NodeResult(CDiv(a, b, v), v);
-      default: return NodeResult(CPower(a, b, v), v);
-    }
-  }
-  TComplex a;
-  const bool argumentValid = EvaluateTerm(node->Right.get(), table, a);
-  switch (operation) {
-    // Real part, imaginary part, modulus and argument pass the argument's
-    // validity on: re(1/0) is invalid although a value is computed.
-    case opRe: v = {a.Re, 0}; return NodeResult(argumentValid, v);
-    case opIm: v = {a.Im, 0}; return NodeResult(argumentValid, v);
-    case opAbs: v = {static_cast<double>(CAbs(a)), 0}; return NodeResult(argumentValid, v);
-    case opArg: v = {static_cast<double>(CArg(a)), 0}; return NodeResult(argumentValid, v);
-    default: break;
-  }
-  if (!argumentValid) return InvalidNode(v);
-  return NodeResult(ApplyFunction(operation, a, v), v);
+  return EvaluateOperation(
+      node->Operation,
+      [node, &table](TOperandSide side, TComplex& value) {
+        return EvaluateTerm(side == sideLeft ? node->Left.get() : node->Right.get(), table, value);
+      },
+      v);
 }
 
 void FreeTerm(TTerm& tree) { tree.reset(); }
