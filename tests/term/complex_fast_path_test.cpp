@@ -302,3 +302,109 @@ TEST(ComplexFastPath, ShortReductionGivesTheLibraryBits) {
 }
 
 }  // namespace
+
+namespace {
+
+// Arguments for the extended kernels: every binade, the borders between the
+// kernels' nodes (where the series reach farthest), the ends of their ranges
+// and the values of the benchmark surfaces.
+std::vector<double> KernelArguments(uint64_t seed) {
+  std::vector<double> arguments;
+  std::mt19937_64 random(seed);
+  std::uniform_real_distribution<double> unit(0, 1);
+  const auto around = [&](double center) {
+    double a = center;
+    for (int step = 0; step < 3; ++step) a = std::nextafter(a, 0.0);
+    for (int step = 0; step < 7; ++step, a = std::nextafter(a, 1e300)) {
+      arguments.push_back(a);
+      arguments.push_back(-a);
+    }
+  };
+  for (int k = 0; k < 200000; ++k) {
+    const double magnitude =
+        std::ldexp(1 + unit(random), static_cast<int>(unit(random) * 2098) - 1075);
+    arguments.push_back(unit(random) < 0.5 ? -magnitude : magnitude);
+    arguments.push_back((unit(random) - 0.5) * 1420);  // the exponential's range
+    arguments.push_back(1 +
+                        (unit(random) - 0.5) * std::ldexp(1, -static_cast<int>(unit(random) * 53)));
+  }
+  for (int j = 0; j <= 192; ++j) {
+    // Node borders of the sine (j/64 + 1/128), the logarithm (3/4 + j/128 +
+    // 1/256, in several binades) and the inverse tangent (and their inverses).
+    const double border = j * 0x1p-6 + 0x1p-7;
+    around(border);
+    around(1 / border);
+    around(std::ldexp(0.75 + j * 0x1p-7 + 0x1p-8, j % 9 - 4));
+  }
+  for (long long k = -65000; k <= 65000; k += 97) around((k + 0.5) * 0.0108304246962491474);
+  for (const double limit : {708.0, 709.78, 0x1p-1022, 0x1p1023, 1.0, 0.75, 1.5, 0.0})
+    around(limit);
+  for (int k = 0; k < 301; ++k) {
+    const double x = -10 + 20.0 * k / 300;
+    arguments.push_back(x);
+    arguments.push_back(x / 20);
+    arguments.push_back(x / (x + 1));
+  }
+  return arguments;
+}
+
+TEST(ComplexFastPath, ExtendedKernelsGiveTheLibraryBits) {
+  const std::vector<double> arguments = KernelArguments(271828);
+  const UnaryPair pairs[] = {
+      {"exp", CExp, plain::CExp, 0},          {"ln", CLn, plain::CLn, 0},
+      {"arctan", CArcTan, plain::CArcTan, 0}, {"sin", CSin, plain::CSin, 0},
+      {"cos", CCos, plain::CCos, 0},
+  };
+  for (const UnaryPair& pair : pairs) {
+    int differ = 0;
+    // Around 1 the logarithm leaves the plain algorithm for an accurate form.
+    const auto nearOne = [&](TComplex z) {
+      return pair.fast == CLn && std::fabs(z.Re - 1) < 0x1p-17 && std::fabs(z.Im) < 0x1p-17;
+    };
+    for (size_t k = 0; k < arguments.size(); ++k) {
+      const TComplex real{arguments[k], 0};
+      if (!nearOne(real)) differ += !SameResult(pair, real, differ < 3);
+      // A complex argument: the logarithm's angle takes the inverse tangent
+      // of the quotient of the parts, the exponential the sine and cosine.
+      const TComplex z{arguments[(k * 7919) % arguments.size()], arguments[k]};
+      if ((pair.fast == CLn || pair.fast == CExp) && !nearOne(z))
+        differ += !SameResult(pair, z, differ < 3);
+    }
+    EXPECT_EQ(differ, 0) << pair.name << " over " << arguments.size() << " arguments";
+  }
+}
+
+// Powers of real and complex bases take the logarithm and the exponential:
+// squares and roots over the benchmark grid and over the kernel arguments.
+TEST(ComplexFastPath, PowersThroughTheKernelsGiveThePlainBits) {
+  const std::vector<double> arguments = KernelArguments(161803);
+  std::vector<TComplex> bases;
+  for (int row = 0; row < 301; ++row)
+    for (int column = 0; column < 301; ++column)
+      bases.push_back({-10 + 20.0 * column / 300, -10 + 20.0 * row / 300});
+  for (size_t k = 0; k < arguments.size(); k += 3) {
+    bases.push_back({arguments[k], 0});
+    bases.push_back({arguments[k], arguments[(k * 7919) % arguments.size()]});
+  }
+  int differ = 0;
+  for (const TComplex base : bases)
+    // Whole exponents up to 4 take the real path for negative bases too; 5
+    // and the halves do not, -0 imaginary parts take the real path.
+    for (const TComplex w :
+         {TComplex{2, 0}, TComplex{0.5, 0}, TComplex{3, -0.0}, TComplex{-4, 0}, TComplex{-1, 0},
+          TComplex{5, 0}, TComplex{-2.5, 0}, TComplex{-1.5, 0.5}}) {
+      TComplex fast{7, 7}, reference{7, 7};
+      const bool fastOk = CPower(base, w, fast);
+      const bool referenceOk = plain::CPower(base, w, reference);
+      const double size = (std::fabs(w.Re) + std::fabs(w.Im)) *
+                          (std::fabs(std::log(std::hypot(base.Re, base.Im))) + 3.1415926535897932);
+      if (!(size <= 64) || (base.Re == 0 && base.Im == 0)) continue;  // the accurate power
+      if ((fastOk != referenceOk || !SameBits(fast, reference)) && ++differ <= 3)
+        ADD_FAILURE() << "(" << base.Re << ", " << base.Im << ")^(" << w.Re << ", " << w.Im
+                      << "): " << fast.Re << ", " << fast.Im << " against " << reference.Re << ", "
+                      << reference.Im;
+    }
+  EXPECT_EQ(differ, 0);
+}
+
+}  // namespace
