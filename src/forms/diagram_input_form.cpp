@@ -5,6 +5,7 @@
 #include <limits>
 #include <string_view>
 
+#include "ports/help_topics.h"
 #include "term/compiler.h"
 #include "term/complex.h"
 

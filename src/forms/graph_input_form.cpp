@@ -7,6 +7,7 @@
 #include <unordered_set>
 
 #include "forms/graph_terms.h"
+#include "ports/help_topics.h"
 #include "term/compiler.h"
 #include "term/evaluator.h"
 

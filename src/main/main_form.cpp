@@ -50,15 +50,13 @@
 #include "plot/plot_display.h"
 #include "ports/event_pump.h"
 #include "ports/help.h"
+#include "ports/help_topics.h"
 #include "ports/prompts.h"
 #include "qt/picture_export.h"
 #include "qt/qt_canvas.h"
 
 namespace {
 
-constexpr int MainHelpContext = 10;
-constexpr int HelpCommandContext = 1;
-constexpr int SupportHelpContext = 999;
 constexpr const char* BusyText =
     QT_TRANSLATE_NOOP("TMainForm", "Drawing in Progress... Please wait!");
 constexpr const char* FarewellText = QT_TRANSLATE_NOOP(
