@@ -19,6 +19,7 @@
 #include "dialogs/color_swatch.h"
 #include "dialogs/dialog_keys.h"
 #include "dialogs/document_text.h"
+#include "ports/help_topics.h"
 
 namespace {
 

@@ -19,10 +19,9 @@
 #include "dialogs/dialog_keys.h"
 #include "dialogs/document_text.h"
 #include "dialogs/message_catalogue.h"
+#include "ports/help_topics.h"
 
 namespace {
-
-constexpr int CalculatorHelpContext = 70;
 
 // Window text from a document's 8-bit text and back, Latin-1 both ways.
 QString Qt8(const std::string& text) { return DocumentText(text); }

@@ -27,6 +27,7 @@
 #include "dialogs/color_swatch.h"
 #include "dialogs/dialog_keys.h"
 #include "dialogs/document_text.h"
+#include "ports/help_topics.h"
 
 // The evaluated table as the grid shows it: row 0 and column 0 of the table
 // are the grid's header row and column, so they stay in place while the

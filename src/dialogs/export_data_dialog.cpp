@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "dialogs/ok_cancel_line.h"
+#include "ports/help_topics.h"
 
 namespace {
 

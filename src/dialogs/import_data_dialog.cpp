@@ -12,6 +12,7 @@
 
 #include "dialogs/message_catalogue.h"
 #include "dialogs/ok_cancel_line.h"
+#include "ports/help_topics.h"
 
 namespace {
 

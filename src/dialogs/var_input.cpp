@@ -14,6 +14,7 @@
 #include "dialogs/closed_dialog.h"
 #include "dialogs/dialog_keys.h"
 #include "dialogs/document_text.h"
+#include "ports/help_topics.h"
 
 namespace {
 

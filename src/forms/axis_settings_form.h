@@ -12,8 +12,6 @@
 #include "document/document.h"
 #include "ports/prompts.h"
 
-inline constexpr int AxisSettingsHelpContext = 50;
-
 // What the dialog shows for one axis. Minimum and maximum are values, also on
 // a logarithmic axis, where the display stores exponents.
 struct TAxisFields {

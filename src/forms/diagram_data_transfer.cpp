@@ -5,6 +5,7 @@
 
 #include "document/writer.h"
 #include "forms/diagram_input_form.h"
+#include "ports/help_topics.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "document/axis.h"
+#include "ports/help_topics.h"
 #include "term/compiler.h"
 #include "term/complex.h"
 

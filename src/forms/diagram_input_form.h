@@ -19,8 +19,6 @@
 #include "ports/dialog_host.h"
 #include "ports/prompts.h"
 
-inline constexpr int DiagramInputHelpContext = 20;
-
 // The choices of "Export data to file".
 struct TExportChoice {
   bool Texts = false;          // the cell texts (terms) instead of the values shown

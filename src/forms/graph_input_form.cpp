@@ -8,6 +8,7 @@
 
 #include "document/axis.h"
 #include "forms/graph_terms.h"
+#include "ports/help_topics.h"
 #include "term/compiler.h"
 #include "term/evaluator.h"
 

@@ -14,8 +14,6 @@
 #include "ports/prompts.h"
 #include "term/var_table.h"
 
-inline constexpr int GraphInputHelpContext = 11;
-
 // One tab per graph is offered up to this many graphs. A document file may
 // bring a hundred thousand; a strip of so many tabs could be neither laid out
 // in reasonable time nor used, so the graphs past it are kept as they are.

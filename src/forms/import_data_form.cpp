@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "document/data_table.h"
+#include "ports/help_topics.h"
 
 TImportDataForm::TImportDataForm(Prompts& prompts) : prompts_(prompts) {}
 

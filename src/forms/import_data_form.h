@@ -10,8 +10,6 @@
 #include "document/delimited_text.h"
 #include "ports/prompts.h"
 
-inline constexpr int ImportDataHelpContext = 20;
-
 class TImportDataForm {
  public:
   explicit TImportDataForm(Prompts& prompts);

@@ -9,8 +9,6 @@
 #include "ports/prompts.h"
 #include "term/var_table.h"
 
-inline constexpr int VarInputHelpContext = 40;
-
 // One data row of the grid: the name and the three value texts as shown or typed.
 struct TVarInputRow {
   std::string Name;

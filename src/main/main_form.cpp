@@ -49,6 +49,7 @@
 #include "plot/view_control.h"
 #include "ports/event_pump.h"
 #include "ports/help.h"
+#include "ports/help_topics.h"
 #include "ports/prompts.h"
 #include "qt/picture_export.h"
 #include "qt/qt_canvas.h"
@@ -56,9 +57,6 @@
 
 namespace {
 
-constexpr int MainHelpContext = 10;
-constexpr int HelpCommandContext = 1;
-constexpr int SupportHelpContext = 999;
 constexpr const char* BusyText =
     QT_TRANSLATE_NOOP("TMainForm", "Drawing in Progress... Please wait!");
 constexpr const char* FarewellText = QT_TRANSLATE_NOOP(
@@ -128,6 +126,22 @@ TMainForm::TMainForm(Prompts& prompts, Help& help, EventPump& pump, const QStrin
   BuildStatusPanel();
 
   connect(tabControl_, &QTabBar::currentChanged, this, [this] { TabChanged(); });
+  ConnectDrawArea();
+  clock_.start();
+  liveFrameTimer_ = new QTimer(this);
+  liveFrameTimer_->setSingleShot(true);
+  connect(liveFrameTimer_, &QTimer::timeout, this, [this] { DrawLiveFrame(); });
+  viewOptions_ = LoadViewOptions(settingsFile_);
+  aSmoothLines_->setChecked(viewOptions_.SmoothLines);
+  aLiveRotation_->setChecked(viewOptions_.LiveRotation);
+
+  CreateStep();
+}
+
+TMainForm::~TMainForm() = default;
+
+// The drawing area reports its mouse, wheel, keys and size to the window.
+void TMainForm::ConnectDrawArea() {
   iDrawArea_->OnResize = [this] { ResizeDrawArea(); };
   iDrawArea_->OnMouseDown = [this](QMouseEvent* e) {
     MouseDown(e->button(), e->position().toPoint().x(), e->position().toPoint().y(),
@@ -143,18 +157,7 @@ TMainForm::TMainForm(Prompts& prompts, Help& help, EventPump& pump, const QStrin
   iDrawArea_->OnPinch = [this](double delta) { PinchZoomBy(delta); };
   iDrawArea_->OnKey = [this](QKeyEvent* e) { return ViewKey(e->key(), e->modifiers()); };
   iDrawArea_->OnScaleChange = [this] { ResizeDrawArea(); };
-  clock_.start();
-  liveFrameTimer_ = new QTimer(this);
-  liveFrameTimer_->setSingleShot(true);
-  connect(liveFrameTimer_, &QTimer::timeout, this, [this] { DrawLiveFrame(); });
-  viewOptions_ = LoadViewOptions(settingsFile_);
-  aSmoothLines_->setChecked(viewOptions_.SmoothLines);
-  aLiveRotation_->setChecked(viewOptions_.LiveRotation);
-
-  CreateStep();
 }
-
-TMainForm::~TMainForm() = default;
 
 void TMainForm::CreateStep() {
   if (auto* viewer = dynamic_cast<THelpViewer*>(&help_)) {

@@ -166,6 +166,7 @@ class TMainForm final : public QMainWindow, public TDialogHost {
   void BuildHelpMenu();
   void AddWebLink();
   void BuildStatusPanel();
+  void ConnectDrawArea();
   void NewDrawingImage();
   void ResizeDrawArea();
   void SettleDrawAreaSize();

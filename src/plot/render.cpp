@@ -326,7 +326,7 @@ void PaintSegment(const TGraphic3D& graphic, Canvas& canvas, const TSegment& seg
 }  // namespace
 
 void InitGraphic3D(TGraphic3D& graphic, Canvas& canvas) {
-  InitGraphic3D(graphic, canvas.Width(), canvas.Height());
+  InitGraphic3DForSize(graphic, canvas.Width(), canvas.Height());
   const double scale = canvas.Scale();
   graphic.Scale = std::isfinite(scale) && scale > 0 ? scale : 1.0;
   canvas.SetFont(SceneFontName, SceneFontSize);

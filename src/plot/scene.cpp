@@ -40,7 +40,7 @@ const std::string& TSegmentText::str() const {
 
 std::ostream& operator<<(std::ostream& out, const TSegmentText& text) { return out << text.View(); }
 
-void InitGraphic3D(TGraphic3D& graphic, std::int32_t width, std::int32_t height) {
+void InitGraphic3DForSize(TGraphic3D& graphic, std::int32_t width, std::int32_t height) {
   for (int i = 0; i < 360; ++i) {
     const double radians = i / 180.0 * std::numbers::pi;
     graphic.SinTable[i] = std::sin(radians);

@@ -103,9 +103,10 @@ struct TGraphic3D {
   double EyeDistance = 0;
 };
 
-// Fills the angle tables and sets the centre from the drawing image's client
-// size in pixels.
-void InitGraphic3D(TGraphic3D& graphic, std::int32_t width, std::int32_t height);
+// Fills the angle tables and sets the centre for a picture of width x height
+// logical pixels, at scale 1. InitGraphic3D (render.h) does this for a canvas
+// and also readies the canvas itself.
+void InitGraphic3DForSize(TGraphic3D& graphic, std::int32_t width, std::int32_t height);
 
 // Reduces any whole-degree angle into the table range 0..359.
 std::int32_t NormalizeAngle(std::int32_t angle);

@@ -21,7 +21,7 @@ void ExpectPoint(const TPoint3D& actual, const TPoint3D& expected, const std::st
 
 TGraphic3D Graphic(int width = 800, int height = 600) {
   TGraphic3D graphic;
-  InitGraphic3D(graphic, width, height);
+  InitGraphic3DForSize(graphic, width, height);
   return graphic;
 }
 
