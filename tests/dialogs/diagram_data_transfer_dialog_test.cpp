@@ -21,10 +21,10 @@
 #include <functional>
 
 #include "dialogs/diagram_input_dialog.h"
-#include "dialogs/dialog_test_support.h"
 #include "dialogs/export_data_dialog.h"
 #include "dialogs/import_data_dialog.h"
 #include "support/application.h"
+#include "support/controls.h"
 #include "support/recording_host.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_files.h"

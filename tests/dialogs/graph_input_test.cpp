@@ -13,17 +13,11 @@
 
 #include "dialogs/color_swatch.h"
 #include "support/application.h"
+#include "support/controls.h"
 #include "support/recording_host.h"
 #include "support/scripted_prompts.h"
 
 namespace {
-
-template <typename T>
-T* Child(QWidget& parent, const char* name) {
-  T* child = parent.findChild<T*>(QString::fromLatin1(name));
-  EXPECT_NE(child, nullptr) << name;
-  return child;
-}
 
 QStringList Items(const QComboBox* field) {
   QStringList items;
@@ -55,13 +49,13 @@ TEST(GraphInputDialog, TabsBindTheFieldsAndARefusedChangeKeepsTheTab) {
   EXPECT_EQ(dialog.property("helpContext").toInt(), 11);
   EXPECT_FALSE(dialog.isModal());
 
-  auto* tabs = Child<QTabBar>(dialog, "TabControl");
-  auto* cbX = Child<QComboBox>(dialog, "cbX");
-  auto* cbY = Child<QComboBox>(dialog, "cbY");
-  auto* cbZ = Child<QComboBox>(dialog, "cbZ");
-  auto* pColor1 = Child<TColorSwatch>(dialog, "pColor1");
-  auto* bVarTable = Child<QToolButton>(dialog, "bVarTable");
-  auto* bOk = Child<QPushButton>(dialog, "bOk");
+  auto* tabs = Control<QTabBar>(dialog, "TabControl");
+  auto* cbX = Control<QComboBox>(dialog, "cbX");
+  auto* cbY = Control<QComboBox>(dialog, "cbY");
+  auto* cbZ = Control<QComboBox>(dialog, "cbZ");
+  auto* pColor1 = Control<TColorSwatch>(dialog, "pColor1");
+  auto* bVarTable = Control<QToolButton>(dialog, "bVarTable");
+  auto* bOk = Control<QPushButton>(dialog, "bOk");
   ASSERT_TRUE(tabs && cbX && cbY && cbZ && pColor1 && bVarTable && bOk);
   EXPECT_EQ(bVarTable->toolTip(), QStringLiteral("Open variable table"));
 
