@@ -14,6 +14,7 @@
 #include "dialogs/color_swatch.h"
 #include "support/application.h"
 #include "support/controls.h"
+#include "support/graph.h"
 #include "support/recording_host.h"
 #include "support/scripted_prompts.h"
 
@@ -26,10 +27,7 @@ QStringList Items(const QComboBox* field) {
 }
 
 TGraph Graph(const char* x, const char* y, const char* z, int32_t color1) {
-  TGraph graph;
-  graph.Term1 = x;
-  graph.Term2 = y;
-  graph.Term3 = z;
+  TGraph graph = ::Graph(x, y, z);
   graph.Color1 = color1;
   return graph;
 }
