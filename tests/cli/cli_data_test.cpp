@@ -12,36 +12,12 @@
 #include "cli/cli.h"
 #include "document/document.h"
 #include "document/reader.h"
+#include "support/cli_run.h"
+#include "support/temp_files.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-fs::path TempPath(const std::string& name) {
-  return fs::temp_directory_path() /
-         ("morvit_data_test_" + std::to_string(::getpid()) + "_" + name);
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-}
-
-std::string FileBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-struct TRun {
-  int status;
-  std::string out, err;
-};
-
-TRun Cli(const TCliArgs& args) {
-  std::ostringstream out, err;
-  const int status = RunCli(args, out, err);
-  return {status, out.str(), err.str()};
-}
 
 TDocument Read(const fs::path& path) {
   TDocument document;
@@ -59,9 +35,9 @@ TDocument Read(const fs::path& path) {
 TEST(CliData, ImportMakesTheNewDocumentWithTheData) {
   const fs::path data = TempPath("in.csv"), out = TempPath("out.mvf");
   WriteBytes(data, "\xEF\xBB\xBFt;U\r\n0;1,5\r\n1\r\n2;\"-2,25\"\r\n");
-  const TRun run = Cli({"import", data.string(), "-o", out.string()});
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out, "");
+  const TCliRun run = RunCapturedCli({"import", data.string(), "-o", out.string()});
+  ASSERT_EQ(run.Status, 0) << run.Err;
+  EXPECT_EQ(run.Out, "");
   const TDocument document = Read(out);
   const TStringGrid& table = document.HiddenTable;
   ASSERT_EQ(table.ColCount(), 3);
@@ -93,8 +69,8 @@ TEST(CliData, ImportChoicesOverrideDetection) {
   for (const TCase& c : cases) {
     TCliArgs args{"import", data.string(), "-o", out.string()};
     args.insert(args.end(), c.options.begin(), c.options.end());
-    const TRun run = Cli(args);
-    ASSERT_EQ(run.status, 0) << run.err;
+    const TCliRun run = RunCapturedCli(args);
+    ASSERT_EQ(run.Status, 0) << run.Err;
     const TDocument document = Read(out);
     for (size_t k = 0; k < c.row1.size(); ++k)
       EXPECT_EQ(document.HiddenTable.Cells(static_cast<int>(k) + 1, 1), c.row1[k]);
@@ -109,18 +85,19 @@ TEST(CliData, ExportThenImportGivesBackTheTable) {
   const fs::path data = TempPath("table.csv"), doc = TempPath("table.mvf"),
                  csv = TempPath("table_out.csv"), again = TempPath("again.mvf");
   WriteBytes(data, "2,Col1*3,\"a \"\"b\"\", c\"\n\xE4,,x\n");
-  ASSERT_EQ(Cli({"import", data.string(), "-o", doc.string()}).status, 0);
+  ASSERT_EQ(RunCapturedCli({"import", data.string(), "-o", doc.string()}).Status, 0);
 
-  ASSERT_EQ(Cli({"export", doc.string(), "-o", csv.string()}).status, 0);
+  ASSERT_EQ(RunCapturedCli({"export", doc.string(), "-o", csv.string()}).Status, 0);
   EXPECT_EQ(FileBytes(csv), "2,6,\"a \"\"b\"\", c\"\r\n\xC3\xA4,,x\r\n");
-  ASSERT_EQ(
-      Cli({"export", doc.string(), "-o", csv.string(), "--texts", "--separator", "tab", "--header"})
-          .status,
-      0);
+  ASSERT_EQ(RunCapturedCli({"export", doc.string(), "-o", csv.string(), "--texts", "--separator",
+                            "tab", "--header"})
+                .Status,
+            0);
   EXPECT_EQ(FileBytes(csv),
             "Col1\tCol2\tCol3\r\n2\tCol1*3\t\"a \"\"b\"\", c\"\r\n\xC3\xA4\t\tx\r\n");
 
-  ASSERT_EQ(Cli({"import", csv.string(), "-o", again.string(), "--header", "yes"}).status, 0);
+  ASSERT_EQ(
+      RunCapturedCli({"import", csv.string(), "-o", again.string(), "--header", "yes"}).Status, 0);
   EXPECT_EQ(Read(again).HiddenTable, Read(doc).HiddenTable);
   for (const fs::path& p : {data, doc, csv, again}) fs::remove(p);
 }
@@ -137,9 +114,9 @@ TEST(CliData, WrongArgumentsGiveUsage) {
       {"export", "a.mvf", "-o", "b.csv", "--values"},
   };
   for (const TCliArgs& args : cases) {
-    const TRun run = Cli(args);
-    EXPECT_EQ(run.status, 2) << args.back();
-    EXPECT_NE(run.err.find("usage: morvit-cli " + args[0]), std::string::npos);
+    const TCliRun run = RunCapturedCli(args);
+    EXPECT_EQ(run.Status, 2) << args.back();
+    EXPECT_NE(run.Err.find("usage: morvit-cli " + args[0]), std::string::npos);
   }
 }
 
@@ -178,10 +155,10 @@ TEST(CliData, HostileDataLeavesTheOutputAlone) {
     c.make();
     WriteBytes(out, "precious");
     const auto start = std::chrono::steady_clock::now();
-    const TRun run = Cli({"import", data.string(), "-o", out.string()});
+    const TCliRun run = RunCapturedCli({"import", data.string(), "-o", out.string()});
     EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 5.0);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err.substr(0, c.message.size()), c.message) << run.err;
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Err.substr(0, c.message.size()), c.message) << run.Err;
     EXPECT_EQ(FileBytes(out), "precious");
   }
   fs::remove(data);
@@ -192,9 +169,9 @@ TEST(CliData, ExportOfAnUnreadableDocumentWritesNothing) {
   const fs::path doc = TempPath("bad.mvf"), out = TempPath("bad.csv");
   WriteBytes(doc, "not a document\r\n");
   WriteBytes(out, "precious");
-  const TRun run = Cli({"export", doc.string(), "-o", out.string()});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "Invalid file.\n");
+  const TCliRun run = RunCapturedCli({"export", doc.string(), "-o", out.string()});
+  EXPECT_EQ(run.Status, 1);
+  EXPECT_EQ(run.Err, "Invalid file.\n");
   EXPECT_EQ(FileBytes(out), "precious");
   fs::remove(doc);
   fs::remove(out);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "support/cli_run.h"
 #include "support/json_check.h"
 
 namespace fs = std::filesystem;
@@ -42,16 +43,7 @@ class TTempFile {
   fs::path path_;
 };
 
-struct TRun {
-  int status;
-  std::string out, err;
-};
-
-TRun Dump(const std::string& path) {
-  std::ostringstream out, err;
-  const int status = RunCli({"dump", path}, out, err);
-  return {status, out.str(), err.str()};
-}
+TCliRun Dump(const std::string& path) { return RunCapturedCli({"dump", path}); }
 
 const Lines DefaultDisplay = {
     "-10", "-10", "-10", "-10", "10",  "-10", "10", "-10", "10", "0", "0", "0", "1", "1",
@@ -82,10 +74,10 @@ TEST(Dump, TheNewDocumentFile) {
       Mvf(Concat({{"Morvit V1", "", "", "0"},
                   DefaultDisplay,
                   {"-1", "-1", "2", "2", "", "", "", "", "-1", "-1", "-1", "-1"}})));
-  const TRun run = Dump(file.Path());
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.err, "");
-  EXPECT_EQ(run.out,
+  const TCliRun run = Dump(file.Path());
+  EXPECT_EQ(run.Status, 0);
+  EXPECT_EQ(run.Err, "");
+  EXPECT_EQ(run.Out,
             std::string(R"({"Displays": [)") + DefaultDisplayJson +
                 R"(], "Graphs": [], "Diagrams": [], "HiddenTable": [["", ""], ["", ""]], )"
                 R"("Table": [["", ""], ["", ""]], "VarTable": {"Names": [], "Minimum": [], )"
@@ -106,20 +98,20 @@ TEST(Dump, TextsNumbersAndTables) {
                        "0", "a", "0", "1.5", "-2", "0", "1E-300", "1.7976931348623157E308", "0",
                        "3", "0"};
   const TTempFile file(Mvf(lines));
-  const TRun run = Dump(file.Path());
-  EXPECT_EQ(run.status, 0);
+  const TCliRun run = Dump(file.Path());
+  EXPECT_EQ(run.Status, 0);
   std::string error;
-  EXPECT_TRUE(IsValidJson(run.out, &error)) << error;
-  EXPECT_NE(run.out.find(R"("Graphs": [{"Term1": "\u00c3\u00a9)"), 0u);  // never escaped twice
-  EXPECT_NE(run.out.find("\"Term1\": \"\xC3\xA9t\xC3\xA9 \\\"q\\\" \\\\ \\u0001\\t\x7F\""),
+  EXPECT_TRUE(IsValidJson(run.Out, &error)) << error;
+  EXPECT_NE(run.Out.find(R"("Graphs": [{"Term1": "\u00c3\u00a9)"), 0u);  // never escaped twice
+  EXPECT_NE(run.Out.find("\"Term1\": \"\xC3\xA9t\xC3\xA9 \\\"q\\\" \\\\ \\u0001\\t\x7F\""),
             std::string::npos)
-      << run.out;
-  EXPECT_NE(run.out.find(R"("Term2": "x\ny", "Term3": ")"
+      << run.Out;
+  EXPECT_NE(run.Out.find(R"("Term2": "x\ny", "Term3": ")"
                          "\xC3\xBF"
                          R"(", "Color1": 255, "Color2": -2147483648})"),
             std::string::npos);
   EXPECT_NE(
-      run.out.find(R"({"Column1": 1, "Column2": 2, "Column3": 3, "ErrorHigh1": 4, "ErrorLow1": 5, )"
+      run.Out.find(R"({"Column1": 1, "Column2": 2, "Column3": 3, "ErrorHigh1": 4, "ErrorLow1": 5, )"
                    R"("ErrorHigh2": 6, "ErrorLow2": 7, "ErrorHigh3": 8, "ErrorLow3": 9, )"
                    R"("Constant1": 0.1, "Constant2": -0, "Constant3": 1e+20, "UseColumn1": true, )"
                    R"("UseColumn2": false, "UseColumn3": true, "ShowPoints": true, )"
@@ -128,16 +120,16 @@ TEST(Dump, TextsNumbersAndTables) {
                    R"(m", )"
                    R"("Color1": 16711680, "Color2": 0})"),
       std::string::npos)
-      << run.out;
+      << run.Out;
   EXPECT_NE(
-      run.out.find(R"("HiddenTable": [["", "Row1"], ["Col1", "2.5E-7"], ["Col2", "Col1*2"]], )"
+      run.Out.find(R"("HiddenTable": [["", "Row1"], ["Col1", "2.5E-7"], ["Col2", "Col1*2"]], )"
                    R"("Table": [["", "Row1"], ["Col1", "2.5E-7"], ["Col2", "5E-7"]], )"),
       std::string::npos)
-      << run.out;
-  EXPECT_NE(run.out.find(R"("VarTable": {"Names": ["a"], "Minimum": [[1.5, -2]], )"
+      << run.Out;
+  EXPECT_NE(run.Out.find(R"("VarTable": {"Names": ["a"], "Minimum": [[1.5, -2]], )"
                          R"("Maximum": [[1e-300, 1.7976931348623157e+308]], "Actual": [[3, 0]]}})"),
             std::string::npos)
-      << run.out;
+      << run.Out;
 }
 
 TEST(Dump, InvalidFilesStillPrintTheDocument) {
@@ -153,17 +145,17 @@ TEST(Dump, InvalidFilesStillPrintTheDocument) {
   };
   for (const Row& row : rows) {
     const TTempFile file(row.bytes);
-    const TRun run = Dump(file.Path());
-    EXPECT_EQ(run.status, 1) << row.what;
-    EXPECT_EQ(run.err, "Invalid file.\n") << row.what;
-    EXPECT_EQ(run.out.rfind(row.start, 0), 0u) << row.what << ": " << run.out;
-    EXPECT_TRUE(IsValidJson(run.out)) << row.what;
+    const TCliRun run = Dump(file.Path());
+    EXPECT_EQ(run.Status, 1) << row.what;
+    EXPECT_EQ(run.Err, "Invalid file.\n") << row.what;
+    EXPECT_EQ(run.Out.rfind(row.start, 0), 0u) << row.what << ": " << run.Out;
+    EXPECT_TRUE(IsValidJson(run.Out)) << row.what;
   }
-  const TRun missing = Dump("/nonexistent/document.mvf");
-  EXPECT_EQ(missing.status, 1);
-  EXPECT_EQ(missing.err, "Invalid file.\n");
+  const TCliRun missing = Dump("/nonexistent/document.mvf");
+  EXPECT_EQ(missing.Status, 1);
+  EXPECT_EQ(missing.Err, "Invalid file.\n");
   EXPECT_EQ(
-      missing.out,
+      missing.Out,
       R"({"Displays": [], "Graphs": [], "Diagrams": [], "HiddenTable": [["", ""], ["", ""]], )"
       R"("Table": [["", ""], ["", ""]], "VarTable": {"Names": [], "Minimum": [], "Maximum": [], )"
       R"("Actual": []}})"
@@ -198,12 +190,12 @@ TEST(Dump, Examples) {
         ASSERT_TRUE(k > 0 && bytes[k - 1] == '\r') << "byte " << k;
       }
     }
-    const TRun run = Dump(entry.path().string());
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err, "");
+    const TCliRun run = Dump(entry.path().string());
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Err, "");
     std::string error;
-    EXPECT_TRUE(IsValidJson(run.out, &error)) << error;
-    EXPECT_EQ(run.out.find(R"("Displays": [])"), std::string::npos);
+    EXPECT_TRUE(IsValidJson(run.Out, &error)) << error;
+    EXPECT_EQ(run.Out.find(R"("Displays": [])"), std::string::npos);
   }
   EXPECT_GE(seen, 7);
 }
@@ -238,10 +230,10 @@ TEST(Dump, HostileFiles) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
     const TTempFile file(row.bytes);
-    const TRun run = Dump(file.Path());
-    EXPECT_EQ(run.status, row.status);
-    EXPECT_EQ(run.err, row.status == 0 ? "" : "Invalid file.\n");
+    const TCliRun run = Dump(file.Path());
+    EXPECT_EQ(run.Status, row.status);
+    EXPECT_EQ(run.Err, row.status == 0 ? "" : "Invalid file.\n");
     std::string error;
-    EXPECT_TRUE(IsValidJson(run.out, &error)) << error;
+    EXPECT_TRUE(IsValidJson(run.Out, &error)) << error;
   }
 }

@@ -13,6 +13,7 @@
 #include "document/document.h"
 #include "document/reader.h"
 #include "plot/plot_display.h"
+#include "support/cli_run.h"
 #include "support/json_check.h"
 #include "support/scripted_prompts.h"
 
@@ -102,17 +103,6 @@ class CliPlot : public ::testing::Test {
   std::string Out(const std::string& name) { return (dir_ / name).string(); }
 };
 
-struct Result {
-  int Status;
-  std::string Out, Err;
-};
-
-Result RunArgs(const TCliArgs& args) {
-  std::ostringstream out, err;
-  const int status = RunCli(args, out, err);
-  return {status, out.str(), err.str()};
-}
-
 Lines SplitLines(const std::string& text) {
   Lines lines;
   std::istringstream in(text);
@@ -131,7 +121,7 @@ TEST_F(CliPlot, ScenePrintsOneJsonSegmentPerLine) {
                       {"diagram-error-bars.mvf", "Dot"},
                       {"surface-points.mvf", "Text"}};
   for (const Row& row : rows) {
-    const Result r = RunArgs({"scene", examples + row.File});
+    const TCliRun r = RunCapturedCli({"scene", examples + row.File});
     EXPECT_EQ(r.Status, 0) << row.File << r.Err;
     EXPECT_EQ(r.Err, "") << row.File;
     const Lines lines = SplitLines(r.Out);
@@ -161,8 +151,8 @@ TEST_F(CliPlot, ScenePrintsWhatThePlottingDriverBuilds) {
   const Row rows[] = {
       {"several-displays.mvf", 0}, {"several-displays.mvf", 3}, {"log-axes.mvf", 0}};
   for (const Row& row : rows) {
-    const Result r =
-        RunArgs({"scene", examples + row.File, "--display", std::to_string(row.Display)});
+    const TCliRun r =
+        RunCapturedCli({"scene", examples + row.File, "--display", std::to_string(row.Display)});
     ASSERT_EQ(r.Status, 0) << row.File << r.Err;
     TDocument document;
     CreateDocument(document);
@@ -187,7 +177,7 @@ TEST_F(CliPlot, ScenePrintsWhatThePlottingDriverBuilds) {
 TEST_F(CliPlot, SceneLineFormat) {
   // The first segment of a 2D default display is a line of its axes.
   const std::string file = Write("plain.mvf", Document({Display(false)}, {}));
-  const Result r = RunArgs({"scene", file});
+  const TCliRun r = RunCapturedCli({"scene", file});
   ASSERT_EQ(r.Status, 0) << r.Err;
   const Lines lines = SplitLines(r.Out);
   ASSERT_FALSE(lines.empty());
@@ -263,7 +253,7 @@ TEST_F(CliPlot, ExitStatuses) {
     std::string name;
     for (const auto& a : row.Args) name += fs::path(a).filename().string() + " ";
     fs::remove(png);
-    const Result r = RunArgs(row.Args);
+    const TCliRun r = RunCapturedCli(row.Args);
     EXPECT_EQ(r.Status, row.Status) << name << r.Err;
     EXPECT_EQ(!r.Out.empty(), row.Output) << name;
     if (std::string(row.Err).empty()) {
@@ -315,7 +305,7 @@ TEST_F(CliPlot, RenderWritesThePicture) {
     const std::string png = Out(std::string(row.Name) + ".png");
     TCliArgs args = {"render", file, "-o", png};
     args.insert(args.end(), row.Extra.begin(), row.Extra.end());
-    const Result r = RunArgs(args);
+    const TCliRun r = RunCapturedCli(args);
     EXPECT_EQ(r.Status, 0) << row.Name << r.Err;
     EXPECT_EQ(r.Out, "") << row.Name;
     QImage image;

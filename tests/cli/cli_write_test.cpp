@@ -8,33 +8,12 @@
 #include <string>
 
 #include "cli/cli.h"
+#include "support/cli_run.h"
+#include "support/temp_files.h"
 
 namespace fs = std::filesystem;
 
-namespace {
-
-fs::path TempPath(const std::string& name) {
-  return fs::temp_directory_path() /
-         ("morvit_write_test_" + std::to_string(::getpid()) + "_" + name);
-}
-
-std::string FileBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-struct TRun {
-  int status;
-  std::string out, err;
-};
-
-TRun Cli(const TCliArgs& args) {
-  std::ostringstream out, err;
-  const int status = RunCli(args, out, err);
-  return {status, out.str(), err.str()};
-}
-
-}  // namespace
+namespace {}  // namespace
 
 // Writing is a normaliser: the dump of what was written equals the dump of
 // the example, and writing the written file again gives the same bytes.
@@ -43,10 +22,11 @@ TEST(CliWrite, ExamplesKeepTheirDocument) {
        {"wave-packet.mvf", "diagram-error-bars.mvf", "several-displays.mvf", "log-axes.mvf"}) {
     const std::string example = std::string(MORVIT_SOURCE_DIR) + "/examples/" + name;
     const fs::path once = TempPath("once.mvf"), twice = TempPath("twice.mvf");
-    const TRun first = Cli({"write", example, once.string()});
-    ASSERT_EQ(first.status, 0) << name << first.err;
-    ASSERT_EQ(Cli({"write", once.string(), twice.string()}).status, 0) << name;
-    EXPECT_EQ(Cli({"dump", example}).out, Cli({"dump", once.string()}).out) << name;
+    const TCliRun first = RunCapturedCli({"write", example, once.string()});
+    ASSERT_EQ(first.Status, 0) << name << first.Err;
+    ASSERT_EQ(RunCapturedCli({"write", once.string(), twice.string()}).Status, 0) << name;
+    EXPECT_EQ(RunCapturedCli({"dump", example}).Out, RunCapturedCli({"dump", once.string()}).Out)
+        << name;
     EXPECT_EQ(FileBytes(once), FileBytes(twice)) << name;
     fs::remove(once);
     fs::remove(twice);
@@ -65,13 +45,14 @@ TEST(CliWrite, AnUnreadableFileWritesNothing) {
   for (const auto& c : cases) {
     std::ofstream(bad, std::ios::binary) << c.Input;
     std::ofstream(target, std::ios::binary) << "keep me";
-    const TRun run = Cli({"write", bad.string(), target.string()});
-    EXPECT_EQ(run.status, ExitFailed) << c.What;
-    EXPECT_EQ(run.err, "Invalid file.\n") << c.What;
+    const TCliRun run = RunCapturedCli({"write", bad.string(), target.string()});
+    EXPECT_EQ(run.Status, ExitFailed) << c.What;
+    EXPECT_EQ(run.Err, "Invalid file.\n") << c.What;
     EXPECT_EQ(FileBytes(target), "keep me") << c.What;
   }
-  EXPECT_EQ(Cli({"write", TempPath("missing.mvf").string(), target.string()}).status, ExitFailed);
-  EXPECT_EQ(Cli({"write", bad.string()}).status, ExitUsage);
+  EXPECT_EQ(RunCapturedCli({"write", TempPath("missing.mvf").string(), target.string()}).Status,
+            ExitFailed);
+  EXPECT_EQ(RunCapturedCli({"write", bad.string()}).Status, ExitUsage);
   fs::remove(bad);
   fs::remove(target);
 }

@@ -112,12 +112,6 @@ std::vector<std::string> ForbiddenIncludes(const std::set<std::string>& allowed,
   return found;
 }
 
-// The same for a file of a core layer, which uses no Qt at all.
-std::vector<std::string> ForbiddenIncludes(const std::string& layer, std::istream& text,
-                                           const std::set<std::string>& folders) {
-  return ForbiddenIncludes(CoreLayers().at(layer), TQtUse::None, text, folders);
-}
-
 // Every forbidden include in the files of one folder of src/.
 void CollectOffenders(const std::string& layer, const std::set<std::string>& allowed, TQtUse qtUse,
                       const std::set<std::string>& folders, int& filesSeen,
@@ -162,13 +156,26 @@ TEST(Layering, EverySourceFolderHasARule) {
 }
 
 // The check itself: each line is the only line of a file in the layer named.
+struct TIncludeCase {
+  const char* layer;
+  const char* line;
+  bool forbidden;
+};
+
+void ExpectRecognised(const std::vector<TIncludeCase>& cases) {
+  const std::set<std::string> folders = SourceFolders();
+  for (const TIncludeCase& c : cases) {
+    const auto core = CoreLayers().find(c.layer);
+    const TQtLayer rule =
+        core != CoreLayers().end() ? TQtLayer{core->second, TQtUse::None} : QtLayers().at(c.layer);
+    std::istringstream text(c.line);
+    EXPECT_EQ(!ForbiddenIncludes(rule.Allowed, rule.Qt, text, folders).empty(), c.forbidden)
+        << c.layer << ": " << c.line;
+  }
+}
+
 TEST(Layering, ForbiddenIncludesAreRecognised) {
-  struct Case {
-    const char* layer;
-    const char* line;
-    bool forbidden;
-  };
-  const Case cases[] = {
+  ExpectRecognised({
       {"term", "#include \"term/complex.h\"", false},
       {"term", "#include \"document/document.h\"", true},
       {"document", "#include \"term/compiler.h\"", false},
@@ -188,23 +195,11 @@ TEST(Layering, ForbiddenIncludesAreRecognised) {
       {"document", "#include <csv.h>", false},
       {"term", "#include <string_view>", false},
       {"forms", "// #include \"dialogs/graph_input.h\"", false},
-  };
-  const std::set<std::string> folders = SourceFolders();
-  for (const Case& c : cases) {
-    std::istringstream text(c.line);
-    EXPECT_EQ(!ForbiddenIncludes(c.layer, text, folders).empty(), c.forbidden)
-        << c.layer << ": " << c.line;
-  }
+  });
 }
 
-// The Qt layers' rules: each line is the only line of a file in the layer named.
 TEST(Layering, ForbiddenIncludesOfTheQtLayersAreRecognised) {
-  struct Case {
-    const char* layer;
-    const char* line;
-    bool forbidden;
-  };
-  const Case cases[] = {
+  ExpectRecognised({
       {"qt", "#include \"plot/picture.h\"", false},
       {"qt", "#include <QImage>", false},
       {"qt", "#include <QtWidgets/QWidget>", true},
@@ -221,14 +216,7 @@ TEST(Layering, ForbiddenIncludesOfTheQtLayersAreRecognised) {
       {"qt_widgets", "#include \"main/main_form.h\"", true},
       {"main", "#include \"qt_widgets/help_viewer.h\"", false},
       {"main", "#include \"cli/cli.h\"", true},
-  };
-  const std::set<std::string> folders = SourceFolders();
-  for (const Case& c : cases) {
-    const TQtLayer& rule = QtLayers().at(c.layer);
-    std::istringstream text(c.line);
-    EXPECT_EQ(!ForbiddenIncludes(rule.Allowed, rule.Qt, text, folders).empty(), c.forbidden)
-        << c.layer << ": " << c.line;
-  }
+  });
 }
 
 #ifdef MORVIT_QT_WIDGETS_HEADERS

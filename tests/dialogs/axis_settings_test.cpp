@@ -15,19 +15,9 @@
 
 #include "dialogs/color_swatch.h"
 #include "support/application.h"
+#include "support/controls.h"
 #include "support/recording_host.h"
 #include "support/scripted_prompts.h"
-
-namespace {
-
-template <typename T>
-T* Child(QWidget& parent, const char* name) {
-  T* child = parent.findChild<T*>(QString::fromLatin1(name));
-  EXPECT_NE(child, nullptr) << name;
-  return child;
-}
-
-}  // namespace
 
 TEST(AxisSettingsDialog, ControlsShowTheDisplayAndOkStoresAfterARefusal) {
   EnsureApplication<QApplication>();
@@ -41,26 +31,26 @@ TEST(AxisSettingsDialog, ControlsShowTheDisplayAndOkStoresAfterARefusal) {
   TfAxisSettings dialog(document, prompts, host);
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Coordinate system settings"));
   EXPECT_EQ(dialog.property("helpContext").toInt(), 50);
-  auto* pages = Child<QTabWidget>(dialog, "PageControl");
+  auto* pages = Control<QTabWidget>(dialog, "PageControl");
   ASSERT_NE(pages, nullptr);
   EXPECT_EQ(pages->tabText(0), QStringLiteral("Axes"));
   EXPECT_EQ(pages->tabText(1), QStringLiteral("View"));
 
-  auto* min1 = Child<QLineEdit>(dialog, "Min1");
-  auto* max3 = Child<QLineEdit>(dialog, "Max3");
-  auto* minor2 = Child<QLineEdit>(dialog, "eMinorInterval2");
-  auto* log1 = Child<QRadioButton>(dialog, "rbAxis1Log");
-  auto* lin1 = Child<QRadioButton>(dialog, "rbAxis1Lin");
-  auto* markings3 = Child<QCheckBox>(dialog, "cbAxisLabel3");
-  auto* label2 = Child<QLineEdit>(dialog, "eLabel2");
-  auto* slider = Child<QSlider>(dialog, "tbPerspective");
-  auto* raster = Child<QToolButton>(dialog, "bLongMarkings");
-  auto* solid = Child<QToolButton>(dialog, "bSolid");
-  auto* twoAxes = Child<QRadioButton>(dialog, "rbTwoAxes");
-  auto* autoScale = Child<QRadioButton>(dialog, "rbAutoScale");
-  auto* swatch = Child<TColorSwatch>(dialog, "pColor");
-  auto* resolution = Child<QLineEdit>(dialog, "eResolution");
-  auto* bOk = Child<QPushButton>(dialog, "bOk");
+  auto* min1 = Control<QLineEdit>(dialog, "Min1");
+  auto* max3 = Control<QLineEdit>(dialog, "Max3");
+  auto* minor2 = Control<QLineEdit>(dialog, "eMinorInterval2");
+  auto* log1 = Control<QRadioButton>(dialog, "rbAxis1Log");
+  auto* lin1 = Control<QRadioButton>(dialog, "rbAxis1Lin");
+  auto* markings3 = Control<QCheckBox>(dialog, "cbAxisLabel3");
+  auto* label2 = Control<QLineEdit>(dialog, "eLabel2");
+  auto* slider = Control<QSlider>(dialog, "tbPerspective");
+  auto* raster = Control<QToolButton>(dialog, "bLongMarkings");
+  auto* solid = Control<QToolButton>(dialog, "bSolid");
+  auto* twoAxes = Control<QRadioButton>(dialog, "rbTwoAxes");
+  auto* autoScale = Control<QRadioButton>(dialog, "rbAutoScale");
+  auto* swatch = Control<TColorSwatch>(dialog, "pColor");
+  auto* resolution = Control<QLineEdit>(dialog, "eResolution");
+  auto* bOk = Control<QPushButton>(dialog, "bOk");
   ASSERT_TRUE(min1 && max3 && minor2 && log1 && lin1 && markings3 && label2 && slider && raster &&
               solid && twoAxes && autoScale && swatch && resolution && bOk);
 

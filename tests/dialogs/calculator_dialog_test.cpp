@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "dialogs/dialog_test_support.h"
 #include "support/application.h"
+#include "support/controls.h"
 #include "support/recording_host.h"
 #include "support/scripted_prompts.h"
 

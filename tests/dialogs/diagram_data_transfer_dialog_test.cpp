@@ -21,12 +21,13 @@
 #include <functional>
 
 #include "dialogs/diagram_input_dialog.h"
-#include "dialogs/dialog_test_support.h"
 #include "dialogs/export_data_dialog.h"
 #include "dialogs/import_data_dialog.h"
 #include "support/application.h"
+#include "support/controls.h"
 #include "support/recording_host.h"
 #include "support/scripted_prompts.h"
+#include "support/temp_files.h"
 
 namespace fs = std::filesystem;
 
@@ -34,11 +35,6 @@ namespace {
 
 QString Shown(QTableView* table, int col, int row) {
   return table->model()->index(row - 1, col - 1).data().toString();
-}
-
-fs::path TempPath(const std::string& name) {
-  return fs::temp_directory_path() /
-         ("morvit_transfer_dialog_test_" + std::to_string(::getpid()) + "_" + name);
 }
 
 // The editor on a 3 by 3 table holding 2 and Col1*3 in its first row, shown.

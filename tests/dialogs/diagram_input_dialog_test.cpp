@@ -16,8 +16,8 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "dialogs/dialog_test_support.h"
 #include "support/application.h"
+#include "support/controls.h"
 #include "support/recording_host.h"
 #include "support/scripted_prompts.h"
 

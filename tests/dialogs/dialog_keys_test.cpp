@@ -14,9 +14,9 @@
 
 #include "dialogs/calculator_dialog.h"
 #include "dialogs/diagram_input_dialog.h"
-#include "dialogs/dialog_test_support.h"
 #include "dialogs/graph_input.h"
 #include "support/application.h"
+#include "support/controls.h"
 #include "support/recording_host.h"
 #include "support/scripted_prompts.h"
 
@@ -31,18 +31,18 @@ TEST(DialogKeys, EnterPressesTheFocusedButtonInTheCalculator) {
   TfCalculator dialog(document, prompts, host, nullptr);
   dialog.FormShow();
   dialog.show();
-  auto* cbTerm = NamedChild<QComboBox>(dialog, "cbTerm");
-  auto* eDiffValue = NamedChild<QLineEdit>(dialog, "eDiffValue");
-  auto* mResult = NamedChild<QPlainTextEdit>(dialog, "mResult");
+  auto* cbTerm = Control<QComboBox>(dialog, "cbTerm");
+  auto* eDiffValue = Control<QLineEdit>(dialog, "eDiffValue");
+  auto* mResult = Control<QPlainTextEdit>(dialog, "mResult");
   ASSERT_TRUE(cbTerm && eDiffValue && mResult);
   cbTerm->setEditText("x^2");
-  NamedChild<QPushButton>(dialog, "bCalculate")->click();
-  NamedChild<QComboBox>(dialog, "cbDiffVar")->setCurrentIndex(0);
+  Control<QPushButton>(dialog, "bCalculate")->click();
+  Control<QComboBox>(dialog, "cbDiffVar")->setCurrentIndex(0);
   eDiffValue->setText("3");
 
-  QTest::keyClick(NamedChild<QPushButton>(dialog, "bCalcDiff"), Qt::Key_Return);
+  QTest::keyClick(Control<QPushButton>(dialog, "bCalcDiff"), Qt::Key_Return);
   QTest::keyClick(eDiffValue, Qt::Key_Enter);
-  QTest::keyClick(NamedChild<QPushButton>(dialog, "bClose"), Qt::Key_Return);
+  QTest::keyClick(Control<QPushButton>(dialog, "bClose"), Qt::Key_Return);
   EXPECT_EQ(mResult->toPlainText(), "0\n6\n0");  // value, derivative, value
   EXPECT_FALSE(dialog.isVisible());
 }
@@ -59,14 +59,14 @@ TEST(DialogKeys, EnterPressesTheFocusedButtonInTheDiagramEditor) {
   TfDiagramInput dialog(document, prompts, host, nullptr);
   dialog.FormShow();
   dialog.show();
-  auto* eCell = NamedChild<QLineEdit>(dialog, "eCell");
+  auto* eCell = Control<QLineEdit>(dialog, "eCell");
   ASSERT_NE(eCell, nullptr);
   eCell->setText("4");
   QTest::keyClick(eCell, Qt::Key_Return);
   EXPECT_EQ(dialog.Form().Selection.Top, 2);
-  EXPECT_EQ(NamedChild<QTableView>(dialog, "Table")->model()->index(0, 0).data().toString(), "4");
+  EXPECT_EQ(Control<QTableView>(dialog, "Table")->model()->index(0, 0).data().toString(), "4");
 
-  QTest::keyClick(NamedChild<QPushButton>(dialog, "bCancel"), Qt::Key_Return);
+  QTest::keyClick(Control<QPushButton>(dialog, "bCancel"), Qt::Key_Return);
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
   EXPECT_EQ(document.HiddenTable.Cells(1, 1), "");
@@ -84,7 +84,7 @@ TEST(DialogKeys, EnterPressesTheFocusedToolButtonInTheGraphInput) {
   TRecordingHost host;
   TfGraphInput dialog(document, prompts, host);
   dialog.ShowModeless();
-  QTest::keyClick(NamedChild<QToolButton>(dialog, "bVarTable"), Qt::Key_Return);
+  QTest::keyClick(Control<QToolButton>(dialog, "bVarTable"), Qt::Key_Return);
   EXPECT_EQ(host.VariableTables, 1);
   EXPECT_TRUE(dialog.isVisible());
   dialog.reject();

@@ -14,10 +14,10 @@
 
 #include "dialogs/axis_settings.h"
 #include "dialogs/diagram_input_dialog.h"
-#include "dialogs/dialog_test_support.h"
 #include "dialogs/graph_input.h"
 #include "dialogs/var_input.h"
 #include "support/application.h"
+#include "support/controls.h"
 #include "support/recording_host.h"
 #include "support/scripted_prompts.h"
 
@@ -65,34 +65,34 @@ TEST(DocumentText, EightBitTextsSurviveTheWindowsByteForByte) {
   TfDiagramInput diagrams(document, prompts, host, nullptr);
   diagrams.FormShow();
   diagrams.show();
-  auto* table = NamedChild<QTableView>(diagrams, "Table");
-  auto* eCell = NamedChild<QLineEdit>(diagrams, "eCell");
+  auto* table = Control<QTableView>(diagrams, "Table");
+  auto* eCell = Control<QLineEdit>(diagrams, "eCell");
   ASSERT_TRUE(table && eCell);
   EXPECT_EQ(table->model()->index(0, 0).data().toString(), DegreesShown);
   EXPECT_EQ(eCell->text(), DegreesShown);
-  EXPECT_EQ(NamedChild<QLineEdit>(diagrams, "eDescription")->text(), MicroShown);
+  EXPECT_EQ(Control<QLineEdit>(diagrams, "eDescription")->text(), MicroShown);
   // The field commits what it shows; OK writes the working copy back.
   QTest::keyClick(eCell, Qt::Key_Return);
-  NamedChild<QPushButton>(diagrams, "bOk")->click();
+  Control<QPushButton>(diagrams, "bOk")->click();
   EXPECT_FALSE(diagrams.isVisible());
   EXPECT_EQ(document.HiddenTable.Cells(1, 1), Degrees);
   EXPECT_EQ(document.Diagrams[0].Description, Micro);
 
   TfAxisSettings settings(document, prompts, host);
   settings.FormShow();
-  EXPECT_EQ(NamedChild<QLineEdit>(settings, "eLabel1")->text(), QString::fromUtf8("\u00B0C"));
-  NamedChild<QPushButton>(settings, "bOk")->click();
+  EXPECT_EQ(Control<QLineEdit>(settings, "eLabel1")->text(), QString::fromUtf8("\u00B0C"));
+  Control<QPushButton>(settings, "bOk")->click();
   EXPECT_EQ(document.Displays[0].Label1,
             "\xB0"
             "C");
 
   TfVarInput variables(document, prompts, host);
   variables.FormShow();
-  EXPECT_EQ(NamedChild<QTableWidget>(variables, "Table")->item(0, 0)->text(), QString(QChar(0xB5)));
+  EXPECT_EQ(Control<QTableWidget>(variables, "Table")->item(0, 0)->text(), QString(QChar(0xB5)));
 
   TfGraphInput graphs(document, prompts, host);
   graphs.ShowModeless();
-  EXPECT_EQ(NamedChild<QComboBox>(graphs, "cbY")->currentText(), QString(QChar(0xB5)));
+  EXPECT_EQ(Control<QComboBox>(graphs, "cbY")->currentText(), QString(QChar(0xB5)));
   graphs.reject();
   EXPECT_TRUE(prompts.Records.empty());
 }
@@ -110,12 +110,11 @@ TEST(DocumentText, ACharacterADocumentCannotHoldIsRefusedWithAMessage) {
   diagrams.show();
   TfGraphInput graphs(document, prompts, host);
   graphs.ShowModeless();
-  auto* eCell = NamedChild<QLineEdit>(diagrams, "eCell");
-  auto* cbX = NamedChild<QComboBox>(graphs, "cbX");
+  auto* eCell = Control<QLineEdit>(diagrams, "eCell");
+  auto* cbX = Control<QComboBox>(graphs, "cbX");
   ASSERT_TRUE(eCell && cbX && cbX->lineEdit());
 
-  for (QLineEdit* field :
-       {eCell, NamedChild<QLineEdit>(diagrams, "eDescription"), cbX->lineEdit()}) {
+  for (QLineEdit* field : {eCell, Control<QLineEdit>(diagrams, "eDescription"), cbX->lineEdit()}) {
     prompts.Records.clear();
     field->setText(DegreesShown);
     field->end(false);

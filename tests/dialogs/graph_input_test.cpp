@@ -13,17 +13,12 @@
 
 #include "dialogs/color_swatch.h"
 #include "support/application.h"
+#include "support/controls.h"
+#include "support/graph.h"
 #include "support/recording_host.h"
 #include "support/scripted_prompts.h"
 
 namespace {
-
-template <typename T>
-T* Child(QWidget& parent, const char* name) {
-  T* child = parent.findChild<T*>(QString::fromLatin1(name));
-  EXPECT_NE(child, nullptr) << name;
-  return child;
-}
 
 QStringList Items(const QComboBox* field) {
   QStringList items;
@@ -32,10 +27,7 @@ QStringList Items(const QComboBox* field) {
 }
 
 TGraph Graph(const char* x, const char* y, const char* z, int32_t color1) {
-  TGraph graph;
-  graph.Term1 = x;
-  graph.Term2 = y;
-  graph.Term3 = z;
+  TGraph graph = ::Graph(x, y, z);
   graph.Color1 = color1;
   return graph;
 }
@@ -55,13 +47,13 @@ TEST(GraphInputDialog, TabsBindTheFieldsAndARefusedChangeKeepsTheTab) {
   EXPECT_EQ(dialog.property("helpContext").toInt(), 11);
   EXPECT_FALSE(dialog.isModal());
 
-  auto* tabs = Child<QTabBar>(dialog, "TabControl");
-  auto* cbX = Child<QComboBox>(dialog, "cbX");
-  auto* cbY = Child<QComboBox>(dialog, "cbY");
-  auto* cbZ = Child<QComboBox>(dialog, "cbZ");
-  auto* pColor1 = Child<TColorSwatch>(dialog, "pColor1");
-  auto* bVarTable = Child<QToolButton>(dialog, "bVarTable");
-  auto* bOk = Child<QPushButton>(dialog, "bOk");
+  auto* tabs = Control<QTabBar>(dialog, "TabControl");
+  auto* cbX = Control<QComboBox>(dialog, "cbX");
+  auto* cbY = Control<QComboBox>(dialog, "cbY");
+  auto* cbZ = Control<QComboBox>(dialog, "cbZ");
+  auto* pColor1 = Control<TColorSwatch>(dialog, "pColor1");
+  auto* bVarTable = Control<QToolButton>(dialog, "bVarTable");
+  auto* bOk = Control<QPushButton>(dialog, "bOk");
   ASSERT_TRUE(tabs && cbX && cbY && cbZ && pColor1 && bVarTable && bOk);
   EXPECT_EQ(bVarTable->toolTip(), QStringLiteral("Open variable table"));
 

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "document/reader.h"
+#include "support/temp_files.h"
 
 namespace {
 
@@ -195,11 +196,6 @@ class TempFolder {
  private:
   fs::path path_;
 };
-
-std::string FileBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 }  // namespace
 

@@ -6,17 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "support/graph.h"
 #include "support/recording_host.h"
 
 namespace {
-
-TGraph Graph(const char* t1, const char* t2, const char* t3) {
-  TGraph graph;
-  graph.Term1 = t1;
-  graph.Term2 = t2;
-  graph.Term3 = t3;
-  return graph;
-}
 
 void AddVariable(TVarTable& table, const std::string& name, double actual) {
   SetVariable(table, name, {0, 0}, {0, 0}, {actual, 0});

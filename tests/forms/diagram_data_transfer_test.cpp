@@ -10,6 +10,7 @@
 #include "forms/import_data_form.h"
 #include "support/recording_host.h"
 #include "support/scripted_prompts.h"
+#include "support/temp_files.h"
 
 namespace fs = std::filesystem;
 
@@ -35,11 +36,6 @@ TDelimitedData Parsed(const std::string& text, TImportOptions options = {}) {
   std::string error;
   EXPECT_TRUE(ParseDelimitedText(text, options, data, error)) << error;
   return data;
-}
-
-fs::path TempPath(const std::string& name) {
-  return fs::temp_directory_path() /
-         ("morvit_transfer_test_" + std::to_string(::getpid()) + "_" + name);
 }
 
 }  // namespace

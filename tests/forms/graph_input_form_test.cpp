@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "support/graph.h"
 #include "support/recording_host.h"
 #include "support/scripted_prompts.h"
 
@@ -20,14 +21,6 @@ std::string ThreeDQuestion(int display) {
   return "Display" + std::to_string(display) +
          " contains threedimensional plots.\n\rDo you want to switch the display into 3D mode?\n\r"
          "You can also adjust the view mode manually at the Display Settings window, later.";
-}
-
-TGraph Graph(std::string x, std::string y, std::string z = "") {
-  TGraph graph;
-  graph.Term1 = std::move(x);
-  graph.Term2 = std::move(y);
-  graph.Term3 = std::move(z);
-  return graph;
 }
 
 std::string DeepTerm(int depth) {

@@ -25,17 +25,11 @@
 #include "ports/event_pump.h"
 #include "qt_widgets/help_viewer.h"
 #include "support/application.h"
+#include "support/controls.h"
 #include "support/recording_help.h"
 #include "support/scripted_prompts.h"
 
 namespace {
-
-template <typename T>
-T* Control(QWidget* parent, const char* name) {
-  T* control = parent != nullptr ? parent->findChild<T*>(QString::fromLatin1(name)) : nullptr;
-  EXPECT_NE(control, nullptr) << name;
-  return control;
-}
 
 // Runs a modal dialog's opening and works the dialog once it is up.
 void WithModal(const std::function<void()>& open, const std::function<void(QWidget*)>& work) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "plot/scene_guard.h"
+#include "support/graph.h"
 #include "term/evaluator.h"
 
 namespace {
@@ -19,14 +20,6 @@ namespace {
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 constexpr int32_t Blue = 0xFF0000;
 constexpr int32_t Red = 0x0000FF;
-
-TGraph Graph(std::string t1, std::string t2, std::string t3 = "") {
-  TGraph graph;
-  graph.Term1 = std::move(t1);
-  graph.Term2 = std::move(t2);
-  graph.Term3 = std::move(t3);
-  return graph;
-}
 
 TCoordinateSystem Display3D() {
   TCoordinateSystem display;

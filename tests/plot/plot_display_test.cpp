@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "plot/scene_guard.h"
+#include "support/graph.h"
 #include "support/scripted_prompts.h"
 
 namespace {
@@ -20,11 +21,9 @@ constexpr int32_t First = 0x000001;
 constexpr int32_t Second = 0x000002;
 constexpr int32_t DiagramColor = 0x000003;
 
+// A graph drawn in one colour on both sides.
 TGraph Graph(std::string t1, std::string t2, std::string t3, int32_t color) {
-  TGraph graph;
-  graph.Term1 = std::move(t1);
-  graph.Term2 = std::move(t2);
-  graph.Term3 = std::move(t3);
+  TGraph graph = ::Graph(std::move(t1), std::move(t2), std::move(t3));
   graph.Color1 = graph.Color2 = color;
   return graph;
 }
