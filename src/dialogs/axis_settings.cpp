@@ -292,7 +292,7 @@ void TfAxisSettings::ControlsToFields() {
 
 void TfAxisSettings::rbAxisLogClick(TAxis axis) {
   ControlsToFields();
-  form_.SwitchToLogarithmic(axis);
+  form_.rbAxisLogClick(axis);
   const TAxisFields& fields = form_.Fields.Axes[AxisIndex(axis)];
   TAxisControls& c = axes_[AxisIndex(axis)];
   c.Min->setText(Text(fields.Minimum));
@@ -301,7 +301,7 @@ void TfAxisSettings::rbAxisLogClick(TAxis axis) {
 
 void TfAxisSettings::pColorClick() {
   form_.Fields.AxisColor = pColor->Color();
-  form_.ChooseAxisColor();
+  form_.pColorClick();
   pColor->SetColor(form_.Fields.AxisColor);
 }
 
