@@ -19,6 +19,7 @@
 #include "dialogs/color_swatch.h"
 #include "dialogs/dialog_keys.h"
 #include "dialogs/document_text.h"
+#include "dialogs/ok_cancel_line.h"
 
 namespace {
 
@@ -64,21 +65,10 @@ TfAxisSettings::TfAxisSettings(TDocument& document, Prompts& prompts, TDialogHos
   PageControl_->addTab(BuildAxesPage(), tr("Axes"));
   PageControl_->addTab(BuildViewPage(), tr("View"));
 
-  bOk_ = new QPushButton(tr("&OK"), this);
-  bOk_->setObjectName(QStringLiteral("bOk"));
-  bOk_->setDefault(true);
-  bCancel_ = new QPushButton(tr("&Cancel"), this);
-  bCancel_->setObjectName(QStringLiteral("bCancel"));
-  connect(bOk_, &QPushButton::clicked, this, &TfAxisSettings::bOkClick);
-  connect(bCancel_, &QPushButton::clicked, this, &TfAxisSettings::bCancelClick);
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(bOk_);
-  buttons->addWidget(bCancel_);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(PageControl_);
-  layout->addLayout(buttons);
+  bOk_ = AddOkCancelLine(*this, *layout);
+  connect(bOk_, &QPushButton::clicked, this, &TfAxisSettings::bOkClick);
   layout->setSizeConstraint(QLayout::SetFixedSize);
   EnterPressesFocusedButton(this);
   for (const TAxisControls& axis : axes_) KeepDocumentText(axis.eLabel, prompts);
@@ -312,5 +302,3 @@ void TfAxisSettings::bOkClick() {
   host_.Redraw();
   accept();
 }
-
-void TfAxisSettings::bCancelClick() { reject(); }

@@ -38,7 +38,6 @@ class TfAxisSettings : public QDialog {
 
  private slots:
   void bOkClick();
-  void bCancelClick();
   void pColorClick();
 
  private:
@@ -81,5 +80,4 @@ class TfAxisSettings : public QDialog {
   QRadioButton* rbAutoScale_ = nullptr;
   QRadioButton* rbForceEqualScale_ = nullptr;
   QPushButton* bOk_ = nullptr;
-  QPushButton* bCancel_ = nullptr;
 };
