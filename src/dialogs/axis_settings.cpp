@@ -19,6 +19,7 @@
 #include "dialogs/color_swatch.h"
 #include "dialogs/dialog_keys.h"
 #include "dialogs/document_text.h"
+#include "dialogs/ok_cancel_line.h"
 #include "ports/help_topics.h"
 
 namespace {
@@ -60,26 +61,15 @@ TfAxisSettings::TfAxisSettings(TDocument& document, Prompts& prompts, TDialogHos
   setWindowTitle(tr("Coordinate system settings"));
   setProperty("helpContext", AxisSettingsHelpContext);
 
-  PageControl = new QTabWidget(this);
-  PageControl->setObjectName(QStringLiteral("PageControl"));
-  PageControl->addTab(BuildAxesPage(), tr("Axes"));
-  PageControl->addTab(BuildViewPage(), tr("View"));
+  PageControl_ = new QTabWidget(this);
+  PageControl_->setObjectName(QStringLiteral("PageControl"));
+  PageControl_->addTab(BuildAxesPage(), tr("Axes"));
+  PageControl_->addTab(BuildViewPage(), tr("View"));
 
-  bOk = new QPushButton(tr("&OK"), this);
-  bOk->setObjectName(QStringLiteral("bOk"));
-  bOk->setDefault(true);
-  bCancel = new QPushButton(tr("&Cancel"), this);
-  bCancel->setObjectName(QStringLiteral("bCancel"));
-  connect(bOk, &QPushButton::clicked, this, &TfAxisSettings::bOkClick);
-  connect(bCancel, &QPushButton::clicked, this, &TfAxisSettings::bCancelClick);
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(bOk);
-  buttons->addWidget(bCancel);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(PageControl);
-  layout->addLayout(buttons);
+  layout->addWidget(PageControl_);
+  bOk_ = AddOkCancelLine(*this, *layout);
+  connect(bOk_, &QPushButton::clicked, this, &TfAxisSettings::bOkClick);
   layout->setSizeConstraint(QLayout::SetFixedSize);
   EnterPressesFocusedButton(this);
   for (const TAxisControls& axis : axes_) KeepDocumentText(axis.eLabel, prompts);
@@ -141,25 +131,25 @@ QWidget* TfAxisSettings::BuildViewPage() {
   QGroupBox* axisStyleBox = BuildAxisStyleBox(page);
 
   auto* axesBox = new QGroupBox(tr("Number of axes"), page);
-  rbThreeAxes = NamedRadio(QStringLiteral("rbThreeAxes"), tr("3 Axes"), axesBox);
-  rbTwoAxes = NamedRadio(QStringLiteral("rbTwoAxes"), tr("2 Axes"), axesBox);
+  rbThreeAxes_ = NamedRadio(QStringLiteral("rbThreeAxes"), tr("3 Axes"), axesBox);
+  rbTwoAxes_ = NamedRadio(QStringLiteral("rbTwoAxes"), tr("2 Axes"), axesBox);
   auto* axesLayout = new QVBoxLayout(axesBox);
-  axesLayout->addWidget(rbThreeAxes);
-  axesLayout->addWidget(rbTwoAxes);
+  axesLayout->addWidget(rbThreeAxes_);
+  axesLayout->addWidget(rbTwoAxes_);
 
   auto* resolutionBox = new QGroupBox(tr("Plot resolution"), page);
-  eResolution = NamedEdit(QStringLiteral("eResolution"), resolutionBox);
+  eResolution_ = NamedEdit(QStringLiteral("eResolution"), resolutionBox);
   auto* resolutionLayout = new QVBoxLayout(resolutionBox);
   resolutionLayout->addWidget(new QLabel(tr("Number of points per direction:")));
-  resolutionLayout->addWidget(eResolution);
+  resolutionLayout->addWidget(eResolution_);
 
   auto* scaleBox = new QGroupBox(tr("Axes scaling ratio"), page);
-  rbAutoScale = NamedRadio(QStringLiteral("rbAutoScale"), tr("Adapt aspect ratio"), scaleBox);
-  rbForceEqualScale =
+  rbAutoScale_ = NamedRadio(QStringLiteral("rbAutoScale"), tr("Adapt aspect ratio"), scaleBox);
+  rbForceEqualScale_ =
       NamedRadio(QStringLiteral("rbForceEqualScale"), tr("Force equal scaling"), scaleBox);
   auto* scaleLayout = new QVBoxLayout(scaleBox);
-  scaleLayout->addWidget(rbAutoScale);
-  scaleLayout->addWidget(rbForceEqualScale);
+  scaleLayout->addWidget(rbAutoScale_);
+  scaleLayout->addWidget(rbForceEqualScale_);
 
   auto* layout = new QGridLayout(page);
   layout->addWidget(styleBox, 0, 0);
@@ -174,24 +164,24 @@ QWidget* TfAxisSettings::BuildViewPage() {
 QGroupBox* TfAxisSettings::BuildDisplayStyleBox(QWidget* page) {
   auto* styleBox = new QGroupBox(tr("3D display style"), page);
   auto* styles = new QButtonGroup(styleBox);
-  bSolid = ToggleButton(QStringLiteral("bSolid"), tr("Solid"), styles, styleBox);
-  bWireframe = ToggleButton(QStringLiteral("bWireframe"), tr("Wireframe"), styles, styleBox);
-  bPoint = ToggleButton(QStringLiteral("bPoint"), tr("Points"), styles, styleBox);
-  tbPerspective = new QSlider(Qt::Horizontal, styleBox);
-  tbPerspective->setObjectName(QStringLiteral("tbPerspective"));
-  tbPerspective->setRange(1, PerspectiveFar);
-  tbPerspective->setSingleStep(1);
-  tbPerspective->setPageStep(1);
-  tbPerspective->setTickPosition(QSlider::TicksBelow);
-  tbPerspective->setTickInterval(1);
+  bSolid_ = ToggleButton(QStringLiteral("bSolid"), tr("Solid"), styles, styleBox);
+  bWireframe_ = ToggleButton(QStringLiteral("bWireframe"), tr("Wireframe"), styles, styleBox);
+  bPoint_ = ToggleButton(QStringLiteral("bPoint"), tr("Points"), styles, styleBox);
+  tbPerspective_ = new QSlider(Qt::Horizontal, styleBox);
+  tbPerspective_->setObjectName(QStringLiteral("tbPerspective"));
+  tbPerspective_->setRange(1, PerspectiveFar);
+  tbPerspective_->setSingleStep(1);
+  tbPerspective_->setPageStep(1);
+  tbPerspective_->setTickPosition(QSlider::TicksBelow);
+  tbPerspective_->setTickInterval(1);
   auto* styleButtons = new QHBoxLayout;
-  styleButtons->addWidget(bSolid);
-  styleButtons->addWidget(bWireframe);
-  styleButtons->addWidget(bPoint);
+  styleButtons->addWidget(bSolid_);
+  styleButtons->addWidget(bWireframe_);
+  styleButtons->addWidget(bPoint_);
   styleButtons->addStretch();
   auto* perspective = new QGridLayout;
   perspective->addWidget(new QLabel(tr("Perspective:")), 0, 0);
-  perspective->addWidget(tbPerspective, 0, 1, 1, 2);
+  perspective->addWidget(tbPerspective_, 0, 1, 1, 2);
   perspective->addWidget(new QLabel(tr("Close")), 1, 1, Qt::AlignLeft);
   perspective->addWidget(new QLabel(tr("Far")), 1, 2, Qt::AlignRight);
   auto* styleLayout = new QVBoxLayout(styleBox);
@@ -203,23 +193,23 @@ QGroupBox* TfAxisSettings::BuildDisplayStyleBox(QWidget* page) {
 QGroupBox* TfAxisSettings::BuildAxisStyleBox(QWidget* page) {
   auto* axisStyleBox = new QGroupBox(tr("Axis display style"), page);
   auto* axisStyles = new QButtonGroup(axisStyleBox);
-  bNoMarkings =
+  bNoMarkings_ =
       ToggleButton(QStringLiteral("bNoMarkings"), tr("Axes only"), axisStyles, axisStyleBox);
-  bShortMarkings =
+  bShortMarkings_ =
       ToggleButton(QStringLiteral("bShortMarkings"), tr("Markings"), axisStyles, axisStyleBox);
-  bLongMarkings =
+  bLongMarkings_ =
       ToggleButton(QStringLiteral("bLongMarkings"), tr("Raster"), axisStyles, axisStyleBox);
-  pColor = new TColorSwatch(axisStyleBox);
-  pColor->setObjectName(QStringLiteral("pColor"));
-  connect(pColor, &TColorSwatch::Clicked, this, &TfAxisSettings::pColorClick);
+  pColor_ = new TColorSwatch(axisStyleBox);
+  pColor_->setObjectName(QStringLiteral("pColor"));
+  connect(pColor_, &TColorSwatch::Clicked, this, &TfAxisSettings::pColorClick);
   auto* axisStyleButtons = new QHBoxLayout;
-  axisStyleButtons->addWidget(bNoMarkings);
-  axisStyleButtons->addWidget(bShortMarkings);
-  axisStyleButtons->addWidget(bLongMarkings);
+  axisStyleButtons->addWidget(bNoMarkings_);
+  axisStyleButtons->addWidget(bShortMarkings_);
+  axisStyleButtons->addWidget(bLongMarkings_);
   axisStyleButtons->addStretch();
   auto* colorRow = new QHBoxLayout;
   colorRow->addWidget(new QLabel(tr("Axis color:")));
-  colorRow->addWidget(pColor);
+  colorRow->addWidget(pColor_);
   colorRow->addStretch();
   auto* axisStyleLayout = new QVBoxLayout(axisStyleBox);
   axisStyleLayout->addLayout(axisStyleButtons);
@@ -250,19 +240,19 @@ void TfAxisSettings::FieldsToControls() {
     c.cbAxisLabel->setChecked(fields.Markings);
     c.eLabel->setText(Text(fields.Label));
   }
-  (f.ThreeAxes ? rbThreeAxes : rbTwoAxes)->setChecked(true);
-  (f.ForceEqualScale ? rbForceEqualScale : rbAutoScale)->setChecked(true);
-  (f.DisplayStyle == DisplayStyleWireframe ? bWireframe
-   : f.DisplayStyle == DisplayStylePoints  ? bPoint
-                                           : bSolid)
+  (f.ThreeAxes ? rbThreeAxes_ : rbTwoAxes_)->setChecked(true);
+  (f.ForceEqualScale ? rbForceEqualScale_ : rbAutoScale_)->setChecked(true);
+  (f.DisplayStyle == DisplayStyleWireframe ? bWireframe_
+   : f.DisplayStyle == DisplayStylePoints  ? bPoint_
+                                           : bSolid_)
       ->setChecked(true);
-  tbPerspective->setValue(f.PerspectivePosition);
-  (f.AxisStyle == AxisStyleMarkings   ? bShortMarkings
-   : f.AxisStyle == AxisStyleAxesOnly ? bNoMarkings
-                                      : bLongMarkings)
+  tbPerspective_->setValue(f.PerspectivePosition);
+  (f.AxisStyle == AxisStyleMarkings   ? bShortMarkings_
+   : f.AxisStyle == AxisStyleAxesOnly ? bNoMarkings_
+                                      : bLongMarkings_)
       ->setChecked(true);
-  pColor->SetColor(f.AxisColor);
-  eResolution->setText(Text(f.Resolution));
+  pColor_->SetColor(f.AxisColor);
+  eResolution_->setText(Text(f.Resolution));
 }
 
 void TfAxisSettings::ControlsToFields() {
@@ -278,22 +268,22 @@ void TfAxisSettings::ControlsToFields() {
     fields.Markings = c.cbAxisLabel->isChecked();
     fields.Label = Text(c.eLabel);
   }
-  f.ThreeAxes = rbThreeAxes->isChecked();
-  f.ForceEqualScale = rbForceEqualScale->isChecked();
-  f.DisplayStyle = bWireframe->isChecked() ? DisplayStyleWireframe
-                   : bPoint->isChecked()   ? DisplayStylePoints
-                                           : DisplayStyleSolid;
-  f.PerspectivePosition = tbPerspective->value();
-  f.AxisStyle = bShortMarkings->isChecked() ? AxisStyleMarkings
-                : bNoMarkings->isChecked()  ? AxisStyleAxesOnly
-                                            : AxisStyleRaster;
-  f.AxisColor = pColor->Color();
-  f.Resolution = Text(eResolution);
+  f.ThreeAxes = rbThreeAxes_->isChecked();
+  f.ForceEqualScale = rbForceEqualScale_->isChecked();
+  f.DisplayStyle = bWireframe_->isChecked() ? DisplayStyleWireframe
+                   : bPoint_->isChecked()   ? DisplayStylePoints
+                                            : DisplayStyleSolid;
+  f.PerspectivePosition = tbPerspective_->value();
+  f.AxisStyle = bShortMarkings_->isChecked() ? AxisStyleMarkings
+                : bNoMarkings_->isChecked()  ? AxisStyleAxesOnly
+                                             : AxisStyleRaster;
+  f.AxisColor = pColor_->Color();
+  f.Resolution = Text(eResolution_);
 }
 
 void TfAxisSettings::rbAxisLogClick(TAxis axis) {
   ControlsToFields();
-  form_.SwitchToLogarithmic(axis);
+  form_.rbAxisLogClick(axis);
   const TAxisFields& fields = form_.Fields.Axes[AxisIndex(axis)];
   TAxisControls& c = axes_[AxisIndex(axis)];
   c.Min->setText(Text(fields.Minimum));
@@ -301,9 +291,9 @@ void TfAxisSettings::rbAxisLogClick(TAxis axis) {
 }
 
 void TfAxisSettings::pColorClick() {
-  form_.Fields.AxisColor = pColor->Color();
-  form_.ChooseAxisColor();
-  pColor->SetColor(form_.Fields.AxisColor);
+  form_.Fields.AxisColor = pColor_->Color();
+  form_.pColorClick();
+  pColor_->SetColor(form_.Fields.AxisColor);
 }
 
 void TfAxisSettings::bOkClick() {
@@ -313,5 +303,3 @@ void TfAxisSettings::bOkClick() {
   host_.Redraw();
   accept();
 }
-
-void TfAxisSettings::bCancelClick() { reject(); }

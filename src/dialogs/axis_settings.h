@@ -38,7 +38,6 @@ class TfAxisSettings : public QDialog {
 
  private slots:
   void bOkClick();
-  void bCancelClick();
   void pColorClick();
 
  private:
@@ -65,21 +64,20 @@ class TfAxisSettings : public QDialog {
 
   TDialogHost& host_;
   TAxisSettingsForm form_;
-  QTabWidget* PageControl = nullptr;
+  QTabWidget* PageControl_ = nullptr;
   std::array<TAxisControls, 3> axes_;
-  QToolButton* bSolid = nullptr;
-  QToolButton* bWireframe = nullptr;
-  QToolButton* bPoint = nullptr;
-  QSlider* tbPerspective = nullptr;
-  QToolButton* bNoMarkings = nullptr;
-  QToolButton* bShortMarkings = nullptr;
-  QToolButton* bLongMarkings = nullptr;
-  TColorSwatch* pColor = nullptr;
-  QRadioButton* rbThreeAxes = nullptr;
-  QRadioButton* rbTwoAxes = nullptr;
-  QLineEdit* eResolution = nullptr;
-  QRadioButton* rbAutoScale = nullptr;
-  QRadioButton* rbForceEqualScale = nullptr;
-  QPushButton* bOk = nullptr;
-  QPushButton* bCancel = nullptr;
+  QToolButton* bSolid_ = nullptr;
+  QToolButton* bWireframe_ = nullptr;
+  QToolButton* bPoint_ = nullptr;
+  QSlider* tbPerspective_ = nullptr;
+  QToolButton* bNoMarkings_ = nullptr;
+  QToolButton* bShortMarkings_ = nullptr;
+  QToolButton* bLongMarkings_ = nullptr;
+  TColorSwatch* pColor_ = nullptr;
+  QRadioButton* rbThreeAxes_ = nullptr;
+  QRadioButton* rbTwoAxes_ = nullptr;
+  QLineEdit* eResolution_ = nullptr;
+  QRadioButton* rbAutoScale_ = nullptr;
+  QRadioButton* rbForceEqualScale_ = nullptr;
+  QPushButton* bOk_ = nullptr;
 };

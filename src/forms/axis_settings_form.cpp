@@ -179,7 +179,7 @@ void TAxisSettingsForm::FormShow(int display) {
   Fields.Resolution = std::to_string(d->Resolution);
 }
 
-void TAxisSettingsForm::SwitchToLogarithmic(TAxis axis) {
+void TAxisSettingsForm::rbAxisLogClick(TAxis axis) {
   TAxisFields& fields = Fields.Axes[AxisIndex(axis)];
   for (std::string* bound : {&fields.Minimum, &fields.Maximum}) {
     double value = 0;
@@ -192,7 +192,7 @@ void TAxisSettingsForm::SwitchToLogarithmic(TAxis axis) {
   }
 }
 
-void TAxisSettingsForm::ChooseAxisColor() {
+void TAxisSettingsForm::pColorClick() {
   int32_t color = Fields.AxisColor;
   if (prompts_.ChooseColor(color)) Fields.AxisColor = color;
 }

@@ -28,7 +28,7 @@ struct TAxisFields {
 
 // Every control of the dialog; texts exactly as typed.
 struct TAxisSettingsFields {
-  std::array<TAxisFields, 3> Axes;  // axis 1 (X) first
+  std::array<TAxisFields, 3> Axes;  // at AxisIndex of each axis
   uint8_t DisplayStyle = DisplayStyleSolid;
   int PerspectivePosition = 5;  // the slider, 1 ("Close") to 10 ("Far")
   uint8_t AxisStyle = AxisStyleRaster;
@@ -48,22 +48,22 @@ class TAxisSettingsForm {
 
   TAxisSettingsFields Fields;
 
-  // Loads the display with that index; with no such display the
-  // fields keep what they held.
+  // Loads the display with that index; with no such display the fields keep
+  // what they held.
   void FormShow(int display);
 
-  // rbAxisNLogClick: a minimum or maximum that is not above 0
+  // Logarithmic chosen for the axis: a minimum or maximum that is not above 0
   // becomes the major interval raised to it. Stops silently at the first
   // field that is no number or whose power is undefined.
-  void SwitchToLogarithmic(TAxis axis);
+  void rbAxisLogClick(TAxis axis);
 
-  // pColorClick: the chooser preset with the axis colour.
-  void ChooseAxisColor();
+  // The colour chooser, preset with the axis colour.
+  void pColorClick();
 
-  // Checks the fields in order and stores them into the display.
-  // False after a refusal (reported, nothing stored). True when stored, and
-  // also when there is no such display (nothing to store); the caller then
-  // redraws and closes.
+  // Checks the fields in order and stores them into the display. False after
+  // a refusal (reported, nothing stored). True when stored, and also when
+  // there is no such display (nothing to store); the caller then redraws and
+  // closes.
   bool bOkClick(int display);
 
  private:

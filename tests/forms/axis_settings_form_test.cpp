@@ -174,7 +174,7 @@ TEST(AxisSettingsForm, SwitchingToLogarithmicReplacesBoundsNotAboveZero) {
     axis.Maximum = row.Maximum;
     axis.MajorInterval = row.Major;
     const TAxisSettingsFields before = form.Fields;
-    form.SwitchToLogarithmic(row.Axis);
+    form.rbAxisLogClick(row.Axis);
     EXPECT_EQ(axis.Minimum, row.NewMinimum) << "row " << i;
     EXPECT_EQ(axis.Maximum, row.NewMaximum) << "row " << i;
     for (size_t other = 0; other < 3; ++other)
@@ -359,7 +359,7 @@ TEST(AxisSettingsForm, RoundTripsThroughOpeningAgain) {
   // Logarithmic axis 1 from the defaults shows 1E-10 and 10 again.
   form.FormShow(0);
   form.Fields.Axes[0].Logarithmic = true;
-  form.SwitchToLogarithmic(TAxis::First);
+  form.rbAxisLogClick(TAxis::First);
   ASSERT_TRUE(form.bOkClick(0));
   form.FormShow(0);
   EXPECT_EQ(form.Fields.Axes[0].Minimum, "1E-10");
@@ -427,9 +427,9 @@ TEST(AxisSettingsForm, ColourChooserIsPresetAndOnlyAConfirmedChoiceCounts) {
   prompts.ColorAnswers = {std::nullopt, 0x0000FF};
   TAxisSettingsForm form(document, prompts);
   form.FormShow(0);
-  form.ChooseAxisColor();
+  form.pColorClick();
   EXPECT_EQ(form.Fields.AxisColor, 0x00FF00);
-  form.ChooseAxisColor();
+  form.pColorClick();
   EXPECT_EQ(form.Fields.AxisColor, 0x0000FF);
   EXPECT_EQ(document.Displays[0].AxisColor, 0x00FF00);  // stored only by OK
 }
