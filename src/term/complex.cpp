@@ -86,6 +86,7 @@ struct TKernelNodes {
   Real Sin[52], Cos[52];  // sin and cos of j/64
   Real Exp2[64];          // 2^(j/64)
   Real Log[97], Inv[97];  // ln m and 1/m for m = 3/4 + j/128
+  double InvRounded[97];  // 1/m in double
   Real Atan[65];          // arctan(j/64)
 
   TKernelNodes() {
@@ -98,6 +99,7 @@ struct TKernelNodes {
       const Real m = 0.75L + j * 0x1p-7L;
       Log[j] = std::log(m);
       Inv[j] = 1 / m;
+      InvRounded[j] = static_cast<double>(Inv[j]);
     }
     for (int j = 0; j < 65; ++j) Atan[j] = std::atan(j * 0x1p-6L);
   }
@@ -171,12 +173,31 @@ constexpr Real Ln2Over64Lo = -0x8654361c4c67fc0dp-118L;
 constexpr Real Ln2Hi = 0xb17217f7d1cfp-48L;
 constexpr Real Ln2Lo = 0x79abc9e3b39803f3p-112L;
 
-// ln x for a positive normal extended x; false otherwise. With x = 2^n m,
-// 3/4 <= m < 3/2, m = m_j + d, m_j = 3/4 + j/128 and u = d / m_j:
+// ln x for a positive normal x. With x = 2^n m, 3/4 <= m < 3/2,
+// m = m_j + d, m_j = 3/4 + j/128 and u = d / m_j:
 //   ln x = n ln 2 + ln m_j + u + [ln(1 + u) - u]
-// where |u| <= 2^-7.5, the bracket is below 2^-8 of u and its series stops
-// below 2^-70. Around 1 (m_j = 1, n = 0) u is exact; elsewhere |ln x| is at
-// least half of |ln m_j|, so no sum cancels.
+// where |u| <= 2^-7.5 and the bracket, below 2^-8 of u, has its first term in
+// the extended format; its series stops below 2^-70. Around 1 (m_j = 1,
+// n = 0) u is exact; elsewhere |ln x| is at least half of |ln m_j|, so no sum
+// cancels.
+//
+// The logarithm from the node j, the exact offset d and d in double (for the
+// series' rest, which needs no more).
+[[gnu::always_inline]] inline Real LogFromNode(int n, int j, Real d, double dd) {
+  const TKernelNodes& nodes = Nodes();
+  const Real u = d * nodes.Inv[j];
+  const double ud = dd * nodes.InvRounded[j];
+  const Real halfSquare = u * u * 0.5L;
+  const double rest =
+      ud * ud * ud *
+      (1.0 / 3 +
+       ud * (-0.25 +
+             ud * (0.2 + ud * (-1.0 / 6 + ud * (1.0 / 7 + ud * (-0.125 + ud * (1.0 / 9)))))));
+  const Real big = n * Ln2Hi + nodes.Log[j];
+  return big + ((u - halfSquare) + (rest + n * Ln2Lo));
+}
+
+// For a positive normal extended x; false otherwise.
 [[gnu::always_inline]] inline bool KernelLog(Real x, Real& l) {
   // The binary exponent from the double nearest to x, which a rounding up
   // may make one too large: m then lies a little below 1.
@@ -191,18 +212,27 @@ constexpr Real Ln2Lo = 0x79abc9e3b39803f3p-112L;
     m *= 0.5L;
     ++n;
   }
-  const TKernelNodes& nodes = Nodes();
   const auto j = static_cast<int>(static_cast<double>(m - 0.75L) * 128 + 0.5);
-  const Real u = (m - (0.75L + j * 0x1p-7L)) * nodes.Inv[j];  // the difference is exact
-  const double ud = static_cast<double>(u);
-  const double rest =
-      ud * ud *
-      (-0.5 +
-       ud * (1.0 / 3 +
-             ud * (-0.25 + ud * (0.2 + ud * (-1.0 / 6 +
-                                             ud * (1.0 / 7 + ud * (-0.125 + ud * (1.0 / 9))))))));
-  const Real big = n * Ln2Hi + nodes.Log[j];
-  l = big + (u + (rest + n * Ln2Lo));
+  const Real d = m - (0.75L + j * 0x1p-7L);  // exact
+  l = LogFromNode(n, j, d, static_cast<double>(d));
+  return true;
+}
+
+// For a positive normal double x, with the exponent, the node and the offset
+// taken in double; false otherwise.
+[[gnu::always_inline]] inline bool KernelLogOfDouble(double x, Real& l) {
+  const auto bits = std::bit_cast<uint64_t>(x);
+  const auto biased = static_cast<int>(bits >> 52);
+  if (biased == 0 || biased >= 0x7ff) return false;  // zero, denormal, infinite, NaN or negative
+  int n = biased - 1023;
+  double m = std::bit_cast<double>((bits & 0xfffffffffffffu) | 0x3ff0000000000000u);
+  if (m >= 1.5) {
+    m *= 0.5;
+    ++n;
+  }
+  const auto j = static_cast<int>((m - 0.75) * 128 + 0.5);
+  const double d = m - (0.75 + j * 0x1p-7);  // exact: below 2^-8 on the grid of 2^-53
+  l = LogFromNode(n, j, d, d);
   return true;
 }
 
@@ -372,8 +402,9 @@ bool Exp(TComplex z, TComplex& out) {
   const Real modulus = CAbs(z);
   if (modulus == 0) return Fail(out);
   Real l;
-  if (!KernelLog(modulus, l) || !RoundsSurely(l, out.Re))
-    out.Re = static_cast<double>(std::log(modulus));
+  // A real's modulus is its magnitude exactly.
+  const bool near = z.Im == 0 ? KernelLogOfDouble(std::fabs(z.Re), l) : KernelLog(modulus, l);
+  if (!near || !RoundsSurely(l, out.Re)) out.Re = static_cast<double>(std::log(modulus));
   out.Im = ArgRounded(z);
   QuickTidy(out);
   return true;
@@ -389,6 +420,28 @@ bool Exp(TComplex z, TComplex& out) {
 // of it has a sine below 5E-16 of the cosine, which tidying drops, and a
 // cosine of (-1)^w within a unit of the extended format. Tidying leaves L and
 // p alone where |L| >= 1E-14, far above 1E-15 of pi.
+// e^p for p, the rounded extended product w L of the rounded logarithm L of
+// the magnitude, from l, the kernel's logarithm, where the power is a few
+// extended operations (w whole up to 4, or 1/2) and |p| <= 6:
+//   e^p = magnitude^w e^(p - w ln magnitude)
+// whose exponent, below 2^-47, is p - w l within 24 units of the extended
+// format's last place and 3 of the product's rounding. False elsewhere.
+bool PowerByProducts(Real magnitude, double w, double p, Real l, Real& e) {
+  if (!(std::fabs(p) <= 6)) return false;
+  Real power;
+  if (w == 0.5) {
+    power = std::sqrt(magnitude);
+  } else {
+    const auto whole = static_cast<int>(w);
+    if (!(std::fabs(w) <= 4 && whole == w && whole != 0)) return false;
+    power = magnitude;
+    for (int k = std::abs(whole); k > 1; --k) power *= magnitude;
+    if (whole < 0) power = 1 / power;
+  }
+  e = power + power * (p - Real(w) * l);
+  return true;
+}
+
 bool RealPower(double x, double w, TComplex& out) {
   double sign = 1;
   if (x < 0) {
@@ -400,17 +453,66 @@ bool RealPower(double x, double w, TComplex& out) {
   }
   Real l, e;
   double logarithm, rounded;
-  if (!KernelLog(std::fabs(Real(x)), l) || !RoundsSurely(l, logarithm)) return false;
+  if (!KernelLogOfDouble(std::fabs(x), l) || !RoundsSurely(l, logarithm)) return false;
   if (!(std::fabs(logarithm) >= (x < 0 ? 1E-14 : 0x1p-1074))) return false;
   const auto p = static_cast<double>(Real(w) * logarithm);
-  if (p == 0 || !KernelExp(p, e) || !RoundsSurely(e, rounded)) return false;
+  if (p == 0 || !(PowerByProducts(std::fabs(Real(x)), w, p, l, e) || KernelExp(p, e)) ||
+      !RoundsSurely(e, rounded))
+    return false;
   out = {sign * rounded, 0};
+  return true;
+}
+
+// Whether tidying leaves both parts alone: each above 3E-15 of the other.
+bool ClearOfTidying(double a, double b) {
+  const double fa = std::fabs(a), fb = std::fabs(b);
+  return fa > 0 && fb > 0 && fa >= 3E-15 * fb && fb >= 3E-15 * fa;
+}
+
+// z^(1/2) for z off the real axis, where the steps below give their doubles
+// surely; false where they are to be taken. They give ln z = (L, t) with L
+// the rounded logarithm of the extended modulus M and t the rounded angle,
+// halve it exactly, and take e^(L/2) (cos t/2, sin t/2). With L = ln M + d
+// and t = phi + f (phi the angle of z), |d| and |f| below 2^-49:
+//   e^(L/2) cos(t/2) = A (1 + d/2) - B f/2,   e^(L/2) sin(t/2) = B (1 + d/2) + A f/2
+// within 2^-90, where A + iB = sqrt(M) e^(i phi/2) comes from the half-angle
+// forms, A = sqrt((M + |x|)/2) or |y| / (2 sqrt((M - x)/2)) and B = y / (2A),
+// within 4 units of the extended format's last place. d and f are known from
+// the kernels within 12 and 4 units for |L| <= 3; left of the imaginary axis
+// |y| >= |x|/2 keeps the angle's error, multiplied by B/A <= 4.3, within 16
+// units of the smaller part.
+bool RootByHalfAngles(TComplex z, TComplex& out) {
+  const double x = z.Re, y = z.Im;
+  if (!(x > 0 || (x < 0 && std::fabs(y) >= -0.5 * x)) || y == 0 || !std::isfinite(y)) return false;
+  const Real m = CAbs(z);
+  Real l, a;
+  double logarithm, angle;
+  if (!KernelLog(m, l) || !RoundsSurely(l, logarithm) || !(std::fabs(logarithm) <= 3)) return false;
+  // The angle as CArg takes it: the inverse tangent of the quotient, turned
+  // by pi left of the imaginary axis.
+  const Real turn = x > 0 ? 0 : (y > 0 ? Pi : -Pi);
+  if (!KernelAtan(Real(y) / x, a) || !RoundsSurely(a + turn, angle)) return false;
+  if (!ClearOfTidying(logarithm, angle)) return false;
+  const Real halfD = (logarithm - l) * 0.5L, halfF = ((angle - turn) - a) * 0.5L;
+  Real re, im;
+  if (x > 0) {
+    re = std::sqrt((m + x) * 0.5L);
+    im = y / (2 * re);
+  } else {
+    const Real b = std::sqrt((m - x) * 0.5L);
+    im = y > 0 ? b : -b;
+    re = y / (2 * im);
+  }
+  if (!RoundsSurely(re + (re * halfD - im * halfF), out.Re) ||
+      !RoundsSurely(im + (im * halfD + re * halfF), out.Im) || !ClearOfTidying(out.Re, out.Im))
+    return false;
   return true;
 }
 
 // e^(w ln base) for a base other than 0.
 [[gnu::always_inline]] inline bool PowerOfNonzero(TComplex base, TComplex w, TComplex& out) {
   if (base.Im == 0 && w.Im == 0 && RealPower(base.Re, w.Re, out)) return true;
+  if (w.Re == 0.5 && w.Im == 0 && RootByHalfAngles(base, out)) return true;
   TComplex t;
   Ln(base, t);
   Mul(w, t, t);
