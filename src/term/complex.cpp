@@ -50,9 +50,14 @@ bool ExactlyReal(double re, TComplex& out) {
 // that slack of it too, rounds there as well. Otherwise the library decides.
 // Either way the doubles are the library's, bit for bit.
 
-// Relative slack: 2^-58 is 32 to 64 units in the last extended place, far
-// above the few units of the reduction and the kernel together.
-constexpr Real Slack = 0x1p-58L;
+// Relative slack of a value from the reduction and a kernel below: 2^-60 is
+// 8 to 16 units in the last extended place, at least twice their few units
+// and the library's own together (over millions of arguments the kernels stay
+// within 4 units of the library's values).
+constexpr Real Slack = 0x1p-60L;
+// Of a value composed from several kernels' (a power by products, a root by
+// half angles), whose bounds reach 33 units: 2^-58, 32 to 64 units.
+constexpr Real CompositeSlack = 0x1p-58L;
 constexpr Real TwoOverPi = 0xa2f9836e4e44152ap-64L;
 // pi/2 in three parts. The first two have 43 significant bits, so their
 // products with a quotient below 2^21 are exact.
@@ -63,8 +68,8 @@ constexpr Real ReductionLimit = 0x1p20L;
 
 // The double y rounds to, when every value within the slack of y rounds to
 // it; false when y lies too near the midpoint of two doubles.
-bool RoundsSurely(Real y, double& rounded) {
-  const Real slack = std::fabs(y) * Slack;
+bool RoundsSurely(Real y, double& rounded, Real relativeSlack = Slack) {
+  const Real slack = std::fabs(y) * relativeSlack;
   rounded = static_cast<double>(y);
   return static_cast<double>(y - slack) == rounded && static_cast<double>(y + slack) == rounded;
 }
@@ -83,16 +88,19 @@ bool RoundsSurely(Real y, double& rounded) {
 
 // The nodes, from the library's own extended functions.
 struct TKernelNodes {
-  Real Sin[52], Cos[52];  // sin and cos of j/64
-  Real Exp2[64];          // 2^(j/64)
-  Real Log[97], Inv[97];  // ln m and 1/m for m = 3/4 + j/128
-  double InvRounded[97];  // 1/m in double
-  Real Atan[65];          // arctan(j/64)
+  Real Sin[52], Cos[52];                  // sin and cos of j/64
+  double SinRounded[52], CosRounded[52];  // the same in double
+  Real Exp2[64];                          // 2^(j/64)
+  Real Log[97], Inv[97];                  // ln m and 1/m for m = 3/4 + j/128
+  double InvRounded[97];                  // 1/m in double
+  Real Atan[65];                          // arctan(j/64)
 
   TKernelNodes() {
     for (int j = 0; j < 52; ++j) {
       Sin[j] = std::sin(j * 0x1p-6L);
       Cos[j] = std::cos(j * 0x1p-6L);
+      SinRounded[j] = static_cast<double>(Sin[j]);
+      CosRounded[j] = static_cast<double>(Cos[j]);
     }
     for (int j = 0; j < 64; ++j) Exp2[j] = std::exp2(j * 0x1p-6L);
     for (int j = 0; j < 97; ++j) {
@@ -110,8 +118,8 @@ const TKernelNodes& Nodes() {
   return nodes;
 }
 
-// sin and cos of r for |r| <= pi/4 (and a little beyond, as a reduction may
-// leave it). With r = +-(a + d), a = j/64 and |d| <= 1/128:
+// sin and cos of r other than 0 for |r| <= pi/4 (and a little beyond, as a
+// reduction may leave it). With r = +-(a + d), a = j/64 and |d| <= 1/128:
 //   sin(a + d) = sin a + cos a d + [sin a (cos d - 1) + cos a (sin d - d)]
 //   cos(a + d) = cos a - sin a d + [cos a (cos d - 1) - sin a (sin d - d)]
 // where the bracket is below 2^-14 of the result (for j = 0 sin r is d plus
@@ -120,19 +128,22 @@ const TKernelNodes& Nodes() {
 [[gnu::always_inline]] inline void KernelSinCos(Real r, Real* sine, Real* cosine) {
   const TKernelNodes& nodes = Nodes();
   const Real magnitude = std::fabs(r);
+  const bool negative = r < 0;  // a zero r takes the library's way
   // The node's index in double, whose conversion is cheap; a node off by a
   // rounding leaves |d| a trifle above 1/128, which the bounds allow for.
   const auto j = static_cast<int>(static_cast<double>(magnitude) * 64 + 0.5);
   // Exact: both lie on the grid of the magnitude's last place.
   const Real d = magnitude - j * 0x1p-6L;
-  const double dd = static_cast<double>(d), d2 = dd * dd;
-  const double cosMinusOne = d2 * (-0.5 + d2 * (1.0 / 24 + d2 * (-1.0 / 720 + d2 * (1.0 / 40320))));
-  const double sinMinusD = dd * d2 * (-1.0 / 6 + d2 * (1.0 / 120 + d2 * (-1.0 / 5040)));
+  // The series in pairs of terms, for a short chain of dependent steps.
+  const double dd = static_cast<double>(d), d2 = dd * dd, d4 = d2 * d2;
+  const double cosMinusOne =
+      d2 * (-0.5 + d2 * (1.0 / 24)) + d4 * d2 * (-1.0 / 720 + d2 * (1.0 / 40320));
+  const double sinMinusD = dd * d2 * ((-1.0 / 6 + d2 * (1.0 / 120)) + d4 * (-1.0 / 5040));
   const Real s = nodes.Sin[j], c = nodes.Cos[j];
-  const double sd = static_cast<double>(s), cd = static_cast<double>(c);
+  const double sd = nodes.SinRounded[j], cd = nodes.CosRounded[j];
   if (sine) {
     const Real v = s + (c * d + (sd * cosMinusOne + cd * sinMinusD));
-    *sine = std::signbit(r) ? -v : v;
+    *sine = negative ? -v : v;
   }
   if (cosine) *cosine = c - (s * d - (cd * cosMinusOne - sd * sinMinusD));
 }
@@ -259,9 +270,10 @@ constexpr Real Ln2Lo = 0x79abc9e3b39803f3p-112L;
 }
 
 // Sine and cosine of x within a few extended units (relative), for
-// |x| <= 2^20; false beyond, where the reduction would lose accuracy.
+// 0 < |x| <= 2^20; false beyond, where the reduction would lose accuracy.
 [[gnu::always_inline]] inline bool NearSinCos(double x, Real* sine, Real* cosine) {
-  if (!(std::fabs(x) <= static_cast<double>(ReductionLimit))) return false;
+  // Zeros keep their signs the library's way.
+  if (!(std::fabs(x) <= static_cast<double>(ReductionLimit)) || x == 0) return false;
   // The quadrant in double, whose conversion is cheap; one off by a rounding
   // leaves |r| a trifle above pi/4, which the kernel allows for.
   const double scaled = x * static_cast<double>(TwoOverPi);
@@ -456,9 +468,12 @@ bool RealPower(double x, double w, TComplex& out) {
   if (!KernelLogOfDouble(std::fabs(x), l) || !RoundsSurely(l, logarithm)) return false;
   if (!(std::fabs(logarithm) >= (x < 0 ? 1E-14 : 0x1p-1074))) return false;
   const auto p = static_cast<double>(Real(w) * logarithm);
-  if (p == 0 || !(PowerByProducts(std::fabs(Real(x)), w, p, l, e) || KernelExp(p, e)) ||
-      !RoundsSurely(e, rounded))
+  if (p == 0) return false;
+  if (PowerByProducts(std::fabs(Real(x)), w, p, l, e)) {
+    if (!RoundsSurely(e, rounded, CompositeSlack)) return false;
+  } else if (!KernelExp(p, e) || !RoundsSurely(e, rounded)) {
     return false;
+  }
   out = {sign * rounded, 0};
   return true;
 }
@@ -469,21 +484,24 @@ bool ClearOfTidying(double a, double b) {
   return fa > 0 && fb > 0 && fa >= 3E-15 * fb && fb >= 3E-15 * fa;
 }
 
-// z^(1/2) for z off the real axis, where the steps below give their doubles
+// pi - Pi, for angles turned by pi whose difference from it matters.
+constexpr Real PiLo = -0xece675d1fc8f8cbbp-128L;
+
+// z^(1/2) for z off both axes, where the steps below give their doubles
 // surely; false where they are to be taken. They give ln z = (L, t) with L
 // the rounded logarithm of the extended modulus M and t the rounded angle,
 // halve it exactly, and take e^(L/2) (cos t/2, sin t/2). With L = ln M + d
 // and t = phi + f (phi the angle of z), |d| and |f| below 2^-49:
 //   e^(L/2) cos(t/2) = A (1 + d/2) - B f/2,   e^(L/2) sin(t/2) = B (1 + d/2) + A f/2
 // within 2^-90, where A + iB = sqrt(M) e^(i phi/2) comes from the half-angle
-// forms, A = sqrt((M + |x|)/2) or |y| / (2 sqrt((M - x)/2)) and B = y / (2A),
-// within 4 units of the extended format's last place. d and f are known from
-// the kernels within 12 and 4 units for |L| <= 3; left of the imaginary axis
-// |y| >= |x|/2 keeps the angle's error, multiplied by B/A <= 4.3, within 16
-// units of the smaller part.
+// forms, A = sqrt((M + x)/2) or |y| / (2 sqrt((M - x)/2)) and B = y / (2A),
+// within 4 units of the extended format's last place. For |L| <= 3 the
+// kernel gives d within 12 units; f it gives within 6 units of the angle's
+// distance a from the real axis, which B/A or A/B multiplies by at most
+// 1/a: within 6 units of the smaller part.
 bool RootByHalfAngles(TComplex z, TComplex& out) {
   const double x = z.Re, y = z.Im;
-  if (!(x > 0 || (x < 0 && std::fabs(y) >= -0.5 * x)) || y == 0 || !std::isfinite(y)) return false;
+  if (!(x > 0 || x < 0) || y == 0 || !std::isfinite(y)) return false;
   const Real m = CAbs(z);
   Real l, a;
   double logarithm, angle;
@@ -493,7 +511,8 @@ bool RootByHalfAngles(TComplex z, TComplex& out) {
   const Real turn = x > 0 ? 0 : (y > 0 ? Pi : -Pi);
   if (!KernelAtan(Real(y) / x, a) || !RoundsSurely(a + turn, angle)) return false;
   if (!ClearOfTidying(logarithm, angle)) return false;
-  const Real halfD = (logarithm - l) * 0.5L, halfF = ((angle - turn) - a) * 0.5L;
+  const Real turnLo = x > 0 ? 0 : (y > 0 ? PiLo : -PiLo);
+  const Real halfD = (logarithm - l) * 0.5L, halfF = (((angle - turn) - turnLo) - a) * 0.5L;
   Real re, im;
   if (x > 0) {
     re = std::sqrt((m + x) * 0.5L);
@@ -503,8 +522,9 @@ bool RootByHalfAngles(TComplex z, TComplex& out) {
     im = y > 0 ? b : -b;
     re = y / (2 * im);
   }
-  if (!RoundsSurely(re + (re * halfD - im * halfF), out.Re) ||
-      !RoundsSurely(im + (im * halfD + re * halfF), out.Im) || !ClearOfTidying(out.Re, out.Im))
+  if (!RoundsSurely(re + (re * halfD - im * halfF), out.Re, CompositeSlack) ||
+      !RoundsSurely(im + (im * halfD + re * halfF), out.Im, CompositeSlack) ||
+      !ClearOfTidying(out.Re, out.Im))
     return false;
   return true;
 }
