@@ -423,7 +423,8 @@ bool Exp(TComplex z, TComplex& out) {
 }
 
 // x^w for a real x other than 0 and a real w, where the steps below give a
-// real number surely; false where they are to be taken.
+// real number; false where they are to be taken from the start. Where only
+// the last rounding is in doubt, the steps go on from w ln x.
 //
 // For x > 0 they give ln x = (L, 0) with L the rounded ln x, w ln x = (p, 0)
 // with p the rounded extended product w L, and e^p, rounded. For x < 0 the
@@ -469,12 +470,16 @@ bool RealPower(double x, double w, TComplex& out) {
   if (!(std::fabs(logarithm) >= (x < 0 ? 1E-14 : 0x1p-1074))) return false;
   const auto p = static_cast<double>(Real(w) * logarithm);
   if (p == 0) return false;
-  if (PowerByProducts(std::fabs(Real(x)), w, p, l, e)) {
-    if (!RoundsSurely(e, rounded, CompositeSlack)) return false;
-  } else if (!KernelExp(p, e) || !RoundsSurely(e, rounded)) {
-    return false;
+  const bool sure = PowerByProducts(std::fabs(Real(x)), w, p, l, e)
+                        ? RoundsSurely(e, rounded, CompositeSlack)
+                        : KernelExp(p, e) && RoundsSurely(e, rounded);
+  if (sure) {
+    out = {sign * rounded, 0};
+  } else {
+    // The steps from w ln x on: its parts are p and w pi (rounded pi).
+    Exp({p, x < 0 ? static_cast<double>(Real(w) * static_cast<double>(Pi)) : 0}, out);
+    QuickTidy(out);
   }
-  out = {sign * rounded, 0};
   return true;
 }
 
@@ -487,8 +492,9 @@ bool ClearOfTidying(double a, double b) {
 // pi - Pi, for angles turned by pi whose difference from it matters.
 constexpr Real PiLo = -0xece675d1fc8f8cbbp-128L;
 
-// z^(1/2) for z off both axes, where the steps below give their doubles
-// surely; false where they are to be taken. They give ln z = (L, t) with L
+// z^(1/2) for z off both axes; false where the steps below are to be taken
+// from the start. Where only the last roundings are in doubt, they go on
+// from w ln z. They give ln z = (L, t) with L
 // the rounded logarithm of the extended modulus M and t the rounded angle,
 // halve it exactly, and take e^(L/2) (cos t/2, sin t/2). With L = ln M + d
 // and t = phi + f (phi the angle of z), |d| and |f| below 2^-49:
@@ -524,8 +530,11 @@ bool RootByHalfAngles(TComplex z, TComplex& out) {
   }
   if (!RoundsSurely(re + (re * halfD - im * halfF), out.Re, CompositeSlack) ||
       !RoundsSurely(im + (im * halfD + re * halfF), out.Im, CompositeSlack) ||
-      !ClearOfTidying(out.Re, out.Im))
-    return false;
+      !ClearOfTidying(out.Re, out.Im)) {
+    // The steps from w ln z = (L/2, t/2) on.
+    Exp({logarithm * 0.5, angle * 0.5}, out);
+    QuickTidy(out);
+  }
   return true;
 }
 
