@@ -208,27 +208,6 @@ constexpr Real Ln2Lo = 0x79abc9e3b39803f3p-112L;
   return big + ((u - halfSquare) + (rest + n * Ln2Lo));
 }
 
-// For a positive normal extended x; false otherwise.
-[[gnu::always_inline]] inline bool KernelLog(Real x, Real& l) {
-  // The binary exponent from the double nearest to x, which a rounding up
-  // may make one too large: m then lies a little below 1.
-  const double rounded = static_cast<double>(x);
-  const auto bits = std::bit_cast<uint64_t>(rounded);
-  const auto biased = static_cast<int>(bits >> 52);  // x > 0: no sign bit
-  // Below the normal doubles, or so large that 2^-n would not be one.
-  if (biased == 0 || biased >= 0x7fe) return false;
-  int n = biased - 1023;
-  Real m = x * std::bit_cast<double>(static_cast<uint64_t>(2046 - biased) << 52);  // x 2^-n, exact
-  if (m >= 1.5L) {
-    m *= 0.5L;
-    ++n;
-  }
-  const auto j = static_cast<int>(static_cast<double>(m - 0.75L) * 128 + 0.5);
-  const Real d = m - (0.75L + j * 0x1p-7L);  // exact
-  l = LogFromNode(n, j, d, static_cast<double>(d));
-  return true;
-}
-
 // For a positive normal double x, with the exponent, the node and the offset
 // taken in double; false otherwise.
 [[gnu::always_inline]] inline bool KernelLogOfDouble(double x, Real& l) {
@@ -244,6 +223,19 @@ constexpr Real Ln2Lo = 0x79abc9e3b39803f3p-112L;
   const auto j = static_cast<int>((m - 0.75) * 128 + 0.5);
   const double d = m - (0.75 + j * 0x1p-7);  // exact: below 2^-8 on the grid of 2^-53
   l = LogFromNode(n, j, d, d);
+  return true;
+}
+
+// For a positive extended x whose nearest double is normal; false
+// otherwise. ln x is ln of that double plus ln(1 + r), r = (x - double) /
+// double, |r| <= 2^-53, which is r - r^2/2 within 2^-159: where the double
+// is 1 the sum is that alone, elsewhere |ln x| is at least half of the
+// double's logarithm.
+[[gnu::always_inline]] inline bool KernelLog(Real x, Real& l) {
+  const double nearest = static_cast<double>(x);
+  if (!KernelLogOfDouble(nearest, l)) return false;
+  const Real r = (x - nearest) / nearest;  // the difference is exact
+  l += r - r * r * 0.5L;
   return true;
 }
 
@@ -502,7 +494,7 @@ constexpr Real PiLo = -0xece675d1fc8f8cbbp-128L;
 // within 2^-90, where A + iB = sqrt(M) e^(i phi/2) comes from the half-angle
 // forms, A = sqrt((M + x)/2) or |y| / (2 sqrt((M - x)/2)) and B = y / (2A),
 // within 4 units of the extended format's last place. For |L| <= 3 the
-// kernel gives d within 12 units; f it gives within 6 units of the angle's
+// kernel gives d within 18 units; f it gives within 6 units of the angle's
 // distance a from the real axis, which B/A or A/B multiplies by at most
 // 1/a: within 6 units of the smaller part.
 bool RootByHalfAngles(TComplex z, TComplex& out) {
