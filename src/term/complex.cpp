@@ -50,9 +50,14 @@ bool ExactlyReal(double re, TComplex& out) {
 // that slack of it too, rounds there as well. Otherwise the library decides.
 // Either way the doubles are the library's, bit for bit.
 
-// Relative slack: 2^-58 is 32 to 64 units in the last extended place, far
-// above the few units of the reduction and the kernel together.
-constexpr Real Slack = 0x1p-58L;
+// Relative slack of a value from the reduction and a kernel below: 2^-60 is
+// 8 to 16 units in the last extended place, at least twice their few units
+// and the library's own together (over millions of arguments the kernels stay
+// within 4 units of the library's values).
+constexpr Real Slack = 0x1p-60L;
+// Of a value composed from several kernels' (a power by products, a root by
+// half angles), whose bounds reach 33 units: 2^-58, 32 to 64 units.
+constexpr Real CompositeSlack = 0x1p-58L;
 constexpr Real TwoOverPi = 0xa2f9836e4e44152ap-64L;
 // pi/2 in three parts. The first two have 43 significant bits, so their
 // products with a quotient below 2^21 are exact.
@@ -63,8 +68,8 @@ constexpr Real ReductionLimit = 0x1p20L;
 
 // The double y rounds to, when every value within the slack of y rounds to
 // it; false when y lies too near the midpoint of two doubles.
-bool RoundsSurely(Real y, double& rounded) {
-  const Real slack = std::fabs(y) * Slack;
+bool RoundsSurely(Real y, double& rounded, Real relativeSlack = Slack) {
+  const Real slack = std::fabs(y) * relativeSlack;
   rounded = static_cast<double>(y);
   return static_cast<double>(y - slack) == rounded && static_cast<double>(y + slack) == rounded;
 }
@@ -83,21 +88,26 @@ bool RoundsSurely(Real y, double& rounded) {
 
 // The nodes, from the library's own extended functions.
 struct TKernelNodes {
-  Real Sin[52], Cos[52];  // sin and cos of j/64
-  Real Exp2[64];          // 2^(j/64)
-  Real Log[97], Inv[97];  // ln m and 1/m for m = 3/4 + j/128
-  Real Atan[65];          // arctan(j/64)
+  Real Sin[52], Cos[52];                  // sin and cos of j/64
+  double SinRounded[52], CosRounded[52];  // the same in double
+  Real Exp2[64];                          // 2^(j/64)
+  Real Log[97], Inv[97];                  // ln m and 1/m for m = 3/4 + j/128
+  double InvRounded[97];                  // 1/m in double
+  Real Atan[65];                          // arctan(j/64)
 
   TKernelNodes() {
     for (int j = 0; j < 52; ++j) {
       Sin[j] = std::sin(j * 0x1p-6L);
       Cos[j] = std::cos(j * 0x1p-6L);
+      SinRounded[j] = static_cast<double>(Sin[j]);
+      CosRounded[j] = static_cast<double>(Cos[j]);
     }
     for (int j = 0; j < 64; ++j) Exp2[j] = std::exp2(j * 0x1p-6L);
     for (int j = 0; j < 97; ++j) {
       const Real m = 0.75L + j * 0x1p-7L;
       Log[j] = std::log(m);
       Inv[j] = 1 / m;
+      InvRounded[j] = static_cast<double>(Inv[j]);
     }
     for (int j = 0; j < 65; ++j) Atan[j] = std::atan(j * 0x1p-6L);
   }
@@ -108,8 +118,8 @@ const TKernelNodes& Nodes() {
   return nodes;
 }
 
-// sin and cos of r for |r| <= pi/4 (and a little beyond, as a reduction may
-// leave it). With r = +-(a + d), a = j/64 and |d| <= 1/128:
+// sin and cos of r other than 0 for |r| <= pi/4 (and a little beyond, as a
+// reduction may leave it). With r = +-(a + d), a = j/64 and |d| <= 1/128:
 //   sin(a + d) = sin a + cos a d + [sin a (cos d - 1) + cos a (sin d - d)]
 //   cos(a + d) = cos a - sin a d + [cos a (cos d - 1) - sin a (sin d - d)]
 // where the bracket is below 2^-14 of the result (for j = 0 sin r is d plus
@@ -118,19 +128,22 @@ const TKernelNodes& Nodes() {
 [[gnu::always_inline]] inline void KernelSinCos(Real r, Real* sine, Real* cosine) {
   const TKernelNodes& nodes = Nodes();
   const Real magnitude = std::fabs(r);
+  const bool negative = r < 0;  // a zero r takes the library's way
   // The node's index in double, whose conversion is cheap; a node off by a
   // rounding leaves |d| a trifle above 1/128, which the bounds allow for.
   const auto j = static_cast<int>(static_cast<double>(magnitude) * 64 + 0.5);
   // Exact: both lie on the grid of the magnitude's last place.
   const Real d = magnitude - j * 0x1p-6L;
-  const double dd = static_cast<double>(d), d2 = dd * dd;
-  const double cosMinusOne = d2 * (-0.5 + d2 * (1.0 / 24 + d2 * (-1.0 / 720 + d2 * (1.0 / 40320))));
-  const double sinMinusD = dd * d2 * (-1.0 / 6 + d2 * (1.0 / 120 + d2 * (-1.0 / 5040)));
+  // The series in pairs of terms, for a short chain of dependent steps.
+  const double dd = static_cast<double>(d), d2 = dd * dd, d4 = d2 * d2;
+  const double cosMinusOne =
+      d2 * (-0.5 + d2 * (1.0 / 24)) + d4 * d2 * (-1.0 / 720 + d2 * (1.0 / 40320));
+  const double sinMinusD = dd * d2 * ((-1.0 / 6 + d2 * (1.0 / 120)) + d4 * (-1.0 / 5040));
   const Real s = nodes.Sin[j], c = nodes.Cos[j];
-  const double sd = static_cast<double>(s), cd = static_cast<double>(c);
+  const double sd = nodes.SinRounded[j], cd = nodes.CosRounded[j];
   if (sine) {
     const Real v = s + (c * d + (sd * cosMinusOne + cd * sinMinusD));
-    *sine = std::signbit(r) ? -v : v;
+    *sine = negative ? -v : v;
   }
   if (cosine) *cosine = c - (s * d - (cd * cosMinusOne - sd * sinMinusD));
 }
@@ -171,38 +184,58 @@ constexpr Real Ln2Over64Lo = -0x8654361c4c67fc0dp-118L;
 constexpr Real Ln2Hi = 0xb17217f7d1cfp-48L;
 constexpr Real Ln2Lo = 0x79abc9e3b39803f3p-112L;
 
-// ln x for a positive normal extended x; false otherwise. With x = 2^n m,
-// 3/4 <= m < 3/2, m = m_j + d, m_j = 3/4 + j/128 and u = d / m_j:
+// ln x for a positive normal x. With x = 2^n m, 3/4 <= m < 3/2,
+// m = m_j + d, m_j = 3/4 + j/128 and u = d / m_j:
 //   ln x = n ln 2 + ln m_j + u + [ln(1 + u) - u]
-// where |u| <= 2^-7.5, the bracket is below 2^-8 of u and its series stops
-// below 2^-70. Around 1 (m_j = 1, n = 0) u is exact; elsewhere |ln x| is at
-// least half of |ln m_j|, so no sum cancels.
-[[gnu::always_inline]] inline bool KernelLog(Real x, Real& l) {
-  // The binary exponent from the double nearest to x, which a rounding up
-  // may make one too large: m then lies a little below 1.
-  const double rounded = static_cast<double>(x);
-  const auto bits = std::bit_cast<uint64_t>(rounded);
-  const auto biased = static_cast<int>(bits >> 52);  // x > 0: no sign bit
-  // Below the normal doubles, or so large that 2^-n would not be one.
-  if (biased == 0 || biased >= 0x7fe) return false;
+// where |u| <= 2^-7.5 and the bracket, below 2^-8 of u, has its first term in
+// the extended format; its series stops below 2^-70. Around 1 (m_j = 1,
+// n = 0) u is exact; elsewhere |ln x| is at least half of |ln m_j|, so no sum
+// cancels.
+//
+// The logarithm from the node j, the exact offset d and d in double (for the
+// series' rest, which needs no more).
+[[gnu::always_inline]] inline Real LogFromNode(int n, int j, Real d, double dd) {
+  const TKernelNodes& nodes = Nodes();
+  const Real u = d * nodes.Inv[j];
+  const double ud = dd * nodes.InvRounded[j];
+  const Real halfSquare = u * u * 0.5L;
+  const double rest =
+      ud * ud * ud *
+      (1.0 / 3 +
+       ud * (-0.25 +
+             ud * (0.2 + ud * (-1.0 / 6 + ud * (1.0 / 7 + ud * (-0.125 + ud * (1.0 / 9)))))));
+  const Real big = n * Ln2Hi + nodes.Log[j];
+  return big + ((u - halfSquare) + (rest + n * Ln2Lo));
+}
+
+// For a positive normal double x, with the exponent, the node and the offset
+// taken in double; false otherwise.
+[[gnu::always_inline]] inline bool KernelLogOfDouble(double x, Real& l) {
+  const auto bits = std::bit_cast<uint64_t>(x);
+  const auto biased = static_cast<int>(bits >> 52);
+  if (biased == 0 || biased >= 0x7ff) return false;  // zero, denormal, infinite, NaN or negative
   int n = biased - 1023;
-  Real m = x * std::bit_cast<double>(static_cast<uint64_t>(2046 - biased) << 52);  // x 2^-n, exact
-  if (m >= 1.5L) {
-    m *= 0.5L;
+  double m = std::bit_cast<double>((bits & 0xfffffffffffffu) | 0x3ff0000000000000u);
+  if (m >= 1.5) {
+    m *= 0.5;
     ++n;
   }
-  const TKernelNodes& nodes = Nodes();
-  const auto j = static_cast<int>(static_cast<double>(m - 0.75L) * 128 + 0.5);
-  const Real u = (m - (0.75L + j * 0x1p-7L)) * nodes.Inv[j];  // the difference is exact
-  const double ud = static_cast<double>(u);
-  const double rest =
-      ud * ud *
-      (-0.5 +
-       ud * (1.0 / 3 +
-             ud * (-0.25 + ud * (0.2 + ud * (-1.0 / 6 +
-                                             ud * (1.0 / 7 + ud * (-0.125 + ud * (1.0 / 9))))))));
-  const Real big = n * Ln2Hi + nodes.Log[j];
-  l = big + (u + (rest + n * Ln2Lo));
+  const auto j = static_cast<int>((m - 0.75) * 128 + 0.5);
+  const double d = m - (0.75 + j * 0x1p-7);  // exact: below 2^-8 on the grid of 2^-53
+  l = LogFromNode(n, j, d, d);
+  return true;
+}
+
+// For a positive extended x whose nearest double is normal; false
+// otherwise. ln x is ln of that double plus ln(1 + r), r = (x - double) /
+// double, |r| <= 2^-53, which is r - r^2/2 within 2^-159: where the double
+// is 1 the sum is that alone, elsewhere |ln x| is at least half of the
+// double's logarithm.
+[[gnu::always_inline]] inline bool KernelLog(Real x, Real& l) {
+  const double nearest = static_cast<double>(x);
+  if (!KernelLogOfDouble(nearest, l)) return false;
+  const Real r = (x - nearest) / nearest;  // the difference is exact
+  l += r - r * r * 0.5L;
   return true;
 }
 
@@ -229,9 +262,10 @@ constexpr Real Ln2Lo = 0x79abc9e3b39803f3p-112L;
 }
 
 // Sine and cosine of x within a few extended units (relative), for
-// |x| <= 2^20; false beyond, where the reduction would lose accuracy.
+// 0 < |x| <= 2^20; false beyond, where the reduction would lose accuracy.
 [[gnu::always_inline]] inline bool NearSinCos(double x, Real* sine, Real* cosine) {
-  if (!(std::fabs(x) <= static_cast<double>(ReductionLimit))) return false;
+  // Zeros keep their signs the library's way.
+  if (!(std::fabs(x) <= static_cast<double>(ReductionLimit)) || x == 0) return false;
   // The quadrant in double, whose conversion is cheap; one off by a rounding
   // leaves |r| a trifle above pi/4, which the kernel allows for.
   const double scaled = x * static_cast<double>(TwoOverPi);
@@ -372,15 +406,17 @@ bool Exp(TComplex z, TComplex& out) {
   const Real modulus = CAbs(z);
   if (modulus == 0) return Fail(out);
   Real l;
-  if (!KernelLog(modulus, l) || !RoundsSurely(l, out.Re))
-    out.Re = static_cast<double>(std::log(modulus));
+  // A real's modulus is its magnitude exactly.
+  const bool near = z.Im == 0 ? KernelLogOfDouble(std::fabs(z.Re), l) : KernelLog(modulus, l);
+  if (!near || !RoundsSurely(l, out.Re)) out.Re = static_cast<double>(std::log(modulus));
   out.Im = ArgRounded(z);
   QuickTidy(out);
   return true;
 }
 
 // x^w for a real x other than 0 and a real w, where the steps below give a
-// real number surely; false where they are to be taken.
+// real number; false where they are to be taken from the start. Where only
+// the last rounding is in doubt, the steps go on from w ln x.
 //
 // For x > 0 they give ln x = (L, 0) with L the rounded ln x, w ln x = (p, 0)
 // with p the rounded extended product w L, and e^p, rounded. For x < 0 the
@@ -389,6 +425,28 @@ bool Exp(TComplex z, TComplex& out) {
 // of it has a sine below 5E-16 of the cosine, which tidying drops, and a
 // cosine of (-1)^w within a unit of the extended format. Tidying leaves L and
 // p alone where |L| >= 1E-14, far above 1E-15 of pi.
+// e^p for p, the rounded extended product w L of the rounded logarithm L of
+// the magnitude, from l, the kernel's logarithm, where the power is a few
+// extended operations (w whole up to 4, or 1/2) and |p| <= 6:
+//   e^p = magnitude^w e^(p - w ln magnitude)
+// whose exponent, below 2^-47, is p - w l within 24 units of the extended
+// format's last place and 3 of the product's rounding. False elsewhere.
+bool PowerByProducts(Real magnitude, double w, double p, Real l, Real& e) {
+  if (!(std::fabs(p) <= 6)) return false;
+  Real power;
+  if (w == 0.5) {
+    power = std::sqrt(magnitude);
+  } else {
+    const auto whole = static_cast<int>(w);
+    if (!(std::fabs(w) <= 4 && whole == w && whole != 0)) return false;
+    power = magnitude;
+    for (int k = std::abs(whole); k > 1; --k) power *= magnitude;
+    if (whole < 0) power = 1 / power;
+  }
+  e = power + power * (p - Real(w) * l);
+  return true;
+}
+
 bool RealPower(double x, double w, TComplex& out) {
   double sign = 1;
   if (x < 0) {
@@ -400,17 +458,82 @@ bool RealPower(double x, double w, TComplex& out) {
   }
   Real l, e;
   double logarithm, rounded;
-  if (!KernelLog(std::fabs(Real(x)), l) || !RoundsSurely(l, logarithm)) return false;
+  if (!KernelLogOfDouble(std::fabs(x), l) || !RoundsSurely(l, logarithm)) return false;
   if (!(std::fabs(logarithm) >= (x < 0 ? 1E-14 : 0x1p-1074))) return false;
   const auto p = static_cast<double>(Real(w) * logarithm);
-  if (p == 0 || !KernelExp(p, e) || !RoundsSurely(e, rounded)) return false;
-  out = {sign * rounded, 0};
+  if (p == 0) return false;
+  const bool sure = PowerByProducts(std::fabs(Real(x)), w, p, l, e)
+                        ? RoundsSurely(e, rounded, CompositeSlack)
+                        : KernelExp(p, e) && RoundsSurely(e, rounded);
+  if (sure) {
+    out = {sign * rounded, 0};
+  } else {
+    // The steps from w ln x on: its parts are p and w pi (rounded pi).
+    Exp({p, x < 0 ? static_cast<double>(Real(w) * static_cast<double>(Pi)) : 0}, out);
+    QuickTidy(out);
+  }
+  return true;
+}
+
+// Whether tidying leaves both parts alone: each above 3E-15 of the other.
+bool ClearOfTidying(double a, double b) {
+  const double fa = std::fabs(a), fb = std::fabs(b);
+  return fa > 0 && fb > 0 && fa >= 3E-15 * fb && fb >= 3E-15 * fa;
+}
+
+// pi - Pi, for angles turned by pi whose difference from it matters.
+constexpr Real PiLo = -0xece675d1fc8f8cbbp-128L;
+
+// z^(1/2) for z off both axes; false where the steps below are to be taken
+// from the start. Where only the last roundings are in doubt, they go on
+// from w ln z. They give ln z = (L, t) with L
+// the rounded logarithm of the extended modulus M and t the rounded angle,
+// halve it exactly, and take e^(L/2) (cos t/2, sin t/2). With L = ln M + d
+// and t = phi + f (phi the angle of z), |d| and |f| below 2^-49:
+//   e^(L/2) cos(t/2) = A (1 + d/2) - B f/2,   e^(L/2) sin(t/2) = B (1 + d/2) + A f/2
+// within 2^-90, where A + iB = sqrt(M) e^(i phi/2) comes from the half-angle
+// forms, A = sqrt((M + x)/2) or |y| / (2 sqrt((M - x)/2)) and B = y / (2A),
+// within 4 units of the extended format's last place. For |L| <= 3 the
+// kernel gives d within 18 units; f it gives within 6 units of the angle's
+// distance a from the real axis, which B/A or A/B multiplies by at most
+// 1/a: within 6 units of the smaller part.
+bool RootByHalfAngles(TComplex z, TComplex& out) {
+  const double x = z.Re, y = z.Im;
+  if (!(x > 0 || x < 0) || y == 0 || !std::isfinite(y)) return false;
+  const Real m = CAbs(z);
+  Real l, a;
+  double logarithm, angle;
+  if (!KernelLog(m, l) || !RoundsSurely(l, logarithm) || !(std::fabs(logarithm) <= 3)) return false;
+  // The angle as CArg takes it: the inverse tangent of the quotient, turned
+  // by pi left of the imaginary axis.
+  const Real turn = x > 0 ? 0 : (y > 0 ? Pi : -Pi);
+  if (!KernelAtan(Real(y) / x, a) || !RoundsSurely(a + turn, angle)) return false;
+  if (!ClearOfTidying(logarithm, angle)) return false;
+  const Real turnLo = x > 0 ? 0 : (y > 0 ? PiLo : -PiLo);
+  const Real halfD = (logarithm - l) * 0.5L, halfF = (((angle - turn) - turnLo) - a) * 0.5L;
+  Real re, im;
+  if (x > 0) {
+    re = std::sqrt((m + x) * 0.5L);
+    im = y / (2 * re);
+  } else {
+    const Real b = std::sqrt((m - x) * 0.5L);
+    im = y > 0 ? b : -b;
+    re = y / (2 * im);
+  }
+  if (!RoundsSurely(re + (re * halfD - im * halfF), out.Re, CompositeSlack) ||
+      !RoundsSurely(im + (im * halfD + re * halfF), out.Im, CompositeSlack) ||
+      !ClearOfTidying(out.Re, out.Im)) {
+    // The steps from w ln z = (L/2, t/2) on.
+    Exp({logarithm * 0.5, angle * 0.5}, out);
+    QuickTidy(out);
+  }
   return true;
 }
 
 // e^(w ln base) for a base other than 0.
 [[gnu::always_inline]] inline bool PowerOfNonzero(TComplex base, TComplex w, TComplex& out) {
   if (base.Im == 0 && w.Im == 0 && RealPower(base.Re, w.Re, out)) return true;
+  if (w.Re == 0.5 && w.Im == 0 && RootByHalfAngles(base, out)) return true;
   TComplex t;
   Ln(base, t);
   Mul(w, t, t);
