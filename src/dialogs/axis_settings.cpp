@@ -14,6 +14,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <initializer_list>
 
 #include "dialogs/closed_dialog.h"
 #include "dialogs/color_swatch.h"
@@ -48,6 +49,14 @@ QRadioButton* NamedRadio(const QString& name, const QString& text, QWidget* pare
   auto* radio = new QRadioButton(text, parent);
   radio->setObjectName(name);
   return radio;
+}
+
+// Widgets side by side from the left.
+QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
+  auto* row = new QHBoxLayout;
+  for (QWidget* widget : widgets) row->addWidget(widget);
+  row->addStretch();
+  return row;
 }
 
 QString Text(const std::string& text) { return DocumentText(text); }
@@ -104,10 +113,7 @@ QWidget* TfAxisSettings::BuildAxisGroup(TAxis axis) {
     if (checked) rbAxisLogClick(axis);
   });
 
-  auto* scaling = new QHBoxLayout;
-  scaling->addWidget(c.rbLin);
-  scaling->addWidget(c.rbLog);
-  scaling->addStretch();
+  QHBoxLayout* scaling = Row({c.rbLin, c.rbLog});
   auto* grid = new QGridLayout(group);
   grid->addWidget(new QLabel(tr("Minimum:")), 0, 0);
   grid->addWidget(c.Min, 0, 1);
@@ -174,11 +180,7 @@ QGroupBox* TfAxisSettings::BuildDisplayStyleBox(QWidget* page) {
   tbPerspective_->setPageStep(1);
   tbPerspective_->setTickPosition(QSlider::TicksBelow);
   tbPerspective_->setTickInterval(1);
-  auto* styleButtons = new QHBoxLayout;
-  styleButtons->addWidget(bSolid_);
-  styleButtons->addWidget(bWireframe_);
-  styleButtons->addWidget(bPoint_);
-  styleButtons->addStretch();
+  QHBoxLayout* styleButtons = Row({bSolid_, bWireframe_, bPoint_});
   auto* perspective = new QGridLayout;
   perspective->addWidget(new QLabel(tr("Perspective:")), 0, 0);
   perspective->addWidget(tbPerspective_, 0, 1, 1, 2);
@@ -202,15 +204,8 @@ QGroupBox* TfAxisSettings::BuildAxisStyleBox(QWidget* page) {
   pColor_ = new TColorSwatch(axisStyleBox);
   pColor_->setObjectName(QStringLiteral("pColor"));
   connect(pColor_, &TColorSwatch::Clicked, this, &TfAxisSettings::pColorClick);
-  auto* axisStyleButtons = new QHBoxLayout;
-  axisStyleButtons->addWidget(bNoMarkings_);
-  axisStyleButtons->addWidget(bShortMarkings_);
-  axisStyleButtons->addWidget(bLongMarkings_);
-  axisStyleButtons->addStretch();
-  auto* colorRow = new QHBoxLayout;
-  colorRow->addWidget(new QLabel(tr("Axis color:")));
-  colorRow->addWidget(pColor_);
-  colorRow->addStretch();
+  QHBoxLayout* axisStyleButtons = Row({bNoMarkings_, bShortMarkings_, bLongMarkings_});
+  QHBoxLayout* colorRow = Row({new QLabel(tr("Axis color:")), pColor_});
   auto* axisStyleLayout = new QVBoxLayout(axisStyleBox);
   axisStyleLayout->addLayout(axisStyleButtons);
   axisStyleLayout->addLayout(colorRow);

@@ -125,20 +125,12 @@ TfDiagramInput::TfDiagramInput(TDocument& document, Prompts& prompts, TDialogHos
   setWindowTitle(tr("Input diagram data"));
   setProperty("helpContext", DiagramInputHelpContext);
 
-  auto* cellLine = new QHBoxLayout;
-  auto* cellLabel = new QLabel(tr("Cell content:"), this);
-  cellLine->addWidget(cellLabel);
-  eCell_ = Named(new QLineEdit(this), "eCell");
-  cellLabel->setBuddy(eCell_);
-  cellLine->addWidget(eCell_, 1);
-  bEnter_ = Named(new QPushButton(tr("&Enter"), this), "bEnter");
-  bEnter_->setDefault(true);
-  cellLine->addWidget(bEnter_);
-
+  QHBoxLayout* cellLine = BuildCellLine();
+  QTableView* table = BuildTable();
   auto* left = new QVBoxLayout;
   left->addWidget(BuildToolBar());
   left->addLayout(cellLine);
-  left->addWidget(BuildTable(), 1);
+  left->addWidget(table, 1);
 
   auto* right = new QVBoxLayout;
   tabControl_ = Named(new QTabBar(this), "TabControl");
@@ -177,6 +169,19 @@ TfDiagramInput::TfDiagramInput(TDocument& document, Prompts& prompts, TDialogHos
   BindClipboard();
   resize(1000, 620);
   EnterPressesFocusedButton(this);
+}
+
+QHBoxLayout* TfDiagramInput::BuildCellLine() {
+  auto* cellLine = new QHBoxLayout;
+  auto* cellLabel = new QLabel(tr("Cell content:"), this);
+  cellLine->addWidget(cellLabel);
+  eCell_ = Named(new QLineEdit(this), "eCell");
+  cellLabel->setBuddy(eCell_);
+  cellLine->addWidget(eCell_, 1);
+  bEnter_ = Named(new QPushButton(tr("&Enter"), this), "bEnter");
+  bEnter_->setDefault(true);
+  cellLine->addWidget(bEnter_);
+  return cellLine;
 }
 
 QTableView* TfDiagramInput::BuildTable() {

@@ -12,6 +12,7 @@ class QButtonGroup;
 class QCheckBox;
 class QFrame;
 class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -71,6 +72,7 @@ class TfDiagramInput : public QDialog {
 
  private:
   QWidget* BuildToolBar();
+  QHBoxLayout* BuildCellLine();
   QTableView* BuildTable();
   QWidget* BuildDiagramPanel();
   void BuildAxisRows(QGridLayout* grid, int& row, TAxis axis);
