@@ -9,16 +9,9 @@
 #include <limits>
 
 #include "term/evaluator.h"
+#include "term/number_text.h"
 
 namespace {
-
-// A number field: a plain real within the double range.
-bool ReadNumberField(std::string_view text, double& value) {
-  Real v = 0;
-  if (!TextToReal(text, v) || !FitsDouble(v)) return false;
-  value = static_cast<double>(v);
-  return true;
-}
 
 // round(value * scale) / scale with halves to even, as long as the scaled
 // value fits the 64-bit integer of the rounding step; beyond that the value
@@ -80,7 +73,7 @@ std::string EstimateText(Real estimate) {
   const auto written =
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 1);
   double shown = 0;
-  std::from_chars(buffer, written.ptr, shown);
+  TextToNearestDouble(std::string_view(buffer, static_cast<size_t>(written.ptr - buffer)), shown);
   return RealToStr(shown);
 }
 
@@ -116,7 +109,7 @@ std::string CalcEvaluate(TVarTable& table, std::string_view term) {
 TCalcLines CalcDifferentiate(TVarTable& table, std::string_view term, const std::string& variable,
                              std::string_view x0Text) {
   double x0 = 0;
-  if (!ReadNumberField(x0Text, x0)) return {std::string(CalcErrorValue)};
+  if (!TextToDouble(x0Text, x0)) return {std::string(CalcErrorValue)};
   TTerm tree;
   if (!CompileTerm(term, tree)) return {std::string(CalcErrorTerm)};
   if (variable.empty()) return {std::string(CalcErrorDiffVar)};
@@ -188,8 +181,7 @@ TCalcLines CalcDifferentiate(TVarTable& table, std::string_view term, const std:
 TCalcLines CalcIntegrate(TVarTable& table, std::string_view term, const std::string& variable,
                          std::string_view lowText, std::string_view highText) {
   double a = 0, b = 0;
-  if (!ReadNumberField(lowText, a) || !ReadNumberField(highText, b))
-    return {std::string(CalcErrorValue)};
+  if (!TextToDouble(lowText, a) || !TextToDouble(highText, b)) return {std::string(CalcErrorValue)};
   TTerm tree;
   if (!CompileTerm(term, tree)) return {std::string(CalcErrorTerm)};
   if (variable.empty()) return {std::string(CalcErrorIntVar)};
