@@ -45,6 +45,80 @@ struct TAxisScale {
   }
 };
 
+// What a diagram reads per axis, and how it plots it.
+struct TDiagramAxes {
+  std::array<bool, 3> UseColumn;
+  std::array<int32_t, 3> Column;
+  std::array<double, 3> Constant;
+  std::array<int32_t, 3> High;
+  std::array<int32_t, 3> Low;
+  std::array<TAxisScale, 3> Scale;
+  // Half-lengths of the error bar caps, in model units: axis 2 bars have caps
+  // along axis 1, the others along axis 2.
+  double CapAlong1 = 0;
+  double CapAlong2 = 0;
+};
+
+TDiagramAxes DiagramAxes(const TDiagram& diagram, const TCoordinateSystem& display) {
+  // The third coordinate of a 2D display is never logarithmic (see the graphs).
+  return {{diagram.UseColumn1, diagram.UseColumn2, diagram.UseColumn3},
+          {diagram.Column1, diagram.Column2, diagram.Column3},
+          {diagram.Constant1, diagram.Constant2, diagram.Constant3},
+          {diagram.ErrorHigh1, diagram.ErrorHigh2, diagram.ErrorHigh3},
+          {diagram.ErrorLow1, diagram.ErrorLow2, diagram.ErrorLow3},
+          {TAxisScale{display.Log1, std::log(display.MajorInterval1)},
+           TAxisScale{display.Log2, std::log(display.MajorInterval2)},
+           TAxisScale{display.Log3 && display.ThreeAxes, std::log(display.MajorInterval3)}},
+          (display.Max1 - display.Min1) / 100,
+          (display.Max2 - display.Min2) / 100};
+}
+
+// The values of one table row and its plotted point; false when a value is
+// missing, not real or not finite, or has no place on a logarithmic axis.
+bool RowPoint(const TDiagramAxes& axes, const TStringGrid& table, int row,
+              const TVarTable& noVariables, std::array<double, 3>& value, TPoint3D& point) {
+  for (std::size_t k = 0; k < 3; ++k) {
+    TComplex v{axes.Constant[k], 0};
+    if (axes.UseColumn[k] && !CellValue(table, axes.Column[k], row, noVariables, v)) return false;
+    if (!IsReal(v) || !std::isfinite(v.Re)) return false;
+    value[k] = v.Re;
+  }
+  for (std::size_t k = 0; k < 3; ++k)
+    if (!axes.Scale[k].Plot(value[k], Coord(point, k))) return false;
+  return true;
+}
+
+// The error bars of one row's point: per axis whose two deviation cells hold
+// real values, a bar from value - low to value + high with a cap at each end.
+void AddErrorBars(const TDiagramAxes& axes, const TStringGrid& table, int row,
+                  const TVarTable& noVariables, const std::array<double, 3>& value,
+                  const TPoint3D& point, int32_t color, TObject3D& scene) {
+  for (std::size_t k = 0; k < 3; ++k) {
+    TComplex h, l;
+    if (!CellValue(table, axes.High[k], row, noVariables, h)) continue;
+    if (!CellValue(table, axes.Low[k], row, noVariables, l)) continue;
+    if (!IsReal(h) || !IsReal(l)) continue;
+    // The cells hold distances from the value, not the ends of the bar.
+    double upper = 0, lower = 0;
+    if (!axes.Scale[k].Plot(value[k] + h.Re, upper) || !axes.Scale[k].Plot(value[k] - l.Re, lower))
+      continue;
+    const std::size_t capAxis = k == 1 ? 0 : 1;
+    const double cap = k == 1 ? axes.CapAlong1 : axes.CapAlong2;
+    for (const double end : {lower, upper}) {
+      TPoint3D to = point;
+      Coord(to, k) = end;
+      AddLine(scene, 1, color, point.X, point.Y, point.Z, to.X, to.Y, to.Z);
+    }
+    for (const double end : {lower, upper}) {
+      TPoint3D a = point, b = point;
+      Coord(a, k) = Coord(b, k) = end;
+      Coord(a, capAxis) -= cap;
+      Coord(b, capAxis) += cap;
+      AddLine(scene, 1, color, a.X, a.Y, a.Z, b.X, b.Y, b.Z);
+    }
+  }
+}
+
 }  // namespace
 
 void AddDiagram(const TDiagram& diagram, const TCoordinateSystem& display, const TStringGrid& table,
@@ -52,21 +126,7 @@ void AddDiagram(const TDiagram& diagram, const TCoordinateSystem& display, const
   const TVarTable noVariables;
   const std::size_t first = scene.size();
   const int32_t color = diagram.Color1;
-  const std::array<bool, 3> useColumn{diagram.UseColumn1, diagram.UseColumn2, diagram.UseColumn3};
-  const std::array<int32_t, 3> column{diagram.Column1, diagram.Column2, diagram.Column3};
-  const std::array<double, 3> constant{diagram.Constant1, diagram.Constant2, diagram.Constant3};
-  const std::array<int32_t, 3> high{diagram.ErrorHigh1, diagram.ErrorHigh2, diagram.ErrorHigh3};
-  const std::array<int32_t, 3> low{diagram.ErrorLow1, diagram.ErrorLow2, diagram.ErrorLow3};
-  // The third coordinate of a 2D display is never logarithmic (see the graphs).
-  const std::array<TAxisScale, 3> scale{
-      TAxisScale{display.Log1, std::log(display.MajorInterval1)},
-      TAxisScale{display.Log2, std::log(display.MajorInterval2)},
-      TAxisScale{display.Log3 && display.ThreeAxes, std::log(display.MajorInterval3)}};
-  // Half-lengths of the error bar caps, in model units: axis 2 bars have caps
-  // along axis 1, the others along axis 2.
-  const double capAlong1 = (display.Max1 - display.Min1) / 100;
-  const double capAlong2 = (display.Max2 - display.Min2) / 100;
-
+  const TDiagramAxes axes = DiagramAxes(diagram, display);
   bool previousValid = false;
   TPoint3D previous;
   for (int row = 1; row < table.RowCount(); ++row) {
@@ -75,44 +135,12 @@ void AddDiagram(const TDiagram& diagram, const TCoordinateSystem& display, const
     // bars alone would move the whole scene at every row.
     ReserveMore(scene, 14);
     std::array<double, 3> value{};
-    bool valid = true;
-    for (std::size_t k = 0; k < 3 && valid; ++k) {
-      TComplex v{constant[k], 0};
-      if (useColumn[k]) valid = CellValue(table, column[k], row, noVariables, v);
-      valid = valid && IsReal(v) && std::isfinite(v.Re);
-      value[k] = v.Re;
-    }
     TPoint3D point;
-    for (std::size_t k = 0; k < 3 && valid; ++k) valid = scale[k].Plot(value[k], Coord(point, k));
-
+    const bool valid = RowPoint(axes, table, row, noVariables, value, point);
     if (valid && previousValid && diagram.ConnectPoints)
       AddLine(scene, 1, color, previous.X, previous.Y, previous.Z, point.X, point.Y, point.Z);
     if (valid && diagram.ShowPoints) AddDot(scene, PointRadius, color, point.X, point.Y, point.Z);
-
-    for (std::size_t k = 0; k < 3 && valid; ++k) {
-      TComplex h, l;
-      if (!CellValue(table, high[k], row, noVariables, h)) continue;
-      if (!CellValue(table, low[k], row, noVariables, l)) continue;
-      if (!IsReal(h) || !IsReal(l)) continue;
-      // The cells hold distances from the value, not the ends of the bar.
-      double upper = 0, lower = 0;
-      if (!scale[k].Plot(value[k] + h.Re, upper) || !scale[k].Plot(value[k] - l.Re, lower))
-        continue;
-      const std::size_t capAxis = k == 1 ? 0 : 1;
-      const double cap = k == 1 ? capAlong1 : capAlong2;
-      for (const double end : {lower, upper}) {
-        TPoint3D to = point;
-        Coord(to, k) = end;
-        AddLine(scene, 1, color, point.X, point.Y, point.Z, to.X, to.Y, to.Z);
-      }
-      for (const double end : {lower, upper}) {
-        TPoint3D a = point, b = point;
-        Coord(a, k) = Coord(b, k) = end;
-        Coord(a, capAxis) -= cap;
-        Coord(b, capAxis) += cap;
-        AddLine(scene, 1, color, a.X, a.Y, a.Z, b.X, b.Y, b.Z);
-      }
-    }
+    if (valid) AddErrorBars(axes, table, row, noVariables, value, point, color, scene);
     previousValid = valid;
     previous = point;
   }
