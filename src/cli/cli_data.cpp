@@ -63,12 +63,10 @@ int Usage(const char* command, const std::string& problem, std::ostream& err) {
 const std::initializer_list<std::pair<const char*, TSeparator>> ExportSeparators = {
     {"comma", TSeparator::Comma}, {"semicolon", TSeparator::Semicolon}, {"tab", TSeparator::Tab}};
 
-}  // namespace
-
-int CliImport(const TCliArgs& args, std::ostream& out, std::ostream& err) {
-  (void)out;
-  std::string data, output;
-  TImportOptions options;
+// Reads DATA, -o OUT and the choices; ExitOk, or the usage error's code
+// after its message on err.
+int ParseImportArgs(const TCliArgs& args, std::string& data, std::string& output,
+                    TImportOptions& options, std::ostream& err) {
   for (size_t k = 0; k < args.size(); ++k) {
     const std::string& arg = args[k];
     const bool hasValue = k + 1 < args.size();
@@ -104,6 +102,17 @@ int CliImport(const TCliArgs& args, std::ostream& out, std::ostream& err) {
     }
   }
   if (data.empty() || output.empty()) return Usage("import", "expects DATA and -o OUT.mvf", err);
+  return ExitOk;
+}
+
+}  // namespace
+
+int CliImport(const TCliArgs& args, std::ostream& out, std::ostream& err) {
+  (void)out;
+  std::string data, output;
+  TImportOptions options;
+  if (const int code = ParseImportArgs(args, data, output, options, err); code != ExitOk)
+    return code;
 
   std::string bytes, error;
   TDelimitedData table;
