@@ -58,9 +58,9 @@ struct TPlotArgs {
   double Scale = 1;
 };
 
-// A whole number as the options take it: a leading "+" is refused.
+// A whole number as the options take it: no blanks and no "+".
 bool ParseInt(const std::string& text, int& value) {
-  return !text.starts_with('+') && TextToInteger(text, value);
+  return text.find_first_of(" +") == std::string::npos && TextToInteger(text, value);
 }
 
 bool ParseSize(const std::string& text, std::int32_t& width, std::int32_t& height) {

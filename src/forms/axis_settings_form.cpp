@@ -3,10 +3,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "term/compiler.h"
 #include "term/complex.h"
+#include "term/number_text.h"
 
 namespace {
 
@@ -153,7 +153,7 @@ bool TAxisSettingsForm::Store(int display) {
 
   std::array<TAxisNumbers, 3> numbers;
   int32_t resolution = 0;
-  bool numeric = TextToWholeNumber(Fields.Resolution, resolution);
+  bool numeric = TextToInteger(Fields.Resolution, resolution);
   for (size_t axis = 0; axis < 3; ++axis)
     numeric = ParseAxis(Fields.Axes[axis], numbers[axis]) && numeric;
   if (!numeric) {
@@ -229,28 +229,5 @@ bool TAxisSettingsForm::Store(int display) {
   d->Shift1 = CentreShift(d->Min1, d->Max1);
   d->Shift2 = CentreShift(d->Min2, d->Max2);
   d->Shift3 = 0;
-  return true;
-}
-
-bool TextToWholeNumber(const std::string& text, int32_t& value) {
-  value = 0;
-  size_t k = 0;
-  const size_t n = text.size();
-  while (k < n && text[k] == ' ') ++k;
-  bool negative = false;
-  if (k < n && (text[k] == '+' || text[k] == '-')) negative = text[k++] == '-';
-  const size_t firstDigit = k;
-  int64_t magnitude = 0;
-  constexpr int64_t limit = static_cast<int64_t>(std::numeric_limits<int32_t>::max()) + 1;
-  for (; k < n && text[k] >= '0' && text[k] <= '9'; ++k) {
-    magnitude = magnitude * 10 + (text[k] - '0');
-    if (magnitude > limit) return false;
-  }
-  if (k == firstDigit) return false;
-  while (k < n && text[k] == ' ') ++k;
-  if (k != n) return false;
-  const int64_t signedValue = negative ? -magnitude : magnitude;
-  if (signedValue > std::numeric_limits<int32_t>::max()) return false;
-  value = static_cast<int32_t>(signedValue);
   return true;
 }

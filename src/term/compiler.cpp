@@ -203,14 +203,12 @@ size_t FindSplit(std::string_view s) {
   return position;
 }
 
-TTerm BuildTerm(std::string_view text, bool& ok) { return Build(text, ok, 1); }
-
 bool CompileTerm(std::string_view text, TTerm& tree) {
   bool ok = true;
   if (text.size() > MaxTermLength) {
     tree.reset();
     return false;
   }
-  tree = BuildTerm(text, ok);
+  tree = Build(text, ok, 1);
   return ok;
 }

@@ -87,9 +87,6 @@ inline constexpr size_t MaxTermLength = 16384;
 // the flag.
 bool CompileTerm(std::string_view text, TTerm& tree);
 
-// Recursive step of CompileTerm; clears ok on any defect, never sets it.
-TTerm BuildTerm(std::string_view text, bool& ok);
-
 // 1-based position of the root operator or function name; 0 for a leaf.
 size_t FindSplit(std::string_view text);
 

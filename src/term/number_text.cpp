@@ -85,6 +85,9 @@ bool TextToDouble(std::string_view text, double& value) {
 }
 
 bool TextToInteger(std::string_view text, int32_t& value) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return false;
+  text = text.substr(first, text.find_last_not_of(' ') - first + 1);
   const bool negative = !text.empty() && text[0] == '-';
   if (!text.empty() && (text[0] == '+' || negative)) text.remove_prefix(1);
   if (text.empty()) return false;

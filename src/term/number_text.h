@@ -33,7 +33,7 @@ bool TextToDouble(std::string_view text, double& value);
 // change. False also beyond the double range.
 bool TextToNearestDouble(std::string_view text, double& value);
 
-// A whole number: an optional sign ("+" or "-"), then one or more decimal
-// digits and nothing else (no blanks), within the 32-bit range. The value is
+// A whole number: optional blanks, an optional sign ("+" or "-"), one or
+// more decimal digits, optional blanks, within the 32-bit range. The value is
 // left alone when the text is refused.
 bool TextToInteger(std::string_view text, int32_t& value);

@@ -9,8 +9,9 @@
 
 namespace {
 
-// The document reader's rule, which the command line and the picture size
-// now share (the command line still refuses a leading "+" itself).
+// The rule of the document reader (whose tokens hold no blanks) and of the
+// resolution field, which the command line and the picture size now share
+// (the command line still refuses blanks and "+" itself).
 TEST(TextToInteger, WholeNumbers) {
   const struct {
     const char* text;
@@ -30,8 +31,9 @@ TEST(TextToInteger, WholeNumbers) {
       {"+", false, 0},
       {"-", false, 0},
       {"+-5", false, 0},
-      {" 5", false, 0},
-      {"5 ", false, 0},
+      {" 5 ", true, 5},
+      {"- 5", false, 0},
+      {"4 2", false, 0},
       {"1.0", false, 0},
       {"1e3", false, 0},
   };
