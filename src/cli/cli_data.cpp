@@ -60,8 +60,19 @@ int Usage(const char* command, const std::string& problem, std::ostream& err) {
   return ExitUsage;
 }
 
-const std::initializer_list<std::pair<const char*, TSeparator>> ExportSeparators = {
-    {"comma", TSeparator::Comma}, {"semicolon", TSeparator::Semicolon}, {"tab", TSeparator::Tab}};
+// A separator by its option word, among those the command offers.
+bool ReadSeparator(const std::string& word, std::initializer_list<TSeparator> offered,
+                   TSeparator& value) {
+  for (const TSeparator separator : offered)
+    if (word == SeparatorName(separator)) {
+      value = separator;
+      return true;
+    }
+  return false;
+}
+
+constexpr std::initializer_list<TSeparator> ExportSeparators = {
+    TSeparator::Comma, TSeparator::Semicolon, TSeparator::Tab};
 
 // Reads DATA, -o OUT and the choices; ExitOk, or the usage error's code
 // after its message on err.
@@ -73,13 +84,10 @@ int ParseImportArgs(const TCliArgs& args, std::string& data, std::string& output
     if (arg == "-o" && hasValue) {
       output = args[++k];
     } else if (arg == "--separator" && hasValue) {
-      if (!ReadChoice(args[++k],
-                      {{"auto", TSeparator::Auto},
-                       {"comma", TSeparator::Comma},
-                       {"semicolon", TSeparator::Semicolon},
-                       {"tab", TSeparator::Tab},
-                       {"blank", TSeparator::Blank}},
-                      options.Separator))
+      if (!ReadSeparator(args[++k],
+                         {TSeparator::Auto, TSeparator::Comma, TSeparator::Semicolon,
+                          TSeparator::Tab, TSeparator::Blank},
+                         options.Separator))
         return Usage("import", "unknown separator '" + args[k] + "'", err);
     } else if (arg == "--decimal" && hasValue) {
       if (!ReadChoice(args[++k],
@@ -147,7 +155,7 @@ int CliExport(const TCliArgs& args, std::ostream& out, std::ostream& err) {
     if (arg == "-o" && k + 1 < args.size()) {
       output = args[++k];
     } else if (arg == "--separator" && k + 1 < args.size()) {
-      if (!ReadChoice(args[++k], ExportSeparators, choice.Separator))
+      if (!ReadSeparator(args[++k], ExportSeparators, choice.Separator))
         return Usage("export", "unknown separator '" + args[k] + "'", err);
     } else if (arg == "--texts") {
       choice.Texts = true;
