@@ -190,6 +190,10 @@ void ResetDocument(TDocument& document);
 // Closing: index lists, then all lists, then the variable table.
 void ReleaseDocument(TDocument& document);
 
+// The displays (their index lists first), graphs and diagrams emptied: the
+// lists closing and reading a file begin with.
+void ClearDocumentLists(TDocument& document);
+
 // True when the two documents hold the same work: every stored field, numbers
 // bit for bit, except the origins, which every drawing derives from the
 // minimums and which therefore change without the user changing anything.

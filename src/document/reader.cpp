@@ -342,13 +342,7 @@ bool Read(TByteSource& source, TDocument& document) {
 }  // namespace
 
 void EmptyDocumentForReading(TDocument& document) {
-  for (auto& display : document.Displays) {
-    display.GraphIndices.clear();
-    display.DiagramIndices.clear();
-  }
-  document.Displays.clear();
-  document.Graphs.clear();
-  document.Diagrams.clear();
+  ClearDocumentLists(document);
   document.HiddenTable.SetSize(2, 2);
 }
 
