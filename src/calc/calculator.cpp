@@ -9,16 +9,9 @@
 #include <limits>
 
 #include "term/evaluator.h"
+#include "term/number_text.h"
 
 namespace {
-
-// A number field: a plain real within the double range.
-bool ReadNumberField(std::string_view text, double& value) {
-  Real v = 0;
-  if (!TextToReal(text, v) || !FitsDouble(v)) return false;
-  value = static_cast<double>(v);
-  return true;
-}
 
 // round(value * scale) / scale with halves to even, as long as the scaled
 // value fits the 64-bit integer of the rounding step; beyond that the value
@@ -80,7 +73,7 @@ std::string EstimateText(Real estimate) {
   const auto written =
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 1);
   double shown = 0;
-  std::from_chars(buffer, written.ptr, shown);
+  TextToNearestDouble(std::string_view(buffer, static_cast<size_t>(written.ptr - buffer)), shown);
   return RealToStr(shown);
 }
 
@@ -90,6 +83,88 @@ std::string InaccurateWarning(Real estimate) {
            "Result may be inaccurate; its error cannot be estimated.";
   return std::string(CalcWarningPrefix) + "Result may be inaccurate, estimated error " +
          EstimateText(estimate) + ".";
+}
+
+// The warning for a derivative by central quotient from the term's values f
+// at the five points x, or empty: a corner (the one-sided slopes differ) or
+// a truncation error beyond the digits shown.
+std::string DerivativeWarning(const std::array<double, 5>& x, const std::array<TComplex, 5>& f,
+                              const TComplex& derivative) {
+  auto slope = [&](int from, int to) {
+    return (Wide(f[to]) - Wide(f[from])) / (Real(x[to]) - x[from]);
+  };
+  // The central quotient's error shrinks with h squared, so the quotient over
+  // the double step is off by about three times as much (Richardson).
+  const Real truncation = std::abs(slope(1, 3) - slope(0, 4)) / 3;
+  // The one-sided slopes differ by about h·f'' on a smooth curve and by twice
+  // that over the double step; at a corner they differ by the jump in slope
+  // over both steps alike. The mix below cancels the smooth part and leaves
+  // the jump; the other one cancels a jump and leaves the smooth part.
+  const TWide spread = slope(2, 3) - slope(1, 2);
+  const TWide spread2 = slope(2, 4) - slope(0, 2);
+  const Real corner = std::abs(Real(2) * spread - spread2);
+  const Real smooth = std::abs(spread2 - spread);
+  // Rounding of the values alone moves these slopes by about this much.
+  Real largest = 0;
+  for (const TComplex& value : f) largest = std::max(largest, std::abs(Wide(value)));
+  const Real noise = 16 * std::numeric_limits<double>::epsilon() * largest / (Real(x[3]) - x[2]);
+  const Real tolerance = HalfUnitShown(derivative, 4);
+  if (corner > std::max(tolerance, noise) && corner > smooth)
+    return std::string(CalcWarningPrefix) + "Left and right slopes differ by " +
+           EstimateText(corner) + "; the derivative may not exist.";
+  if (!(truncation <= tolerance)) return InaccurateWarning(truncation);
+  return {};
+}
+
+constexpr int SimpsonIntervals = 1000;
+
+// Simpson's rule over SimpsonIntervals slices from a to b: the sum, the slice
+// width h (negative when b < a) and the term at the slices' ends. False when
+// the term fails at one of the points.
+bool SimpsonSum(const TTerm& tree, TVarTable& table, const std::string& variable, double a,
+                double b, double& h, std::vector<TComplex>& nodes, TComplex& sum) {
+  h = static_cast<double>((Real(b) - a) / SimpsonIntervals);
+  nodes.assign(SimpsonIntervals + 1, TComplex{});
+  sum = {};
+  for (int k = 0; k < SimpsonIntervals; ++k) {
+    const auto x = static_cast<double>(Real(k) * h + a);
+    const auto m = static_cast<double>(Real(h) / 2 + x);
+    const auto x1 = static_cast<double>(Real(x) + h);
+    TComplex fx, fm, fx1;
+    SetAll(table, variable, x);
+    if (!EvaluateTerm(tree, table, fx)) return false;
+    SetAll(table, variable, m);
+    if (!EvaluateTerm(tree, table, fm)) return false;
+    SetAll(table, variable, x1);
+    if (!EvaluateTerm(tree, table, fx1)) return false;
+    nodes[static_cast<size_t>(k)] = fx;
+    if (k == SimpsonIntervals - 1) nodes[SimpsonIntervals] = fx1;
+    sum.Re = static_cast<double>(Real(sum.Re) + (Real(fx.Re) + 4 * Real(fm.Re) + fx1.Re) * h / 6);
+    sum.Im = static_cast<double>(Real(sum.Im) + (Real(fx.Im) + 4 * Real(fm.Im) + fx1.Im) * h / 6);
+  }
+  return true;
+}
+
+// Both Simpson rules see the term only at the same grid, so a period that
+// fits the grid (cos(4000·pi·x) on [0, 1]) fools them alike. Two-point Gauss
+// panels of another width put every node off that grid. False when the term
+// fails at one of the nodes.
+bool GaussSum(const TTerm& tree, TVarTable& table, const std::string& variable, double a, double b,
+              TWide& gauss) {
+  constexpr int GaussPanels = 997;
+  const Real panel = (Real(b) - a) / GaussPanels;
+  const Real offset = panel / (2 * std::sqrt(Real(3)));
+  gauss = {};
+  for (int j = 0; j < GaussPanels; ++j) {
+    const Real centre = a + (j + Real(0.5)) * panel;
+    for (const Real node : {centre - offset, centre + offset}) {
+      TComplex value;
+      SetAll(table, variable, static_cast<double>(node));
+      if (!EvaluateTerm(tree, table, value)) return false;
+      gauss += Wide(value) * (panel / 2);
+    }
+  }
+  return true;
 }
 
 }  // namespace
@@ -116,7 +191,7 @@ std::string CalcEvaluate(TVarTable& table, std::string_view term) {
 TCalcLines CalcDifferentiate(TVarTable& table, std::string_view term, const std::string& variable,
                              std::string_view x0Text) {
   double x0 = 0;
-  if (!ReadNumberField(x0Text, x0)) return {std::string(CalcErrorValue)};
+  if (!TextToDouble(x0Text, x0)) return {std::string(CalcErrorValue)};
   TTerm tree;
   if (!CompileTerm(term, tree)) return {std::string(CalcErrorTerm)};
   if (variable.empty()) return {std::string(CalcErrorDiffVar)};
@@ -158,66 +233,27 @@ TCalcLines CalcDifferentiate(TVarTable& table, std::string_view term, const std:
   TCalcLines lines{ResultLine(derivative)};
   if (IsCalcErrorLine(lines[0])) return lines;
 
-  auto slope = [&](int from, int to) {
-    return (Wide(f[to]) - Wide(f[from])) / (Real(x[to]) - x[from]);
-  };
-  // The central quotient's error shrinks with h squared, so the quotient over
-  // the double step is off by about three times as much (Richardson).
-  const Real truncation = std::abs(slope(1, 3) - slope(0, 4)) / 3;
-  // The one-sided slopes differ by about h·f'' on a smooth curve and by twice
-  // that over the double step; at a corner they differ by the jump in slope
-  // over both steps alike. The mix below cancels the smooth part and leaves
-  // the jump; the other one cancels a jump and leaves the smooth part.
-  const TWide spread = slope(2, 3) - slope(1, 2);
-  const TWide spread2 = slope(2, 4) - slope(0, 2);
-  const Real corner = std::abs(Real(2) * spread - spread2);
-  const Real smooth = std::abs(spread2 - spread);
-  // Rounding of the values alone moves these slopes by about this much.
-  Real largest = 0;
-  for (const TComplex& value : f) largest = std::max(largest, std::abs(Wide(value)));
-  const Real noise = 16 * std::numeric_limits<double>::epsilon() * largest / (Real(x[3]) - x[2]);
-  const Real tolerance = HalfUnitShown(derivative, 4);
-  if (corner > std::max(tolerance, noise) && corner > smooth)
-    lines.push_back(std::string(CalcWarningPrefix) + "Left and right slopes differ by " +
-                    EstimateText(corner) + "; the derivative may not exist.");
-  else if (!(truncation <= tolerance))
-    lines.push_back(InaccurateWarning(truncation));
+  const std::string warning = DerivativeWarning(x, f, derivative);
+  if (!warning.empty()) lines.push_back(warning);
   return lines;
 }
 
 TCalcLines CalcIntegrate(TVarTable& table, std::string_view term, const std::string& variable,
                          std::string_view lowText, std::string_view highText) {
   double a = 0, b = 0;
-  if (!ReadNumberField(lowText, a) || !ReadNumberField(highText, b))
-    return {std::string(CalcErrorValue)};
+  if (!TextToDouble(lowText, a) || !TextToDouble(highText, b)) return {std::string(CalcErrorValue)};
   TTerm tree;
   if (!CompileTerm(term, tree)) return {std::string(CalcErrorTerm)};
   if (variable.empty()) return {std::string(CalcErrorIntVar)};
 
   TSavedVariable saved(table, variable);
-  constexpr int Intervals = 1000;
-  const auto h = static_cast<double>((Real(b) - a) / Intervals);  // negative when b < a
   // A point where the term fails (ln 0, a pole) leaves the integral
   // unknown: skipping its slice would show a wrong number as a result.
   const TCalcLines failed{std::string(CalcErrorIntPoint)};
-  std::vector<TComplex> nodes(Intervals + 1);  // the term at the slices' ends
+  double h = 0;
+  std::vector<TComplex> nodes;
   TComplex sum;
-  for (int k = 0; k < Intervals; ++k) {
-    const auto x = static_cast<double>(Real(k) * h + a);
-    const auto m = static_cast<double>(Real(h) / 2 + x);
-    const auto x1 = static_cast<double>(Real(x) + h);
-    TComplex fx, fm, fx1;
-    SetAll(table, variable, x);
-    if (!EvaluateTerm(tree, table, fx)) return failed;
-    SetAll(table, variable, m);
-    if (!EvaluateTerm(tree, table, fm)) return failed;
-    SetAll(table, variable, x1);
-    if (!EvaluateTerm(tree, table, fx1)) return failed;
-    nodes[static_cast<size_t>(k)] = fx;
-    if (k == Intervals - 1) nodes[Intervals] = fx1;
-    sum.Re = static_cast<double>(Real(sum.Re) + (Real(fx.Re) + 4 * Real(fm.Re) + fx1.Re) * h / 6);
-    sum.Im = static_cast<double>(Real(sum.Im) + (Real(fx.Im) + 4 * Real(fm.Im) + fx1.Im) * h / 6);
-  }
+  if (!SimpsonSum(tree, table, variable, a, b, h, nodes, sum)) return failed;
   auto rounded = [](double c) {
     return static_cast<double>(RoundScaled(Real(c) * 1000000, 1000000, c));
   };
@@ -225,29 +261,15 @@ TCalcLines CalcIntegrate(TVarTable& table, std::string_view term, const std::str
   TCalcLines lines{ResultLine(result)};
   if (IsCalcErrorLine(lines[0])) return lines;
 
+  TWide gauss;
+  if (!GaussSum(tree, table, variable, a, b, gauss)) return failed;
   // Simpson on every second slice end, over intervals twice as wide: its
   // error is 16 times that of the full rule, so their difference over 15
   // estimates the full rule's error (Richardson).
   TWide half;
-  for (size_t j = 0; j + 2 <= Intervals; j += 2)
+  for (size_t j = 0; j + 2 < nodes.size(); j += 2)
     half += (Wide(nodes[j]) + Real(4) * Wide(nodes[j + 1]) + Wide(nodes[j + 2])) * (Real(h) / 3);
   const Real richardson = std::abs(Wide(sum) - half) / 15;
-  // Both rules see the term only at the same grid, so a period that fits the
-  // grid (cos(4000·pi·x) on [0, 1]) fools them alike. Two-point Gauss panels
-  // of another width put every node off that grid.
-  constexpr int GaussPanels = 997;
-  const Real panel = (Real(b) - a) / GaussPanels;
-  const Real offset = panel / (2 * std::sqrt(Real(3)));
-  TWide gauss;
-  for (int j = 0; j < GaussPanels; ++j) {
-    const Real centre = a + (j + Real(0.5)) * panel;
-    for (const Real node : {centre - offset, centre + offset}) {
-      TComplex value;
-      SetAll(table, variable, static_cast<double>(node));
-      if (!EvaluateTerm(tree, table, value)) return failed;
-      gauss += Wide(value) * (panel / 2);
-    }
-  }
   const Real aliasing = std::abs(Wide(sum) - gauss);
   const Real estimate = std::max(richardson, aliasing);
   if (!(estimate <= HalfUnitShown(result, 6))) lines.push_back(InaccurateWarning(estimate));

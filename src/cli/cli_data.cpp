@@ -60,28 +60,34 @@ int Usage(const char* command, const std::string& problem, std::ostream& err) {
   return ExitUsage;
 }
 
-const std::initializer_list<std::pair<const char*, TSeparator>> ExportSeparators = {
-    {"comma", TSeparator::Comma}, {"semicolon", TSeparator::Semicolon}, {"tab", TSeparator::Tab}};
+// A separator by its option word, among those the command offers.
+bool ReadSeparator(const std::string& word, std::initializer_list<TSeparator> offered,
+                   TSeparator& value) {
+  for (const TSeparator separator : offered)
+    if (word == SeparatorName(separator)) {
+      value = separator;
+      return true;
+    }
+  return false;
+}
 
-}  // namespace
+constexpr std::initializer_list<TSeparator> ExportSeparators = {
+    TSeparator::Comma, TSeparator::Semicolon, TSeparator::Tab};
 
-int CliImport(const TCliArgs& args, std::ostream& out, std::ostream& err) {
-  (void)out;
-  std::string data, output;
-  TImportOptions options;
+// Reads DATA, -o OUT and the choices; ExitOk, or the usage error's code
+// after its message on err.
+int ParseImportArgs(const TCliArgs& args, std::string& data, std::string& output,
+                    TImportOptions& options, std::ostream& err) {
   for (size_t k = 0; k < args.size(); ++k) {
     const std::string& arg = args[k];
     const bool hasValue = k + 1 < args.size();
     if (arg == "-o" && hasValue) {
       output = args[++k];
     } else if (arg == "--separator" && hasValue) {
-      if (!ReadChoice(args[++k],
-                      {{"auto", TSeparator::Auto},
-                       {"comma", TSeparator::Comma},
-                       {"semicolon", TSeparator::Semicolon},
-                       {"tab", TSeparator::Tab},
-                       {"blank", TSeparator::Blank}},
-                      options.Separator))
+      if (!ReadSeparator(args[++k],
+                         {TSeparator::Auto, TSeparator::Comma, TSeparator::Semicolon,
+                          TSeparator::Tab, TSeparator::Blank},
+                         options.Separator))
         return Usage("import", "unknown separator '" + args[k] + "'", err);
     } else if (arg == "--decimal" && hasValue) {
       if (!ReadChoice(args[++k],
@@ -104,6 +110,17 @@ int CliImport(const TCliArgs& args, std::ostream& out, std::ostream& err) {
     }
   }
   if (data.empty() || output.empty()) return Usage("import", "expects DATA and -o OUT.mvf", err);
+  return ExitOk;
+}
+
+}  // namespace
+
+int CliImport(const TCliArgs& args, std::ostream& out, std::ostream& err) {
+  (void)out;
+  std::string data, output;
+  TImportOptions options;
+  if (const int code = ParseImportArgs(args, data, output, options, err); code != ExitOk)
+    return code;
 
   std::string bytes, error;
   TDelimitedData table;
@@ -138,7 +155,7 @@ int CliExport(const TCliArgs& args, std::ostream& out, std::ostream& err) {
     if (arg == "-o" && k + 1 < args.size()) {
       output = args[++k];
     } else if (arg == "--separator" && k + 1 < args.size()) {
-      if (!ReadChoice(args[++k], ExportSeparators, choice.Separator))
+      if (!ReadSeparator(args[++k], ExportSeparators, choice.Separator))
         return Usage("export", "unknown separator '" + args[k] + "'", err);
     } else if (arg == "--texts") {
       choice.Texts = true;

@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QString>
 #include <QtGlobal>
-#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -24,6 +23,7 @@
 #include "ports/prompts.h"
 #include "qt/picture_export.h"
 #include "qt/qt_canvas.h"
+#include "term/number_text.h"
 
 namespace {
 
@@ -58,10 +58,9 @@ struct TPlotArgs {
   double Scale = 1;
 };
 
+// A whole number as the options take it: no blanks and no "+".
 bool ParseInt(const std::string& text, int& value) {
-  const char* end = text.data() + text.size();
-  const auto result = std::from_chars(text.data(), end, value);
-  return result.ec == std::errc() && result.ptr == end;
+  return text.find_first_of(" +") == std::string::npos && TextToInteger(text, value);
 }
 
 bool ParseSize(const std::string& text, std::int32_t& width, std::int32_t& height) {

@@ -375,6 +375,34 @@ void AppendField(std::string& out, std::string_view field, char separator, bool 
   out += '"';
 }
 
+// Refuses what is no text (too large, UTF-16, NUL bytes, a UTF-8 mark over
+// other bytes) and takes a UTF-8 mark off; utf8Text tells whether the bytes
+// are UTF-8 with something beyond ASCII.
+bool CheckText(std::string_view& bytes, bool& utf8Text, std::string& error) {
+  if (bytes.size() > MaxImportBytes) {
+    error = TooLargeFile();
+    return false;
+  }
+  if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+    error = Utf16Text;
+    return false;
+  }
+  if (std::memchr(bytes.data(), '\0', bytes.size()) != nullptr) {
+    error = NotText;
+    return false;
+  }
+  const bool marked = bytes.starts_with("\xEF\xBB\xBF");
+  if (marked) bytes.remove_prefix(3);
+  const bool utf8 = IsUtf8(bytes);
+  if (marked && !utf8) {
+    error = BadUtf8;
+    return false;
+  }
+  utf8Text = utf8 &&
+             (marked || std::any_of(bytes.begin(), bytes.end(), [](char ch) { return ch & 0x80; }));
+  return true;
+}
+
 }  // namespace
 
 bool ReadDelimitedFile(const std::filesystem::path& path, std::string& bytes, std::string& error) {
@@ -419,28 +447,7 @@ bool ReadDelimitedFile(const std::filesystem::path& path, std::string& bytes, st
 bool ParseDelimitedText(std::string_view bytes, const TImportOptions& options, TDelimitedData& data,
                         std::string& error) {
   data = TDelimitedData();
-  if (bytes.size() > MaxImportBytes) {
-    error = TooLargeFile();
-    return false;
-  }
-  if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
-    error = Utf16Text;
-    return false;
-  }
-  if (std::memchr(bytes.data(), '\0', bytes.size()) != nullptr) {
-    error = NotText;
-    return false;
-  }
-  const bool marked = bytes.starts_with("\xEF\xBB\xBF");
-  if (marked) bytes.remove_prefix(3);
-  const bool utf8 = IsUtf8(bytes);
-  if (marked && !utf8) {
-    error = BadUtf8;
-    return false;
-  }
-  data.Utf8 = utf8 && (marked ||
-                       std::any_of(bytes.begin(), bytes.end(), [](char ch) { return ch & 0x80; }));
-
+  if (!CheckText(bytes, data.Utf8, error)) return false;
   data.Separator =
       options.Separator == TSeparator::Auto ? DetectSeparator(bytes) : options.Separator;
   {

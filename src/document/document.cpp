@@ -92,7 +92,7 @@ void ResetDocument(TDocument& document) {
   SetDisplayDefaults(document.Displays[0]);
 }
 
-void ReleaseDocument(TDocument& document) {
+void ClearDocumentLists(TDocument& document) {
   for (auto& display : document.Displays) {
     display.GraphIndices.clear();
     display.DiagramIndices.clear();
@@ -100,6 +100,10 @@ void ReleaseDocument(TDocument& document) {
   document.Displays.clear();
   document.Graphs.clear();
   document.Diagrams.clear();
+}
+
+void ReleaseDocument(TDocument& document) {
+  ClearDocumentLists(document);
   ClearVarTable(document.VarTable);
 }
 

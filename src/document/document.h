@@ -127,6 +127,55 @@ struct TDocument {
 };
 using Document = TDocument;
 
+// The fields of each record in the order a file stores them, with their
+// names (the dump's keys). The reader, the writer and the dump all walk these
+// lists, so the file order is written down once. visit(name, field) returns
+// false to stop; the walk returns false when it was stopped. The record may
+// be const.
+template <class Graph, class Visit>
+bool VisitGraphFields(Graph& g, Visit&& visit) {
+  return visit("Term1", g.Term1) && visit("Term2", g.Term2) && visit("Term3", g.Term3) &&
+         visit("Color1", g.Color1) && visit("Color2", g.Color2);
+}
+
+template <class Diagram, class Visit>
+bool VisitDiagramFields(Diagram& m, Visit&& visit) {
+  return visit("Column1", m.Column1) && visit("Column2", m.Column2) &&
+         visit("Column3", m.Column3) && visit("ErrorHigh1", m.ErrorHigh1) &&
+         visit("ErrorLow1", m.ErrorLow1) && visit("ErrorHigh2", m.ErrorHigh2) &&
+         visit("ErrorLow2", m.ErrorLow2) && visit("ErrorHigh3", m.ErrorHigh3) &&
+         visit("ErrorLow3", m.ErrorLow3) && visit("Constant1", m.Constant1) &&
+         visit("Constant2", m.Constant2) && visit("Constant3", m.Constant3) &&
+         visit("UseColumn1", m.UseColumn1) && visit("UseColumn2", m.UseColumn2) &&
+         visit("UseColumn3", m.UseColumn3) && visit("ShowPoints", m.ShowPoints) &&
+         visit("ConnectPoints", m.ConnectPoints) && visit("Description", m.Description) &&
+         visit("Color1", m.Color1) && visit("Color2", m.Color2);
+}
+
+// The two uint8_t fields are the styles; the two index lists are
+// std::vector<uint16_t>.
+template <class Display, class Visit>
+bool VisitDisplayFields(Display& d, Visit&& visit) {
+  return visit("Origin1", d.Origin1) && visit("Origin2", d.Origin2) &&
+         visit("Origin3", d.Origin3) && visit("Min1", d.Min1) && visit("Max1", d.Max1) &&
+         visit("Min2", d.Min2) && visit("Max2", d.Max2) && visit("Min3", d.Min3) &&
+         visit("Max3", d.Max3) && visit("Shift1", d.Shift1) && visit("Shift2", d.Shift2) &&
+         visit("Shift3", d.Shift3) && visit("Zoom1", d.Zoom1) && visit("Zoom2", d.Zoom2) &&
+         visit("Zoom3", d.Zoom3) && visit("Alpha", d.Alpha) && visit("Beta", d.Beta) &&
+         visit("Gamma", d.Gamma) && visit("Perspective", d.Perspective) &&
+         visit("Resolution", d.Resolution) && visit("GraphIndices", d.GraphIndices) &&
+         visit("DiagramIndices", d.DiagramIndices) && visit("ThreeAxes", d.ThreeAxes) &&
+         visit("Log1", d.Log1) && visit("Log2", d.Log2) && visit("Log3", d.Log3) &&
+         visit("Markings1", d.Markings1) && visit("Markings2", d.Markings2) &&
+         visit("Markings3", d.Markings3) && visit("ForceEqualScale", d.ForceEqualScale) &&
+         visit("MajorInterval1", d.MajorInterval1) && visit("MajorInterval2", d.MajorInterval2) &&
+         visit("MajorInterval3", d.MajorInterval3) && visit("MinorInterval1", d.MinorInterval1) &&
+         visit("MinorInterval2", d.MinorInterval2) && visit("MinorInterval3", d.MinorInterval3) &&
+         visit("DisplayStyle", d.DisplayStyle) && visit("AxisStyle", d.AxisStyle) &&
+         visit("Label1", d.Label1) && visit("Label2", d.Label2) && visit("Label3", d.Label3) &&
+         visit("AxisColor", d.AxisColor);
+}
+
 // Records with every field zero, false or empty: what the reader fills.
 TGraph BlankGraph();
 TDiagram BlankDiagram();
@@ -146,6 +195,10 @@ void ResetDocument(TDocument& document);
 
 // Closing: index lists, then all lists, then the variable table.
 void ReleaseDocument(TDocument& document);
+
+// The displays (their index lists first), graphs and diagrams emptied: the
+// lists closing and reading a file begin with.
+void ClearDocumentLists(TDocument& document);
 
 // True when the two documents hold the same work: every stored field, numbers
 // bit for bit, except the origins, which every drawing derives from the

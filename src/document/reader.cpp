@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "document/data_table.h"
-#include "term/compiler.h"
+#include "term/number_text.h"
 
 namespace {
 
@@ -146,30 +146,17 @@ class TValueReader {
   int32_t ReadInteger() {
     std::string token;
     if (!ReadToken(token)) return 0;
-    size_t k = 0;
-    bool negative = false;
-    if (token[k] == '+' || token[k] == '-') negative = token[k++] == '-';
-    if (k == token.size()) return Fail();
-    int64_t value = 0;
-    for (; k < token.size(); ++k) {
-      if (token[k] < '0' || token[k] > '9') return Fail();
-      value = value * 10 + (token[k] - '0');
-      if (value > int64_t{1} << 31) return Fail();  // past 32 bits whatever the sign
-    }
-    if (negative) value = -value;
-    if (value > std::numeric_limits<int32_t>::max()) return Fail();
-    return static_cast<int32_t>(value);
+    int32_t value = 0;
+    if (!TextToInteger(token, value)) return Fail();
+    return value;
   }
 
   double ReadReal() {
     std::string token;
     if (!ReadToken(token)) return 0;
-    Real value = 0;
-    if (!TextToReal(token, value) || !FitsDouble(value)) {
-      Fail();
-      return 0;
-    }
-    return static_cast<double>(value);
+    double value = 0;
+    if (!TextToDouble(token, value)) return Fail();
+    return value;
   }
 
   bool ReadFlag() { return ReadInteger() == 1; }
@@ -236,74 +223,39 @@ uint8_t ReadStyle(TValueReader& in) {
   return style >= 0 && style <= 2 ? static_cast<uint8_t>(style) : 0;
 }
 
-// Reads one display block; false on a failure.
-bool ReadDisplay(TValueReader& in, TCoordinateSystem& d) {
-  for (double* field :
-       {&d.Origin1, &d.Origin2, &d.Origin3, &d.Min1, &d.Max1, &d.Min2, &d.Max2, &d.Min3, &d.Max3,
-        &d.Shift1, &d.Shift2, &d.Shift3, &d.Zoom1, &d.Zoom2, &d.Zoom3}) {
-    *field = in.ReadReal();
-    if (in.Failed()) return false;
+// Reads one field of a record by its type; false on a failure, where
+// reading stops.
+class TFieldReader {
+ public:
+  explicit TFieldReader(TValueReader& in) : in_(in) {}
+  bool operator()(const char*, double& field) {
+    field = in_.ReadReal();
+    return !in_.Failed();
   }
-  for (int32_t* field : {&d.Alpha, &d.Beta, &d.Gamma, &d.Perspective, &d.Resolution}) {
-    *field = in.ReadInteger();
-    if (in.Failed()) return false;
+  bool operator()(const char*, int32_t& field) {
+    field = in_.ReadInteger();
+    return !in_.Failed();
   }
-  ReadIndexList(in, d.GraphIndices);
-  if (in.Failed()) return false;
-  ReadIndexList(in, d.DiagramIndices);
-  if (in.Failed()) return false;
-  for (bool* field : {&d.ThreeAxes, &d.Log1, &d.Log2, &d.Log3, &d.Markings1, &d.Markings2,
-                      &d.Markings3, &d.ForceEqualScale}) {
-    *field = in.ReadFlag();
-    if (in.Failed()) return false;
+  bool operator()(const char*, bool& field) {
+    field = in_.ReadFlag();
+    return !in_.Failed();
   }
-  for (double* field : {&d.MajorInterval1, &d.MajorInterval2, &d.MajorInterval3, &d.MinorInterval1,
-                        &d.MinorInterval2, &d.MinorInterval3}) {
-    *field = in.ReadReal();
-    if (in.Failed()) return false;
+  bool operator()(const char*, uint8_t& style) {
+    style = ReadStyle(in_);
+    return !in_.Failed();
   }
-  d.DisplayStyle = ReadStyle(in);
-  if (in.Failed()) return false;
-  d.AxisStyle = ReadStyle(in);
-  if (in.Failed()) return false;
-  d.Label1 = in.ReadString();
-  d.Label2 = in.ReadString();
-  d.Label3 = in.ReadString();
-  d.AxisColor = in.ReadInteger();
-  return !in.Failed();
-}
+  bool operator()(const char*, std::string& field) {
+    field = in_.ReadString();
+    return !in_.Failed();
+  }
+  bool operator()(const char*, std::vector<uint16_t>& list) {
+    ReadIndexList(in_, list);
+    return !in_.Failed();
+  }
 
-bool ReadGraph(TValueReader& in, TGraph& g) {
-  g.Term1 = in.ReadString();
-  g.Term2 = in.ReadString();
-  g.Term3 = in.ReadString();
-  g.Color1 = in.ReadInteger();
-  if (in.Failed()) return false;
-  g.Color2 = in.ReadInteger();
-  return !in.Failed();
-}
-
-bool ReadDiagram(TValueReader& in, TDiagram& m) {
-  for (int32_t* field : {&m.Column1, &m.Column2, &m.Column3, &m.ErrorHigh1, &m.ErrorLow1,
-                         &m.ErrorHigh2, &m.ErrorLow2, &m.ErrorHigh3, &m.ErrorLow3}) {
-    *field = in.ReadInteger();
-    if (in.Failed()) return false;
-  }
-  for (double* field : {&m.Constant1, &m.Constant2, &m.Constant3}) {
-    *field = in.ReadReal();
-    if (in.Failed()) return false;
-  }
-  for (bool* field :
-       {&m.UseColumn1, &m.UseColumn2, &m.UseColumn3, &m.ShowPoints, &m.ConnectPoints}) {
-    *field = in.ReadFlag();
-    if (in.Failed()) return false;
-  }
-  m.Description = in.ReadString();
-  m.Color1 = in.ReadInteger();
-  if (in.Failed()) return false;
-  m.Color2 = in.ReadInteger();
-  return !in.Failed();
-}
+ private:
+  TValueReader& in_;
+};
 
 // Sets one count of the table, which must stay within MaxTableCells.
 bool SetTableCount(TValueReader& in, TStringGrid& table, bool columns) {
@@ -364,19 +316,19 @@ bool ReadBody(TValueReader& in, TDocument& document) {
   if (in.Failed()) return false;
   document.Displays.assign(displays, BlankDisplay());
   for (auto& display : document.Displays)
-    if (!ReadDisplay(in, display)) return false;
+    if (!VisitDisplayFields(display, TFieldReader(in))) return false;
 
   const size_t graphs = in.ReadCount(MaxListElements);
   if (in.Failed()) return false;
   document.Graphs.assign(graphs, BlankGraph());
   for (auto& graph : document.Graphs)
-    if (!ReadGraph(in, graph)) return false;
+    if (!VisitGraphFields(graph, TFieldReader(in))) return false;
 
   const size_t diagrams = in.ReadCount(MaxListElements);
   if (in.Failed()) return false;
   document.Diagrams.assign(diagrams, BlankDiagram());
   for (auto& diagram : document.Diagrams)
-    if (!ReadDiagram(in, diagram)) return false;
+    if (!VisitDiagramFields(diagram, TFieldReader(in))) return false;
 
   return ReadTable(in, document.HiddenTable) && ReadVariables(in, document.VarTable);
 }
@@ -390,13 +342,7 @@ bool Read(TByteSource& source, TDocument& document) {
 }  // namespace
 
 void EmptyDocumentForReading(TDocument& document) {
-  for (auto& display : document.Displays) {
-    display.GraphIndices.clear();
-    display.DiagramIndices.clear();
-  }
-  document.Displays.clear();
-  document.Graphs.clear();
-  document.Diagrams.clear();
+  ClearDocumentLists(document);
   document.HiddenTable.SetSize(2, 2);
 }
 

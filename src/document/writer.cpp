@@ -13,6 +13,7 @@
 #include <ostream>
 #include <string_view>
 #include <system_error>
+#include <type_traits>
 #include <vector>
 
 #include "document/reader.h"
@@ -68,16 +69,12 @@ std::vector<TNamedText> Texts(const TDocument& document) {
 
 std::vector<double> Reals(const TDocument& document) {
   std::vector<double> reals;
-  for (const auto& d : document.Displays)
-    reals.insert(
-        reals.end(),
-        {d.Origin1,        d.Origin2,        d.Origin3,        d.Min1,           d.Max1,
-         d.Min2,           d.Max2,           d.Min3,           d.Max3,           d.Shift1,
-         d.Shift2,         d.Shift3,         d.Zoom1,          d.Zoom2,          d.Zoom3,
-         d.MajorInterval1, d.MajorInterval2, d.MajorInterval3, d.MinorInterval1, d.MinorInterval2,
-         d.MinorInterval3});
-  for (const auto& m : document.Diagrams)
-    reals.insert(reals.end(), {m.Constant1, m.Constant2, m.Constant3});
+  const auto collect = [&reals](const char*, const auto& field) {
+    if constexpr (std::is_same_v<std::decay_t<decltype(field)>, double>) reals.push_back(field);
+    return true;
+  };
+  for (const auto& d : document.Displays) VisitDisplayFields(d, collect);
+  for (const auto& m : document.Diagrams) VisitDiagramFields(m, collect);
   const auto& vars = document.VarTable;
   for (const auto* list : {&vars.Minimum, &vars.Maximum, &vars.Actual})
     for (const auto& value : *list) reals.insert(reals.end(), {value.Re, value.Im});
@@ -117,48 +114,29 @@ class TLineWriter {
   std::string& bytes_;
 };
 
-void WriteDisplay(TLineWriter& out, const TCoordinateSystem& d) {
-  for (double value : {d.Origin1, d.Origin2, d.Origin3, d.Min1, d.Max1, d.Min2, d.Max2, d.Min3,
-                       d.Max3, d.Shift1, d.Shift2, d.Shift3, d.Zoom1, d.Zoom2, d.Zoom3})
-    out.Real(value);
-  for (int32_t value : {d.Alpha, d.Beta, d.Gamma, d.Perspective, d.Resolution}) out.Integer(value);
-  for (const auto* list : {&d.GraphIndices, &d.DiagramIndices}) {
-    out.Count(list->size());
-    for (uint16_t index : *list) out.Integer(index);
+// Writes one field of a record by its type.
+class TFieldWriter {
+ public:
+  explicit TFieldWriter(TLineWriter& out) : out_(out) {}
+  template <class Field>
+  bool operator()(const char*, const Field& field) {
+    Write(field);
+    return true;
   }
-  for (bool flag : {d.ThreeAxes, d.Log1, d.Log2, d.Log3, d.Markings1, d.Markings2, d.Markings3,
-                    d.ForceEqualScale})
-    out.Flag(flag);
-  for (double value : {d.MajorInterval1, d.MajorInterval2, d.MajorInterval3, d.MinorInterval1,
-                       d.MinorInterval2, d.MinorInterval3})
-    out.Real(value);
-  out.Integer(d.DisplayStyle);
-  out.Integer(d.AxisStyle);
-  out.String(d.Label1);
-  out.String(d.Label2);
-  out.String(d.Label3);
-  out.Integer(d.AxisColor);
-}
 
-void WriteGraph(TLineWriter& out, const TGraph& g) {
-  out.String(g.Term1);
-  out.String(g.Term2);
-  out.String(g.Term3);
-  out.Integer(g.Color1);
-  out.Integer(g.Color2);
-}
+ private:
+  void Write(double value) { out_.Real(value); }
+  void Write(int32_t value) { out_.Integer(value); }
+  void Write(bool flag) { out_.Flag(flag); }
+  void Write(uint8_t style) { out_.Integer(style); }
+  void Write(const std::string& text) { out_.String(text); }
+  void Write(const std::vector<uint16_t>& list) {
+    out_.Count(list.size());
+    for (uint16_t index : list) out_.Integer(index);
+  }
 
-void WriteDiagram(TLineWriter& out, const TDiagram& m) {
-  for (int32_t value : {m.Column1, m.Column2, m.Column3, m.ErrorHigh1, m.ErrorLow1, m.ErrorHigh2,
-                        m.ErrorLow2, m.ErrorHigh3, m.ErrorLow3})
-    out.Integer(value);
-  for (double value : {m.Constant1, m.Constant2, m.Constant3}) out.Real(value);
-  for (bool flag : {m.UseColumn1, m.UseColumn2, m.UseColumn3, m.ShowPoints, m.ConnectPoints})
-    out.Flag(flag);
-  out.String(m.Description);
-  out.Integer(m.Color1);
-  out.Integer(m.Color2);
-}
+  TLineWriter& out_;
+};
 
 void WriteComplexList(TLineWriter& out, const std::vector<TComplex>& list) {
   out.Count(list.size());
@@ -175,11 +153,11 @@ std::string DocumentBytes(const TDocument& document) {
   out.String(ProgramName);
   out.String(ProgramVersion);
   out.Count(document.Displays.size());
-  for (const auto& display : document.Displays) WriteDisplay(out, display);
+  for (const auto& display : document.Displays) VisitDisplayFields(display, TFieldWriter(out));
   out.Count(document.Graphs.size());
-  for (const auto& graph : document.Graphs) WriteGraph(out, graph);
+  for (const auto& graph : document.Graphs) VisitGraphFields(graph, TFieldWriter(out));
   out.Count(document.Diagrams.size());
-  for (const auto& diagram : document.Diagrams) WriteDiagram(out, diagram);
+  for (const auto& diagram : document.Diagrams) VisitDiagramFields(diagram, TFieldWriter(out));
   const auto& table = document.HiddenTable;
   out.Integer(table.ColCount());
   out.Integer(table.RowCount());

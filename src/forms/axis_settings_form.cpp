@@ -3,11 +3,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "document/axis.h"
 #include "term/compiler.h"
 #include "term/complex.h"
+#include "term/number_text.h"
 
 namespace {
 
@@ -70,7 +70,7 @@ double CentreShift(double min, double max) { return -(max / 2 + min / 2); }
 // The checks of OK in their order: false after the refusal was reported.
 bool ReadFields(const TAxisSettingsFields& fields, Prompts& prompts,
                 std::array<TAxisNumbers, 3>& numbers, int32_t& resolution) {
-  bool numeric = TextToWholeNumber(fields.Resolution, resolution);
+  bool numeric = TextToInteger(fields.Resolution, resolution);
   for (TAxis axis : AllAxes)
     numeric = ParseAxis(fields.Axes[AxisIndex(axis)], numbers[AxisIndex(axis)]) && numeric;
   if (!numeric) {
@@ -207,28 +207,5 @@ bool TAxisSettingsForm::bOkClick(int display) {
     StoreAxis(Fields.Axes[AxisIndex(axis)], numbers[AxisIndex(axis)], DisplayAxis(*d, axis));
   d->Resolution = std::clamp(resolution, MinResolution, MaxResolution);
   StoreView(Fields, *d);
-  return true;
-}
-
-bool TextToWholeNumber(const std::string& text, int32_t& value) {
-  value = 0;
-  size_t k = 0;
-  const size_t n = text.size();
-  while (k < n && text[k] == ' ') ++k;
-  bool negative = false;
-  if (k < n && (text[k] == '+' || text[k] == '-')) negative = text[k++] == '-';
-  const size_t firstDigit = k;
-  int64_t magnitude = 0;
-  constexpr int64_t limit = static_cast<int64_t>(std::numeric_limits<int32_t>::max()) + 1;
-  for (; k < n && text[k] >= '0' && text[k] <= '9'; ++k) {
-    magnitude = magnitude * 10 + (text[k] - '0');
-    if (magnitude > limit) return false;
-  }
-  if (k == firstDigit) return false;
-  while (k < n && text[k] == ' ') ++k;
-  if (k != n) return false;
-  const int64_t signedValue = negative ? -magnitude : magnitude;
-  if (signedValue > std::numeric_limits<int32_t>::max()) return false;
-  value = static_cast<int32_t>(signedValue);
   return true;
 }

@@ -72,7 +72,3 @@ class TAxisSettingsForm {
   TDocument& document_;
   Prompts& prompts_;
 };
-
-// Whole numbers as the resolution field takes them: optional blanks and sign,
-// decimal digits, within the int32 range.
-bool TextToWholeNumber(const std::string& text, int32_t& value);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <utility>
 
 #include "document/axis.h"
 #include "plot/clip.h"
@@ -198,8 +199,16 @@ bool AnyNonZero(const TPoint3D& a, const TPoint3D& b, const TPoint3D& c) {
          c.Y != 0 || c.Z != 0;
 }
 
-void AddSurface(TPointEvaluator& evaluator, TSampleTable& table, int first, int second,
-                int32_t resolution, uint8_t style, const TBox& box, TObject3D& scene) {
+// A sampled surface: one row per value of the second variable, one column
+// per value of the first.
+struct TSurfaceGrid {
+  std::vector<TGridPoint> Points;
+  std::size_t Width = 0;
+  std::size_t Height = 0;
+};
+
+TSurfaceGrid SampleSurface(TPointEvaluator& evaluator, TSampleTable& table, int first, int second,
+                           int32_t resolution) {
   const int32_t steps = std::min(resolution, MaxSurfaceSteps);
   const TStepping sm = SteppingOf(table, first, steps);
   const TStepping sn = SteppingOf(table, second, steps);
@@ -213,9 +222,11 @@ void AddSurface(TPointEvaluator& evaluator, TSampleTable& table, int first, int 
   TVarTable& vars = table.SampleVars;
   double& actualM = vars.Actual[static_cast<std::size_t>(first)].Re;
   double& actualN = vars.Actual[static_cast<std::size_t>(second)].Re;
+  // Locals rather than the result's fields in the loops: the evaluator's
+  // calls would make the compiler reload those at every point.
   const std::size_t width = columns.size();
   const std::size_t height = rows.size();
-  std::vector<TGridPoint> grid(width * height);
+  std::vector<TGridPoint> points(width * height);
   evaluator.Hoist(first, second);
   for (std::size_t c = 0; c < width; ++c) {
     actualM = columns[c];
@@ -226,31 +237,26 @@ void AddSurface(TPointEvaluator& evaluator, TSampleTable& table, int first, int 
     evaluator.PinRow();
     for (std::size_t c = 0; c < width; ++c) {
       actualM = columns[c];
-      evaluator.EvaluateAt(c, grid[r * width + c]);
+      evaluator.EvaluateAt(c, points[r * width + c]);
     }
   }
-  if (width == 0 || height == 0) return;
+  return {std::move(points), width, height};
+}
 
-  const auto point = [&](std::size_t r, std::size_t c) -> const TGridPoint& {
-    return grid[r * width + c];
-  };
-  const std::size_t cells = (width - 1) * (height - 1);
-  switch (style) {
-    case DisplayStyleSolid: ReserveMore(scene, cells + cells / 16); break;
-    case DisplayStyleWireframe: ReserveMore(scene, 2 * cells); break;
-    case DisplayStylePoints:
-      ReserveMore(scene, grid.size());
-      for (const TGridPoint& p : grid)
-        if (p.Valid && box.Contains(p)) AddDot(scene, 1, p.Color, p.X, p.Y, p.Z);
-      return;
-    default: return;
-  }
+// Each cell whose four corners are valid, cut to the box: its quadrilateral
+// (solid) or its two far edges (wireframe).
+void AddSurfaceCells(const TSurfaceGrid& grid, bool solid, const TBox& box, TObject3D& scene) {
+  // Locals again, as the scene's growth would make the compiler reload the
+  // grid's fields at every cell.
+  const TGridPoint* points = grid.Points.data();
+  const std::size_t width = grid.Width;
+  const std::size_t height = grid.Height;
   for (std::size_t r = 0; r + 1 < height; ++r) {
     for (std::size_t c = 0; c + 1 < width; ++c) {
-      const TGridPoint& q1 = point(r, c);
-      const TGridPoint& q2 = point(r + 1, c);
-      const TGridPoint& q3 = point(r + 1, c + 1);
-      const TGridPoint& q4 = point(r, c + 1);
+      const TGridPoint& q1 = points[r * width + c];
+      const TGridPoint& q2 = points[(r + 1) * width + c];
+      const TGridPoint& q3 = points[(r + 1) * width + c + 1];
+      const TGridPoint& q4 = points[r * width + c + 1];
       if (!q1.Valid || !q2.Valid || !q3.Valid || !q4.Valid) continue;
       TPoint3D p1 = At(q1), p2 = At(q2), p3 = At(q3), p4 = At(q4);
       TPoint3D e1, e2, e3;
@@ -262,7 +268,7 @@ void AddSurface(TPointEvaluator& evaluator, TSampleTable& table, int first, int 
       if (!whole && !ClipQuad(p1, p2, p3, p4, box.Xmin, box.Xmax, box.Ymin, box.Ymax, box.Zmin,
                               box.Zmax, e1, e2, e3))
         continue;
-      if (style == DisplayStyleSolid) {
+      if (solid) {
         AddQuad(scene, p1, p2, p3, p4, q1.Color);
         // The cut left a triangle beside the quadrilateral. Tested point by
         // point: triangles whose coordinates merely add up to 0 are real too.
@@ -275,6 +281,24 @@ void AddSurface(TPointEvaluator& evaluator, TSampleTable& table, int first, int 
       }
     }
   }
+}
+
+void AddSurface(TPointEvaluator& evaluator, TSampleTable& table, int first, int second,
+                int32_t resolution, uint8_t style, const TBox& box, TObject3D& scene) {
+  const TSurfaceGrid grid = SampleSurface(evaluator, table, first, second, resolution);
+  if (grid.Width == 0 || grid.Height == 0) return;
+  const std::size_t cells = (grid.Width - 1) * (grid.Height - 1);
+  switch (style) {
+    case DisplayStyleSolid: ReserveMore(scene, cells + cells / 16); break;
+    case DisplayStyleWireframe: ReserveMore(scene, 2 * cells); break;
+    case DisplayStylePoints:
+      ReserveMore(scene, grid.Points.size());
+      for (const TGridPoint& p : grid.Points)
+        if (p.Valid && box.Contains(p)) AddDot(scene, 1, p.Color, p.X, p.Y, p.Z);
+      return;
+    default: return;
+  }
+  AddSurfaceCells(grid, style == DisplayStyleSolid, box, scene);
 }
 
 // The variable name that forms the whole term, or empty.

@@ -13,13 +13,13 @@ double FitRange(double minimum, double maximum) {
   return std::isfinite(range) && range > 0 ? range : 1.0;
 }
 
-// A zoom of 0 would collapse the picture into one pixel, one that is not a
-// number would empty it: both draw as zoom 1.
-double UsableZoom(double zoom) { return std::isfinite(zoom) && zoom != 0 ? zoom : 1.0; }
+double DrawnZoom(double zoom) { return UsableZoom(zoom) ? zoom : 1.0; }
 
 double UsableShift(double shift) { return std::isfinite(shift) ? shift : 0.0; }
 
 }  // namespace
+
+bool UsableZoom(double zoom) { return std::isfinite(zoom) && zoom != 0; }
 
 TFitFactors FitFactors(const TCoordinateSystem& display, std::int32_t width, std::int32_t height) {
   const double w = width;
@@ -39,8 +39,8 @@ void ApplyViewTransformation(TObject3D& scene, const TCoordinateSystem& display,
   MoveObject(scene, UsableShift(display.Shift1), UsableShift(display.Shift2),
              UsableShift(display.Shift3));
   const TFitFactors fit = FitFactors(display, width, height);
-  ScaleObject(scene, UsableZoom(display.Zoom1) * fit.X, UsableZoom(display.Zoom2) * fit.Y,
-              UsableZoom(display.Zoom3) * fit.Z);
+  ScaleObject(scene, DrawnZoom(display.Zoom1) * fit.X, DrawnZoom(display.Zoom2) * fit.Y,
+              DrawnZoom(display.Zoom3) * fit.Z);
 }
 
 void DrawPicture(TGraphic3D& graphic, Canvas& canvas, const TCoordinateSystem& display,

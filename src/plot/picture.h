@@ -20,6 +20,12 @@ struct TFitFactors {
 };
 TFitFactors FitFactors(const TCoordinateSystem& display, std::int32_t width, std::int32_t height);
 
+// A zoom a view can work with: finite and not 0. A file may hold any other;
+// drawing then takes the zoom as 1 (0 would collapse the picture into one
+// pixel, a zoom that is not a number would empty it), and a drag pans nothing
+// on that axis (the shift would become infinite).
+bool UsableZoom(double zoom);
+
 // Moves the scene by the display's shifts and scales it by zoom times fit.
 void ApplyViewTransformation(TObject3D& scene, const TCoordinateSystem& display, std::int32_t width,
                              std::int32_t height);

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "plot/scene_guard.h"
+
 namespace {
 
 constexpr std::int32_t White = 0xFFFFFF;
@@ -27,29 +29,6 @@ double RoundHalfEven(double v) {
   constexpr double Shifter = 6755399441055744.0;                          // 1.5 * 2^52
   if (std::fabs(v) < 2251799813685248.0) return (v + Shifter) - Shifter;  // below 2^51
   return std::nearbyint(v);
-}
-
-bool IsFinite(const TPoint3D& p) {
-  return std::isfinite(p.X) && std::isfinite(p.Y) && std::isfinite(p.Z);
-}
-
-// Whether every vertex the kind uses and the depth key are finite numbers.
-bool IsDrawable(const TSegment& segment) {
-  if (!IsFinite(segment.P1)) return false;
-  if (segment.Kind == TSegmentKind::Line || segment.Kind == TSegmentKind::Quad) {
-    if (!IsFinite(segment.P2)) return false;
-  }
-  if (segment.Kind == TSegmentKind::Quad) {
-    if (!IsFinite(segment.P3) || !IsFinite(segment.P4)) return false;
-  }
-  return std::isfinite(DepthKey(segment));
-}
-
-void RemoveUndrawable(TObject3D& scene) {
-  const auto first = std::find_if_not(scene.begin(), scene.end(), IsDrawable);
-  if (first == scene.end()) return;
-  scene.erase(std::remove_if(first, scene.end(), [](const TSegment& s) { return !IsDrawable(s); }),
-              scene.end());
 }
 
 // The order in which the Shell sort leaves the segments, found on (key, index)
@@ -402,7 +381,7 @@ void DrawObject(TGraphic3D& graphic, Canvas& canvas, TObject3D& scene, std::int3
   RotateObject(graphic, scene, A1, A2, A3);
   // Rotation can carry a huge coordinate past the double range; such a segment
   // has no place in the picture and no defined depth.
-  RemoveUndrawable(scene);
+  DropNonFinite(scene);
   if (Sort) SortObject(scene);
   const double D = EyeDistance(scene, Distance);
   graphic.EyeDistance = D;

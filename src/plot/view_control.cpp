@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "plot/picture.h"
+
 namespace {
 
 constexpr int32_t PreviewBoxColor = 0x808080;
@@ -21,10 +23,6 @@ int32_t TurnAngle(int32_t angle, int delta) {
   if (a < 0) a += 360;
   return static_cast<int32_t>(a);
 }
-
-// A zoom of 0 or a non-finite one (from a file) would turn a pan into an
-// infinite shift: such a drag pans nothing.
-bool UsableZoom(double zoom) { return std::isfinite(zoom) && zoom != 0; }
 
 }  // namespace
 

@@ -12,7 +12,6 @@
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <cmath>
 #include <csetjmp>
 #include <cstdio>
@@ -24,6 +23,7 @@
 #include "plot/picture.h"
 #include "plot/render.h"
 #include "qt/qt_canvas.h"
+#include "term/number_text.h"
 
 namespace {
 
@@ -186,8 +186,7 @@ bool ParsePictureSize(const std::string& text, std::int32_t& width, std::int32_t
     if (part.empty() || part.size() > 5 ||
         !std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; }))
       return false;
-    value = std::stoi(part);
-    return value >= 1 && value <= MaxPictureSide;
+    return TextToInteger(part, value) && value >= 1 && value <= MaxPictureSide;
   };
   std::int32_t w = 0, h = 0;
   if (!number(text.substr(0, cross), w) || !number(text.substr(cross + 1), h)) return false;
@@ -205,8 +204,7 @@ bool ParsePictureScale(const std::string& text, double& scale) {
                                         [](char c) { return (c >= '0' && c <= '9') || c == '.'; }))
     return false;
   double value = 0;
-  const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
-  if (result.ec != std::errc() || result.ptr != number.data() + number.size()) return false;
+  if (!TextToNearestDouble(number, value)) return false;
   if (!(value >= MinPictureScale && value <= MaxPictureScale)) return false;
   scale = value;
   return true;

@@ -89,93 +89,122 @@ class TOutline {
     return static_cast<std::int32_t>((along * 65536) / across);
   }
 
-  // One edge, one pixel per step along its major axis (y for a steep edge);
-  // draw false only records where it ends.
+  // One edge worked as if it were flat (the axes of a steep one swapped):
+  // one pixel per step along the major axis, the minor axis in 16.16.
+  struct TRun {
+    bool Steep = false;
+    bool Swapped = false;  // drawn from its far end back
+    bool Aligned = false;  // close to the major axis
+    int Direction = None;
+    std::int32_t Increment = 0;  // minor-axis step per pixel
+    std::int64_t Minor = 0;
+    std::int32_t Major = 0;
+    std::int32_t MajorEnd = 0;
+    // The end pixels in drawing order, as x, y.
+    std::int32_t FirstX = 0, FirstY = 0, LastX = 0, LastY = 0;
+  };
+
+  // One edge; draw false only records where it ends.
   void Edge(TCanvasPoint from, TCanvasPoint to, bool draw) {
+    TRun run;
+    if (!PlanRun(from, to, draw, run)) return;
+    if (draw) {
+      if (lastX_ >= 0) JoinPrevious(run);
+      Plot(run);
+    }
+    lastDirection_ = run.Direction;
+    lastAligned_ = run.Aligned;
+    lastX_ = run.LastX;
+    lastY_ = run.LastY;
+  }
+
+  // The run of the edge in 26.6 positions; false when it draws nothing (a
+  // point, or shorter than half a pixel), which leaves no joint either.
+  bool PlanRun(TCanvasPoint from, TCanvasPoint to, bool draw, TRun& run) const {
     std::int32_t x1 = from.X * 64, y1 = from.Y * 64, x2 = to.X * 64, y2 = to.Y * 64;
-    const bool steep = std::abs(x2 - x1) < std::abs(y2 - y1);
-    if (!steep && x1 == x2) return;  // a point: nothing, as no run has length
-    // Work as if every edge were flat: swap the axes of a steep one.
-    if (steep) {
+    run.Steep = std::abs(x2 - x1) < std::abs(y2 - y1);
+    if (!run.Steep && x1 == x2) return false;
+    if (run.Steep) {
       std::swap(x1, y1);
       std::swap(x2, y2);
     }
-    int direction = steep ? TopToBottom : LeftToRight;
-    const int reverse = steep ? BottomToTop : RightToLeft;
-    bool swapped = false;
+    run.Direction = run.Steep ? TopToBottom : LeftToRight;
     if (x1 > x2) {
-      swapped = true;
+      run.Swapped = true;
       std::swap(x1, x2);
       std::swap(y1, y2);
-      direction = reverse;
+      run.Direction = run.Steep ? BottomToTop : RightToLeft;
     }
-    const std::int32_t increment = Step(y2 - y1, x2 - x1);
-    std::int64_t minor = static_cast<std::int64_t>(y1) << 10;
+    run.Increment = Step(y2 - y1, x2 - x1);
+    run.Minor = static_cast<std::int64_t>(y1) << 10;
     // An edge that turns back along the same axis starts half a pixel early.
-    const int axis = steep ? (TopToBottom | BottomToTop) : (LeftToRight | RightToLeft);
-    if (draw && (lastDirection_ ^ axis) == direction) {
-      if (swapped) {
+    const int axis = run.Steep ? (TopToBottom | BottomToTop) : (LeftToRight | RightToLeft);
+    if (draw && (lastDirection_ ^ axis) == run.Direction) {
+      if (run.Swapped) {
         x2 += 32;
       } else {
         x1 -= 32;
-        minor -= increment >> 1;
+        run.Minor -= run.Increment >> 1;
       }
     }
-    std::int32_t major = (x1 + 32) >> 6;
-    std::int32_t majorEnd = (x2 + 32) >> 6;
-    if (major == majorEnd) return;  // shorter than half a pixel: no run, no joint
-    minor +=
-        (static_cast<std::int64_t>((major << 6) + (increment > 0 ? 32 : 0) - x1) * increment) >> 6;
+    run.Major = (x1 + 32) >> 6;
+    run.MajorEnd = (x2 + 32) >> 6;
+    if (run.Major == run.MajorEnd) return false;
+    run.Minor += (static_cast<std::int64_t>((run.Major << 6) + (run.Increment > 0 ? 32 : 0) - x1) *
+                  run.Increment) >>
+                 6;
 
-    std::int32_t firstMajor = major, firstMinor = static_cast<std::int32_t>(minor >> 16);
-    std::int32_t lastMajor = majorEnd - 1;
+    std::int32_t firstMajor = run.Major, firstMinor = static_cast<std::int32_t>(run.Minor >> 16);
+    std::int32_t lastMajor = run.MajorEnd - 1;
     std::int32_t lastMinor = static_cast<std::int32_t>(
-        (minor + static_cast<std::int64_t>(majorEnd - major - 1) * increment) >> 16);
-    if (swapped) {
+        (run.Minor + static_cast<std::int64_t>(run.MajorEnd - run.Major - 1) * run.Increment) >>
+        16);
+    if (run.Swapped) {
       std::swap(firstMajor, lastMajor);
       std::swap(firstMinor, lastMinor);
     }
-    // Pixel positions in x, y for the joint checks.
-    const std::int32_t firstX = steep ? firstMinor : firstMajor;
-    const std::int32_t firstY = steep ? firstMajor : firstMinor;
-    const bool aligned = std::abs(increment) < (1 << 14);
-    if (draw) {
-      if (lastX_ >= 0) {
-        if (firstX == lastX_ && firstY == lastY_) {
-          // The previous edge ended on this pixel already.
-          if (swapped) {
-            --majorEnd;
-          } else {
-            ++major;
-            minor += increment;
-          }
-        } else if (lastDirection_ != direction &&
-                   (((aligned && lastAligned_) && lastX_ != firstX && lastY_ != firstY) ||
-                    std::abs(lastX_ - firstX) > 1 || std::abs(lastY_ - firstY) > 1)) {
-          // A diagonal gap at the corner: one more pixel closes it.
-          if (swapped) {
-            ++majorEnd;
-          } else {
-            --major;
-            minor -= increment;
-          }
-        }
+    run.FirstX = run.Steep ? firstMinor : firstMajor;
+    run.FirstY = run.Steep ? firstMajor : firstMinor;
+    run.LastX = run.Steep ? lastMinor : lastMajor;
+    run.LastY = run.Steep ? lastMajor : lastMinor;
+    run.Aligned = std::abs(run.Increment) < (1 << 14);
+    return true;
+  }
+
+  // Fits the run to where the previous edge ended: one pixel less where that
+  // pixel is drawn already, one more where a diagonal gap would open.
+  void JoinPrevious(TRun& run) const {
+    if (run.FirstX == lastX_ && run.FirstY == lastY_) {
+      if (run.Swapped) {
+        --run.MajorEnd;
+      } else {
+        ++run.Major;
+        run.Minor += run.Increment;
       }
-      for (; major < majorEnd; ++major, minor += increment) {
-        const auto across = static_cast<std::int32_t>(minor >> 16);
-        const std::int32_t x = steep ? across : major;
-        const std::int32_t y = steep ? major : across;
-        if (width_ == 1) {
-          Put(buffer_, x, y, color_);
-        } else {
-          PutSquare(buffer_, x, y, width_, color_);
-        }
+    } else if (lastDirection_ != run.Direction &&
+               (((run.Aligned && lastAligned_) && lastX_ != run.FirstX && lastY_ != run.FirstY) ||
+                std::abs(lastX_ - run.FirstX) > 1 || std::abs(lastY_ - run.FirstY) > 1)) {
+      if (run.Swapped) {
+        ++run.MajorEnd;
+      } else {
+        --run.Major;
+        run.Minor -= run.Increment;
       }
     }
-    lastDirection_ = direction;
-    lastAligned_ = aligned;
-    lastX_ = steep ? lastMinor : lastMajor;
-    lastY_ = steep ? lastMajor : lastMinor;
+  }
+
+  void Plot(const TRun& run) {
+    std::int64_t minor = run.Minor;
+    for (std::int32_t major = run.Major; major < run.MajorEnd; ++major, minor += run.Increment) {
+      const auto across = static_cast<std::int32_t>(minor >> 16);
+      const std::int32_t x = run.Steep ? across : major;
+      const std::int32_t y = run.Steep ? major : across;
+      if (width_ == 1) {
+        Put(buffer_, x, y, color_);
+      } else {
+        PutSquare(buffer_, x, y, width_, color_);
+      }
+    }
   }
 
   TPixelBuffer& buffer_;

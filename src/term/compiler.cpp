@@ -1,13 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "term/compiler.h"
 
-#include <locale.h>
-
-#include <cfloat>
-#include <clocale>
-#include <cmath>
-#include <cstdlib>
-
 namespace {
 
 bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
@@ -144,11 +137,6 @@ TTerm Build(std::string_view s, bool& ok, int level) {
   return node;
 }
 
-locale_t CLocale() {
-  static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-  return locale;
-}
-
 }  // namespace
 
 bool NameMatches(std::string_view a, std::string_view b) {
@@ -215,61 +203,12 @@ size_t FindSplit(std::string_view s) {
   return position;
 }
 
-TTerm BuildTerm(std::string_view text, bool& ok) { return Build(text, ok, 1); }
-
 bool CompileTerm(std::string_view text, TTerm& tree) {
   bool ok = true;
   if (text.size() > MaxTermLength) {
     tree.reset();
     return false;
   }
-  tree = BuildTerm(text, ok);
+  tree = Build(text, ok, 1);
   return ok;
 }
-
-bool TextToReal(std::string_view text, Real& value) {
-  value = 0;
-  size_t k = 0;
-  const size_t n = text.size();
-  auto skipBlanks = [&] {
-    while (k < n && text[k] == ' ') ++k;
-  };
-  skipBlanks();
-  std::string number;
-  if (k < n && (text[k] == '+' || text[k] == '-')) number += text[k++];
-  bool mantissa = false;
-  bool digits = false;
-  while (k < n && IsDigit(text[k])) {
-    number += text[k++];
-    digits = mantissa = true;
-  }
-  if (k < n && text[k] == '.') {
-    number += text[k++];
-    mantissa = true;
-    while (k < n && IsDigit(text[k])) {
-      number += text[k++];
-      digits = true;
-    }
-  }
-  if (!mantissa) return false;
-  if (k < n && (text[k] == 'E' || text[k] == 'e')) {
-    std::string exponent = "E";
-    ++k;
-    if (k < n && (text[k] == '+' || text[k] == '-')) exponent += text[k++];
-    bool exponentDigits = false;
-    while (k < n && IsDigit(text[k])) {
-      exponent += text[k++];
-      exponentDigits = true;
-    }
-    if (!exponentDigits) return false;
-    number += exponent;
-  }
-  skipBlanks();
-  if (k != n) return false;
-  if (!digits) return true;  // the point alone reads as 0
-  value = strtold_l(number.c_str(), nullptr, CLocale());
-  // Beyond the extended range the conversion fails; an underflow is silent.
-  return std::isfinite(value);
-}
-
-bool FitsDouble(Real value) { return std::fabs(value) <= static_cast<Real>(DBL_MAX); }

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "term/complex.h"
+#include "term/number_text.h"
 
 // Operation codes of a node.
 enum TOperation : uint8_t {
@@ -86,9 +87,6 @@ inline constexpr size_t MaxTermLength = 16384;
 // the flag.
 bool CompileTerm(std::string_view text, TTerm& tree);
 
-// Recursive step of CompileTerm; clears ok on any defect, never sets it.
-TTerm BuildTerm(std::string_view text, bool& ok);
-
 // 1-based position of the root operator or function name; 0 for a leaf.
 size_t FindSplit(std::string_view text);
 
@@ -97,14 +95,3 @@ bool NameMatches(std::string_view a, std::string_view b);
 
 // True when every character is "(" (also for the empty text).
 bool OnlyOpenBrackets(std::string_view text);
-
-// Converts a plain number text: optional blanks, optional sign, digits with an
-// optional "." and fraction digits (at least one digit or the point), an
-// optional exponent of E or e with optional sign and digits, optional blanks.
-// "." is the decimal point whatever the locale. False when the text is not
-// such a number or lies beyond the extended range; the value may still lie
-// beyond the double range, which the caller decides on.
-bool TextToReal(std::string_view text, Real& value);
-
-// True when value fits a double (magnitude at most the largest double).
-bool FitsDouble(Real value);

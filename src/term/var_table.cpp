@@ -80,8 +80,6 @@ void ClearVarTable(TVarTable& table) {
   table.Actual.clear();
 }
 
-void CopyVarTable(const TVarTable& source, TVarTable& destination) { destination = source; }
-
 TComplex ValueAt(const std::vector<TComplex>& values, size_t k) {
   return k < values.size() ? values[k] : TComplex{};
 }

@@ -40,7 +40,6 @@ bool GetVariable(const TVarTable& table, const std::string& name, TComplex& mini
 bool DeleteVariable(TVarTable& table, const std::string& name);
 
 void ClearVarTable(TVarTable& table);
-void CopyVarTable(const TVarTable& source, TVarTable& destination);
 
 // Index of the row whose actual value a variable of this name reads (the last
 // match), or -1.

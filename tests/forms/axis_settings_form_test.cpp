@@ -15,6 +15,7 @@
 
 #include "document/reader.h"
 #include "support/scripted_prompts.h"
+#include "term/number_text.h"
 
 namespace {
 
@@ -454,7 +455,7 @@ TEST(AxisSettingsForm, WholeNumbers) {
   };
   for (const auto& [text, expected] : rows) {
     int32_t value = -99;
-    EXPECT_EQ(TextToWholeNumber(text, value), expected.has_value()) << text;
+    EXPECT_EQ(TextToInteger(text, value), expected.has_value()) << text;
     if (expected) {
       EXPECT_EQ(value, *expected) << text;
     }

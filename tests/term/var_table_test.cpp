@@ -33,7 +33,7 @@ TEST(VarTable, SetGetDelete) {
 
   TVarTable copy;
   SetVariable(copy, "old", {}, {}, {});
-  CopyVarTable(table, copy);
+  copy = table;
   EXPECT_EQ(copy.Names, table.Names);
   ClearVarTable(table);
   EXPECT_EQ(table.Count(), 0);
