@@ -27,6 +27,7 @@
 #include "dialogs/color_swatch.h"
 #include "dialogs/dialog_keys.h"
 #include "dialogs/document_text.h"
+#include "dialogs/ok_cancel_line.h"
 #include "ports/help_topics.h"
 
 // The evaluated table as the grid shows it: row 0 and column 0 of the table
@@ -99,10 +100,6 @@ QToolButton* ToolButton(const char* name, const QString& text, const QString& hi
   return button;
 }
 
-QPushButton* PushButton(const char* name, const QString& text, QWidget* parent) {
-  return Named(new QPushButton(text, parent), name);
-}
-
 void SetText(QLineEdit* edit, const std::string& text) {
   const QString shown = Qt8(text);
   if (edit->text() != shown) edit->setText(shown);
@@ -144,16 +141,11 @@ TfDiagramInput::TfDiagramInput(TDocument& document, Prompts& prompts, TDialogHos
   work->addLayout(left, 1);
   work->addLayout(right);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  auto* bOk = PushButton("bOk", tr("&OK"), this);
-  auto* bCancel = PushButton("bCancel", tr("&Cancel"), this);
-  buttons->addWidget(bOk);
-  buttons->addWidget(bCancel);
-
   auto* page = new QVBoxLayout(this);
   page->addLayout(work, 1);
-  page->addLayout(buttons);
+  QPushButton* bOk = AddOkCancelLine(*this, *page);
+  // Enter commits the cell being typed rather than the whole dialog.
+  bEnter_->setDefault(true);
 
   KeepDocumentText(eCell_, prompts);
   KeepDocumentText(eDescription_, prompts);
@@ -165,7 +157,6 @@ TfDiagramInput::TfDiagramInput(TDocument& document, Prompts& prompts, TDialogHos
           &TfDiagramInput::TableClick);
   connect(tabControl_, &QTabBar::currentChanged, this, &TfDiagramInput::TabControlChange);
   connect(bOk, &QPushButton::clicked, this, &TfDiagramInput::bOkClick);
-  connect(bCancel, &QPushButton::clicked, this, &TfDiagramInput::bCancelClick);
   BindClipboard();
   resize(1000, 620);
   EnterPressesFocusedButton(this);
@@ -179,7 +170,6 @@ QHBoxLayout* TfDiagramInput::BuildCellLine() {
   cellLabel->setBuddy(eCell_);
   cellLine->addWidget(eCell_, 1);
   bEnter_ = Named(new QPushButton(tr("&Enter"), this), "bEnter");
-  bEnter_->setDefault(true);
   cellLine->addWidget(bEnter_);
   return cellLine;
 }
@@ -567,8 +557,6 @@ void TfDiagramInput::bOkClick() {
   ReadDiagramFields();
   if (form_.bOkClick()) accept();
 }
-
-void TfDiagramInput::bCancelClick() { reject(); }
 
 void TfDiagramInput::done(int result) {
   form_.FormClose();

@@ -56,7 +56,6 @@ class TfDiagramInput : public QDialog {
   void pColor2Click();
   void TabControlChange(int index);
   void bOkClick();
-  void bCancelClick();
   // Delimited text and the system clipboard (diagram_data_transfer_dialog.cpp).
   void bImportCSVClick();
   void bExportCSVClick();
