@@ -676,14 +676,6 @@ Finden Sie es nützlich? Sagen Sie uns Ihre Meinung, und finden Sie weitere frei
         <translation>Ü&amp;bernehmen</translation>
     </message>
     <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Abbrechen</translation>
-    </message>
-    <message>
         <source>+Col</source>
         <translation>+Sp</translation>
     </message>
@@ -905,14 +897,6 @@ Finden Sie es nützlich? Sagen Sie uns Ihre Meinung, und finden Sie weitere frei
         <source>Color 2:</source>
         <translation>Farbe 2:</translation>
     </message>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Abbrechen</translation>
-    </message>
 </context>
 <context>
     <name>TfImportData</name>
@@ -975,14 +959,6 @@ Kurven, Flächen, Diagramme und ein Rechner.</translation>
     <message>
         <source>Actual value</source>
         <translation>Aktueller Wert</translation>
-    </message>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 </TS>

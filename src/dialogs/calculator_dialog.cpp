@@ -204,11 +204,22 @@ void TfCalculator::ConnectControls() {
           [this](const QString& text) { form_.eLow = Std(text); });
   connect(eHigh_, &QLineEdit::textChanged, this,
           [this](const QString& text) { form_.eHigh = Std(text); });
-  connect(bCalculate_, &QPushButton::clicked, this, &TfCalculator::bCalculateClick);
-  connect(bCalcDiff_, &QPushButton::clicked, this, &TfCalculator::bCalcDiffClick);
-  connect(bCalcInt_, &QPushButton::clicked, this, &TfCalculator::bCalcIntClick);
-  connect(bVarTable_, &QPushButton::clicked, this, &TfCalculator::bVarTableClick);
-  connect(bClose_, &QPushButton::clicked, this, &TfCalculator::bCloseClick);
+  // Calculate and the variable table first take over the term, which may add
+  // variables to the lists.
+  const struct {
+    QPushButton* button;
+    void (TCalculatorForm::*step)();
+    bool namesMayChange;
+  } steps[] = {
+      {bCalculate_, &TCalculatorForm::bCalculateClick, true},
+      {bCalcDiff_, &TCalculatorForm::bCalcDiffClick, false},
+      {bCalcInt_, &TCalculatorForm::bCalcIntClick, false},
+      {bVarTable_, &TCalculatorForm::bVarTableClick, true},
+  };
+  for (const auto& s : steps)
+    connect(s.button, &QPushButton::clicked, this,
+            [this, s] { RunStep(s.step, s.namesMayChange); });
+  connect(bClose_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 int TfCalculator::Execute() {
@@ -251,38 +262,16 @@ void TfCalculator::ShowNewResultLines() {
     mResult_->appendPlainText(TranslateMessage(Qt8(form_.mResult[linesShown_])));
 }
 
-void TfCalculator::cbTermExit() {
-  ReadControls();
-  form_.cbTermExit();
-  ShowVariableLists();
-}
+void TfCalculator::cbTermExit() { RunStep(&TCalculatorForm::cbTermExit, true); }
 
-void TfCalculator::bCalculateClick() {
+// The form sees the controls as they are before every step; afterwards the
+// window shows what the step changed.
+void TfCalculator::RunStep(void (TCalculatorForm::*step)(), bool namesMayChange) {
   ReadControls();
-  form_.bCalculateClick();
-  ShowVariableLists();
+  (form_.*step)();
+  if (namesMayChange) ShowVariableLists();
   ShowNewResultLines();
 }
-
-void TfCalculator::bCalcDiffClick() {
-  ReadControls();
-  form_.bCalcDiffClick();
-  ShowNewResultLines();
-}
-
-void TfCalculator::bCalcIntClick() {
-  ReadControls();
-  form_.bCalcIntClick();
-  ShowNewResultLines();
-}
-
-void TfCalculator::bVarTableClick() {
-  ReadControls();
-  form_.bVarTableClick();
-  ShowVariableLists();
-}
-
-void TfCalculator::bCloseClick() { reject(); }
 
 void TfCalculator::done(int result) {
   form_.FormClose();

@@ -32,12 +32,9 @@ class TfCalculator : public QDialog {
   TCalculatorForm& Form() { return form_; }
 
  public slots:
+  // Leaving the term field takes the term over; the buttons are wired to their
+  // form steps in ConnectControls.
   void cbTermExit();
-  void bCalculateClick();
-  void bCalcDiffClick();
-  void bCalcIntClick();
-  void bVarTableClick();
-  void bCloseClick();
 
   // Every way of closing ends here, so the variable table is always put back.
   void done(int result) override;
@@ -52,6 +49,7 @@ class TfCalculator : public QDialog {
   QGroupBox* BuildIntegration();
   void ConnectControls();
   void ReadControls();
+  void RunStep(void (TCalculatorForm::*step)(), bool namesMayChange);
   void ShowVariableLists();
   void ShowNewResultLines();
 

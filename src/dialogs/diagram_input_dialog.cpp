@@ -27,6 +27,7 @@
 #include "dialogs/color_swatch.h"
 #include "dialogs/dialog_keys.h"
 #include "dialogs/document_text.h"
+#include "dialogs/ok_cancel_line.h"
 #include "ports/help_topics.h"
 
 // The evaluated table as the grid shows it: row 0 and column 0 of the table
@@ -99,10 +100,6 @@ QToolButton* ToolButton(const char* name, const QString& text, const QString& hi
   return button;
 }
 
-QPushButton* PushButton(const char* name, const QString& text, QWidget* parent) {
-  return Named(new QPushButton(text, parent), name);
-}
-
 void SetText(QLineEdit* edit, const std::string& text) {
   const QString shown = Qt8(text);
   if (edit->text() != shown) edit->setText(shown);
@@ -144,16 +141,11 @@ TfDiagramInput::TfDiagramInput(TDocument& document, Prompts& prompts, TDialogHos
   work->addLayout(left, 1);
   work->addLayout(right);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  auto* bOk = PushButton("bOk", tr("&OK"), this);
-  auto* bCancel = PushButton("bCancel", tr("&Cancel"), this);
-  buttons->addWidget(bOk);
-  buttons->addWidget(bCancel);
-
   auto* page = new QVBoxLayout(this);
   page->addLayout(work, 1);
-  page->addLayout(buttons);
+  QPushButton* bOk = AddOkCancelLine(*this, *page);
+  // Enter commits the cell being typed rather than the whole dialog.
+  bEnter_->setDefault(true);
 
   KeepDocumentText(eCell_, prompts);
   KeepDocumentText(eDescription_, prompts);
@@ -165,7 +157,6 @@ TfDiagramInput::TfDiagramInput(TDocument& document, Prompts& prompts, TDialogHos
           &TfDiagramInput::TableClick);
   connect(tabControl_, &QTabBar::currentChanged, this, &TfDiagramInput::TabControlChange);
   connect(bOk, &QPushButton::clicked, this, &TfDiagramInput::bOkClick);
-  connect(bCancel, &QPushButton::clicked, this, &TfDiagramInput::bCancelClick);
   BindClipboard();
   resize(1000, 620);
   EnterPressesFocusedButton(this);
@@ -179,7 +170,6 @@ QHBoxLayout* TfDiagramInput::BuildCellLine() {
   cellLabel->setBuddy(eCell_);
   cellLine->addWidget(eCell_, 1);
   bEnter_ = Named(new QPushButton(tr("&Enter"), this), "bEnter");
-  bEnter_->setDefault(true);
   cellLine->addWidget(bEnter_);
   return cellLine;
 }
@@ -212,34 +202,45 @@ QWidget* TfDiagramInput::BuildToolBar() {
   auto* line = new QHBoxLayout(bar);
   line->setContentsMargins(0, 0, 0, 0);
   line->setSpacing(2);
-  const struct {
-    const char* name;
-    const char* text;
-    const char* hint;
-    void (TfDiagramInput::*handler)();
-  } tools[] = {
-      {"bAddCol", QT_TR_NOOP("+Col"), QT_TR_NOOP("Add column"), &TfDiagramInput::bAddColClick},
+  // The tool bar, left to right; a row without a name is a gap. Most tools are
+  // one step of the form, after which the grid shows the table again; those
+  // that open windows or use the system clipboard have handlers of their own.
+  struct TTool {
+    const char* name = nullptr;
+    const char* text = nullptr;
+    const char* hint = nullptr;
+    void (TDiagramInputForm::*step)() = nullptr;
+    bool resizes = false;  // the step may change the table's size
+    void (TfDiagramInput::*handler)() = nullptr;
+  };
+
+  const TTool tools[] = {
+      {"bAddCol", QT_TR_NOOP("+Col"), QT_TR_NOOP("Add column"), &TDiagramInputForm::bAddColClick,
+       true},
       {"bDeleteCol", QT_TR_NOOP("-Col"), QT_TR_NOOP("Delete column"),
-       &TfDiagramInput::bDeleteColClick},
-      {"bAddRow", QT_TR_NOOP("+Row"), QT_TR_NOOP("Add row"), &TfDiagramInput::bAddRowClick},
+       &TDiagramInputForm::bDeleteColClick, true},
+      {"bAddRow", QT_TR_NOOP("+Row"), QT_TR_NOOP("Add row"), &TDiagramInputForm::bAddRowClick,
+       true},
       {"bDeleteRow", QT_TR_NOOP("-Row"), QT_TR_NOOP("Delete row"),
-       &TfDiagramInput::bDeleteRowClick},
-      {nullptr, nullptr, nullptr, nullptr},
-      {"bFill", QT_TR_NOOP("Fill"), QT_TR_NOOP("Fill cells"), &TfDiagramInput::bFillClick},
-      {"bCopy", QT_TR_NOOP("Copy"), QT_TR_NOOP("Copy cell content"), &TfDiagramInput::bCopyClick},
-      {"bPaste", QT_TR_NOOP("Paste"), QT_TR_NOOP("Paste cell content"),
+       &TDiagramInputForm::bDeleteRowClick, true},
+      {},
+      {"bFill", QT_TR_NOOP("Fill"), QT_TR_NOOP("Fill cells"), &TDiagramInputForm::bFillClick},
+      {"bCopy", QT_TR_NOOP("Copy"), QT_TR_NOOP("Copy cell content"), nullptr, false,
+       &TfDiagramInput::bCopyClick},
+      {"bPaste", QT_TR_NOOP("Paste"), QT_TR_NOOP("Paste cell content"), nullptr, false,
        &TfDiagramInput::bPasteClick},
+      // The table may grow to hold the transposed block.
       {"bTranspose", QT_TR_NOOP("Transpose"), QT_TR_NOOP("Transpose cells"),
-       &TfDiagramInput::bTransposeClick},
+       &TDiagramInputForm::bTransposeClick, true},
       {"bDelete", QT_TR_NOOP("Delete"), QT_TR_NOOP("Delete cell content"),
-       &TfDiagramInput::bDeleteClick},
-      {nullptr, nullptr, nullptr, nullptr},
-      {"bImportCSV", QT_TR_NOOP("Import"), QT_TR_NOOP("Import data from file"),
+       &TDiagramInputForm::bDeleteClick},
+      {},
+      {"bImportCSV", QT_TR_NOOP("Import"), QT_TR_NOOP("Import data from file"), nullptr, false,
        &TfDiagramInput::bImportCSVClick},
-      {"bExportCSV", QT_TR_NOOP("Export"), QT_TR_NOOP("Export data to file"),
+      {"bExportCSV", QT_TR_NOOP("Export"), QT_TR_NOOP("Export data to file"), nullptr, false,
        &TfDiagramInput::bExportCSVClick},
   };
-  for (const auto& tool : tools) {
+  for (const TTool& tool : tools) {
     if (tool.name == nullptr) {
       auto* gap = new QFrame(bar);
       gap->setFrameShape(QFrame::VLine);
@@ -247,7 +248,14 @@ QWidget* TfDiagramInput::BuildToolBar() {
       continue;
     }
     QToolButton* button = ToolButton(tool.name, tr(tool.text), tr(tool.hint), bar);
-    connect(button, &QToolButton::clicked, this, tool.handler);
+    if (tool.handler != nullptr)
+      connect(button, &QToolButton::clicked, this, tool.handler);
+    else
+      connect(button, &QToolButton::clicked, this,
+              [this, step = tool.step, resizes = tool.resizes] {
+                (form_.*step)();
+                AfterToolButton(resizes);
+              });
     if (tool.handler == &TfDiagramInput::bPasteClick) bPaste_ = button;
     line->addWidget(button);
   }
@@ -478,31 +486,6 @@ void TfDiagramInput::AfterToolButton(bool sizeChanged) {
   bPaste_->setEnabled(form_.bPasteEnabled);
 }
 
-void TfDiagramInput::bAddColClick() {
-  form_.bAddColClick();
-  AfterToolButton(true);
-}
-
-void TfDiagramInput::bDeleteColClick() {
-  form_.bDeleteColClick();
-  AfterToolButton(true);
-}
-
-void TfDiagramInput::bAddRowClick() {
-  form_.bAddRowClick();
-  AfterToolButton(true);
-}
-
-void TfDiagramInput::bDeleteRowClick() {
-  form_.bDeleteRowClick();
-  AfterToolButton(true);
-}
-
-void TfDiagramInput::bFillClick() {
-  form_.bFillClick();
-  AfterToolButton(false);
-}
-
 void TfDiagramInput::bCopyClick() {
   form_.bCopyClick();
   PutSelectionOnClipboard();
@@ -511,16 +494,6 @@ void TfDiagramInput::bCopyClick() {
 
 void TfDiagramInput::bPasteClick() {
   form_.bPasteClick();
-  AfterToolButton(false);
-}
-
-void TfDiagramInput::bTransposeClick() {
-  form_.bTransposeClick();
-  AfterToolButton(true);  // the table may have grown to hold the block
-}
-
-void TfDiagramInput::bDeleteClick() {
-  form_.bDeleteClick();
   AfterToolButton(false);
 }
 
@@ -567,8 +540,6 @@ void TfDiagramInput::bOkClick() {
   ReadDiagramFields();
   if (form_.bOkClick()) accept();
 }
-
-void TfDiagramInput::bCancelClick() { reject(); }
 
 void TfDiagramInput::done(int result) {
   form_.FormClose();

@@ -43,20 +43,14 @@ class TfDiagramInput : public QDialog {
   void TableClick();
   void eCellExit();
   void bEnterClick();
-  void bAddColClick();
-  void bDeleteColClick();
-  void bAddRowClick();
-  void bDeleteRowClick();
-  void bFillClick();
+  // Copy and Paste are the clipboard keys' too; the tools that are only a
+  // step of the form are wired to it in BuildToolBar.
   void bCopyClick();
   void bPasteClick();
-  void bTransposeClick();
-  void bDeleteClick();
   void pColor1Click();
   void pColor2Click();
   void TabControlChange(int index);
   void bOkClick();
-  void bCancelClick();
   // Delimited text and the system clipboard (diagram_data_transfer_dialog.cpp).
   void bImportCSVClick();
   void bExportCSVClick();

@@ -17,6 +17,7 @@
 #include "dialogs/color_swatch.h"
 #include "dialogs/dialog_keys.h"
 #include "dialogs/document_text.h"
+#include "dialogs/ok_cancel_line.h"
 #include "ports/help_topics.h"
 
 namespace {
@@ -47,11 +48,10 @@ TfGraphInput::TfGraphInput(TDocument& document, Prompts& prompts, TDialogHost& h
   setModal(false);
 
   BuildTabArea();
-  QHBoxLayout* buttons = BuildButtonLine();
-
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tabArea_);
-  layout->addLayout(buttons);
+  QPushButton* bOk = AddOkCancelLine(*this, *layout);
+  connect(bOk, &QPushButton::clicked, this, &TfGraphInput::bOkClick);
   layout->setSizeConstraint(QLayout::SetFixedSize);
   EnterPressesFocusedButton(this);
   for (QComboBox* field : {cbX_, cbY_, cbZ_}) KeepDocumentText(field, prompts);
@@ -59,8 +59,7 @@ TfGraphInput::TfGraphInput(TDocument& document, Prompts& prompts, TDialogHost& h
   setTabOrder(cbZ_, cbY_);
   setTabOrder(cbY_, cbX_);
   setTabOrder(cbX_, bVarTable_);
-  setTabOrder(bVarTable_, bOk_);
-  setTabOrder(bOk_, bCancel_);
+  setTabOrder(bVarTable_, bOk);
 }
 
 // The tab strip of the graphs above the page that shows the selected one.
@@ -125,23 +124,6 @@ QFrame* TfGraphInput::BuildTermPage() {
   colors->addWidget(bVarTable_);
   terms->addLayout(colors, row, 0, 1, 6);
   return page;
-}
-
-// OK and Cancel, right-aligned under the page.
-QHBoxLayout* TfGraphInput::BuildButtonLine() {
-  bOk_ = new QPushButton(tr("&OK"), this);
-  bOk_->setObjectName(QStringLiteral("bOk"));
-  bOk_->setDefault(true);
-  bOk_->setAutoDefault(true);
-  bCancel_ = new QPushButton(tr("&Cancel"), this);
-  bCancel_->setObjectName(QStringLiteral("bCancel"));
-  connect(bOk_, &QPushButton::clicked, this, &TfGraphInput::bOkClick);
-  connect(bCancel_, &QPushButton::clicked, this, &TfGraphInput::bCancelClick);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(bOk_);
-  buttons->addWidget(bCancel_);
-  return buttons;
 }
 
 void TfGraphInput::ShowModeless() {
@@ -252,8 +234,6 @@ void TfGraphInput::bOkClick() {
   ControlsToFields();
   if (form_.bOkClick()) accept();
 }
-
-void TfGraphInput::bCancelClick() { reject(); }
 
 void TfGraphInput::reject() {
   form_.FormClose();

@@ -12,8 +12,6 @@
 
 class QComboBox;
 class QFrame;
-class QHBoxLayout;
-class QPushButton;
 class QTabBar;
 class QToolButton;
 class TColorSwatch;
@@ -42,7 +40,6 @@ class TfGraphInput : public QDialog {
   void pColor2Click();
   void bVarTableClick();
   void bOkClick();
-  void bCancelClick();
 
  private:
   void FormShow();
@@ -50,7 +47,6 @@ class TfGraphInput : public QDialog {
   void FieldsToControls();
   void BuildTabArea();
   QFrame* BuildTermPage();
-  QHBoxLayout* BuildButtonLine();
   void TermListToControls();
 
   TGraphInputForm form_;
@@ -62,6 +58,4 @@ class TfGraphInput : public QDialog {
   TColorSwatch* pColor1_ = nullptr;
   TColorSwatch* pColor2_ = nullptr;
   QToolButton* bVarTable_ = nullptr;
-  QPushButton* bOk_ = nullptr;
-  QPushButton* bCancel_ = nullptr;
 };

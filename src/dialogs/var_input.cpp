@@ -3,7 +3,6 @@
 
 #include <QAbstractItemDelegate>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QScreen>
@@ -14,6 +13,7 @@
 #include "dialogs/closed_dialog.h"
 #include "dialogs/dialog_keys.h"
 #include "dialogs/document_text.h"
+#include "dialogs/ok_cancel_line.h"
 #include "ports/help_topics.h"
 
 namespace {
@@ -58,21 +58,9 @@ TfVarInput::TfVarInput(TDocument& document, Prompts& prompts, TDialogHost& host,
                         table_->verticalScrollBar()->sizeHint().width());
   table_->setMinimumHeight(220);
 
-  bOk_ = new QPushButton(tr("&OK"), this);
-  bOk_->setObjectName(QStringLiteral("bOk"));
-  bOk_->setDefault(true);
-  bCancel_ = new QPushButton(tr("&Cancel"), this);
-  bCancel_->setObjectName(QStringLiteral("bCancel"));
-  connect(bOk_, &QPushButton::clicked, this, &TfVarInput::bOkClick);
-  connect(bCancel_, &QPushButton::clicked, this, &TfVarInput::bCancelClick);
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(bOk_);
-  buttons->addWidget(bCancel_);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(table_);
-  layout->addLayout(buttons);
+  connect(AddOkCancelLine(*this, *layout), &QPushButton::clicked, this, &TfVarInput::bOkClick);
   layout->setSizeConstraint(QLayout::SetFixedSize);
   EnterPressesFocusedButton(this);
 }
@@ -116,5 +104,3 @@ void TfVarInput::bOkClick() {
   host_.Redraw();
   accept();
 }
-
-void TfVarInput::bCancelClick() { reject(); }

@@ -10,7 +10,6 @@
 #include "ports/dialog_host.h"
 #include "ports/prompts.h"
 
-class QPushButton;
 class QTableWidget;
 
 class TfVarInput : public QDialog {
@@ -28,12 +27,9 @@ class TfVarInput : public QDialog {
 
  private slots:
   void bOkClick();
-  void bCancelClick();
 
  private:
   TDialogHost& host_;
   TVarInputForm form_;
   QTableWidget* table_ = nullptr;
-  QPushButton* bOk_ = nullptr;
-  QPushButton* bCancel_ = nullptr;
 };

@@ -289,41 +289,42 @@ void TDiagramInputForm::RefuseCount() {
 }
 
 void TDiagramInputForm::bAddColClick() {
-  uint16_t n = 0;
-  if (!AskCount("Add columns", "Enter number of columns to add:", n)) return;
-  if (!CountFits(static_cast<long long>(TempTable.ColCount()) + n, TempTable.RowCount())) return;
-  AddColumns(TempTable, n);
-  Evaluate();
+  AddLines(TLine::Column, "Add columns", "Enter number of columns to add:");
 }
 
 void TDiagramInputForm::bAddRowClick() {
+  AddLines(TLine::Row, "Add rows", "Enter number of rows to add:");
+}
+
+void TDiagramInputForm::bDeleteColClick() {
+  DeleteLines(TLine::Column, "Delete columns", "Enter number of columns to delete:");
+}
+
+void TDiagramInputForm::bDeleteRowClick() {
+  DeleteLines(TLine::Row, "Delete rows", "Enter number of rows to delete:");
+}
+
+void TDiagramInputForm::AddLines(TLine line, const char* caption, const char* question) {
   uint16_t n = 0;
-  if (!AskCount("Add rows", "Enter number of rows to add:", n)) return;
-  if (!CountFits(TempTable.ColCount(), static_cast<long long>(TempTable.RowCount()) + n)) return;
-  AddRows(TempTable, n);
+  if (!AskCount(caption, question, n)) return;
+  const bool columns = line == TLine::Column;
+  const long long cols = TempTable.ColCount() + (columns ? n : 0LL);
+  const long long rows = TempTable.RowCount() + (columns ? 0LL : n);
+  if (!CountFits(cols, rows)) return;
+  (columns ? AddColumns : AddRows)(TempTable, n);
   Evaluate();
 }
 
 // A deletion can take the selected cell away. The cell field then shows the
 // cell now selected, so that leaving it never writes the text of a deleted
 // cell into a neighbour.
-void TDiagramInputForm::bDeleteColClick() {
+void TDiagramInputForm::DeleteLines(TLine line, const char* caption, const char* question) {
   uint16_t n = 0;
-  if (!AskCount("Delete columns", "Enter number of columns to delete:", n)) return;
-  DeleteColumns(TempTable, n);
+  if (!AskCount(caption, question, n)) return;
+  (line == TLine::Column ? DeleteColumns : DeleteRows)(TempTable, n);
   const TGridRect before = Selection;
   KeepSelectionInside();
-  if (Selection.Left != before.Left) LoadCellField();
-  Evaluate();
-}
-
-void TDiagramInputForm::bDeleteRowClick() {
-  uint16_t n = 0;
-  if (!AskCount("Delete rows", "Enter number of rows to delete:", n)) return;
-  DeleteRows(TempTable, n);
-  const TGridRect before = Selection;
-  KeepSelectionInside();
-  if (Selection.Top != before.Top) LoadCellField();
+  if (Selection.Left != before.Left || Selection.Top != before.Top) LoadCellField();
   Evaluate();
 }
 

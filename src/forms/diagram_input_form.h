@@ -137,6 +137,10 @@ class TDiagramInputForm {
   bool AskCount(const char* caption, const char* question, uint16_t& count);
   bool CountFits(long long cols, long long rows);
   void RefuseCount();
+  // Columns and rows are added and deleted by the same steps.
+  enum class TLine { Column, Row };
+  void AddLines(TLine line, const char* caption, const char* question);
+  void DeleteLines(TLine line, const char* caption, const char* question);
 
   TDocument& document_;
   Prompts& prompts_;

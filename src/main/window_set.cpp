@@ -18,6 +18,14 @@
 // must be registered by hand before the first window loads them.
 static void RegisterMainResources() { Q_INIT_RESOURCE(main); }
 
+// Each modal dialog's run is one step of the document's history, named by
+// action in the undo menu.
+template <typename TDialog>
+static void RunAsOneStep(TMainForm& main, const char* action, TDialog& dialog) {
+  main.History().Edit(QCoreApplication::translate("TWindowSet", action),
+                      [&dialog] { dialog.Execute(); });
+}
+
 TWindowSet::TWindowSet(Prompts& prompts, Help& help, EventPump& pump, const QStringList& arguments,
                        bool withSplash)
     : prompts_(prompts),
@@ -46,21 +54,17 @@ TWindowSet::TWindowSet(Prompts& prompts, Help& help, EventPump& pump, const QStr
 TWindowSet::~TWindowSet() = default;
 
 void TWindowSet::EditGraphs() { graphInput_->ShowModeless(); }
-// Each modal dialog's run is one step of the document's history.
 void TWindowSet::EditDiagrams() {
-  mainForm_->History().Edit(QCoreApplication::translate("TWindowSet", "Diagram data"),
-                            [this] { diagramInput_->Execute(); });
+  RunAsOneStep(*mainForm_, QT_TRANSLATE_NOOP("TWindowSet", "Diagram data"), *diagramInput_);
 }
 void TWindowSet::VariableTable() {
-  mainForm_->History().Edit(QCoreApplication::translate("TWindowSet", "Variable table"),
-                            [this] { varInput_->Execute(); });
+  RunAsOneStep(*mainForm_, QT_TRANSLATE_NOOP("TWindowSet", "Variable table"), *varInput_);
 }
 void TWindowSet::Calculator() {
-  mainForm_->History().Edit(QCoreApplication::translate("TWindowSet", "Calculator"),
-                            [this] { calculator_->Execute(); });
+  RunAsOneStep(*mainForm_, QT_TRANSLATE_NOOP("TWindowSet", "Calculator"), *calculator_);
 }
 void TWindowSet::AxisSettings() {
-  mainForm_->History().Edit(QCoreApplication::translate("TWindowSet", "Coordinate system settings"),
-                            [this] { axisSettings_->Execute(); });
+  RunAsOneStep(*mainForm_, QT_TRANSLATE_NOOP("TWindowSet", "Coordinate system settings"),
+               *axisSettings_);
 }
 void TWindowSet::DocumentReplaced() { graphInput_->DocumentReplaced(); }

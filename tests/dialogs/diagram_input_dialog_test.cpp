@@ -242,3 +242,38 @@ TEST(DiagramInputDialog, HeaderClicksSelectNothing) {
   EXPECT_EQ(Shown(table, 1, 3), "13");
   dialog.reject();
 }
+
+// Each tool that is a step of the form reaches it, and the grid shows the
+// table afterwards at its new size.
+TEST(DiagramInputDialog, ToolButtonsRunTheirStepAndShowTheTable) {
+  EnsureApplication<QApplication>();
+  const struct {
+    const char* button;
+    const char* count;  // the answer to the count prompt; null for none
+    int columns, rows;  // data columns and rows shown afterwards
+    const char* first;  // the first data cell shown afterwards
+  } cases[] = {
+      {"bAddCol", "1", 4, 3, "1"},    {"bAddRow", "2", 3, 5, "1"},
+      {"bDeleteCol", "1", 2, 3, "1"}, {"bDeleteRow", "2", 3, 1, "1"},
+      {"bDelete", nullptr, 3, 3, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.button);
+    TDocument document;
+    CreateDocument(document);
+    document.HiddenTable = TStringGrid(4, 4);
+    document.HiddenTable.SetCells(1, 1, "1");
+    ScriptedPrompts prompts;
+    if (c.count != nullptr) prompts.TextAnswers.push_back(c.count);
+    TRecordingHost host;
+    TfDiagramInput dialog(document, prompts, host, nullptr);
+    dialog.FormShow();
+    dialog.show();
+    auto* table = Control<QTableView>(dialog, "Table");
+    QTest::mouseClick(Control<QToolButton>(dialog, c.button), Qt::LeftButton);
+    EXPECT_EQ(table->horizontalHeader()->count(), c.columns);
+    EXPECT_EQ(table->verticalHeader()->count(), c.rows);
+    EXPECT_EQ(Shown(table, 1, 1), c.first);
+    EXPECT_EQ(prompts.Unanswered, 0);
+  }
+}
