@@ -2,6 +2,7 @@
 #include "term/complex.h"
 
 #include <bit>
+#include <cfloat>
 #include <cmath>
 #include <complex>
 #include <cstdint>
@@ -245,6 +246,12 @@ constexpr Real Ln2Lo = 0x79abc9e3b39803f3p-112L;
 //   arctan v = arctan c + u + [arctan u - u]
 // where |u| <= 2^-7, the bracket is below 2^-14 of u and its series stops
 // below 2^-70.
+[[gnu::always_inline]] inline Real AtanFromNode(int j, Real u) {
+  const double ud = static_cast<double>(u), u2 = ud * ud;
+  const double rest = ud * u2 * (-1.0 / 3 + u2 * (0.2 + u2 * (-1.0 / 7 + u2 * (1.0 / 9))));
+  return Nodes().Atan[j] + (u + rest);
+}
+
 [[gnu::always_inline]] inline bool KernelAtan(Real q, Real& a) {
   Real v = std::fabs(q);
   if (!(v <= 0x1p16000L)) return false;
@@ -252,12 +259,27 @@ constexpr Real Ln2Lo = 0x79abc9e3b39803f3p-112L;
   if (inverted) v = 1 / v;
   const auto j = static_cast<int>(static_cast<double>(v) * 64 + 0.5);
   const Real c = j * 0x1p-6L;
-  const Real u = (v - c) / (1 + v * c);  // the difference is exact
-  const double ud = static_cast<double>(u), u2 = ud * ud;
-  const double rest = ud * u2 * (-1.0 / 3 + u2 * (0.2 + u2 * (-1.0 / 7 + u2 * (1.0 / 9))));
-  Real t = Nodes().Atan[j] + (u + rest);
+  Real t = AtanFromNode(j, (v - c) / (1 + v * c));  // the difference is exact
   if (inverted) t = HalfPi - t;
   a = std::signbit(q) ? -t : t;
+  return true;
+}
+
+// arctan(y/x) of the exact quotient of finite doubles, y and x other than
+// 0, which is within a unit of the extended format's last place of arctan of
+// the rounded extended quotient. With v = n/d, n and d the smaller and the
+// larger magnitude, u = (n - c d) / (d + c n) takes one division, and c d
+// (7 and 53 significant bits) and so the difference are exact.
+[[gnu::always_inline]] inline bool KernelAtanOfQuotient(double y, double x, Real& a) {
+  const double ay = std::fabs(y), ax = std::fabs(x);
+  if (!(ay > 0 && ax > 0 && ay <= DBL_MAX && ax <= DBL_MAX)) return false;
+  const bool inverted = ay > ax;
+  const double n = inverted ? ax : ay, d = inverted ? ay : ax;
+  const auto j = static_cast<int>(n / d * 64 + 0.5);
+  const Real c = j * 0x1p-6L;
+  Real t = AtanFromNode(j, (n - c * d) / (d + c * n));
+  if (inverted) t = HalfPi - t;
+  a = (y < 0) != (x < 0) ? -t : t;
   return true;
 }
 
@@ -300,7 +322,7 @@ double ArgRounded(TComplex z) {
   if (z.Im == 0 && z.Re < 0) return static_cast<double>(Pi);
   Real a;
   double rounded;
-  if (z.Re != 0 && KernelAtan(Real(z.Im) / z.Re, a)) {
+  if (KernelAtanOfQuotient(z.Im, z.Re, a)) {
     if (z.Re < 0) a = z.Im >= 0 ? a + Pi : a - Pi;
     if (RoundsSurely(a, rounded)) return rounded;
   }
@@ -507,7 +529,7 @@ bool RootByHalfAngles(TComplex z, TComplex& out) {
   // The angle as CArg takes it: the inverse tangent of the quotient, turned
   // by pi left of the imaginary axis.
   const Real turn = x > 0 ? 0 : (y > 0 ? Pi : -Pi);
-  if (!KernelAtan(Real(y) / x, a) || !RoundsSurely(a + turn, angle)) return false;
+  if (!KernelAtanOfQuotient(y, x, a) || !RoundsSurely(a + turn, angle)) return false;
   if (!ClearOfTidying(logarithm, angle)) return false;
   const Real turnLo = x > 0 ? 0 : (y > 0 ? PiLo : -PiLo);
   const Real halfD = (logarithm - l) * 0.5L, halfF = (((angle - turn) - turnLo) - a) * 0.5L;
