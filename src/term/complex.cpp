@@ -377,6 +377,22 @@ bool Mul(TComplex a, TComplex b, TComplex& out) {
   // operand rules and the real product untouched.
   if (a.Im == 0 && b.Im == 0 && ExactlyReal(static_cast<double>(Real(a.Re) * b.Re), out))
     return true;
+  // A nonzero real r times a complex c: the products with the real's zero
+  // imaginary part are zeros, which the rules leave alone. Where r Im c stays
+  // a nonzero double, tidying makes a zero r Re c (of either sign) +0.
+  if (a.Im == 0 && b.Im != 0 && a.Re != 0 && IsFinite(b) && std::isfinite(a.Re)) {
+    out = {static_cast<double>(Real(a.Re) * b.Re), static_cast<double>(Real(a.Re) * b.Im)};
+    if (out.Im != 0) {
+      QuickTidy(out);
+      return true;
+    }
+  } else if (b.Im == 0 && a.Im != 0 && b.Re != 0 && IsFinite(a) && std::isfinite(b.Re)) {
+    out = {static_cast<double>(Real(a.Re) * b.Re), static_cast<double>(Real(a.Im) * b.Re)};
+    if (out.Im != 0) {
+      QuickTidy(out);
+      return true;
+    }
+  }
   out = Make(QuickSubTidy(Real(a.Re) * b.Re, Real(a.Im) * b.Im),
              QuickAddTidy(Real(a.Re) * b.Im, Real(a.Im) * b.Re));
   QuickTidy(out);
