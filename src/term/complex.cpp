@@ -169,10 +169,10 @@ constexpr Real Ln2Over64Lo = -0x8654361c4c67fc0dp-118L;
   // The first difference is exact: k ln 2 / 64 lies within a factor of 2 of x.
   const Real r = (x - q * Ln2Over64Hi) - q * Ln2Over64Lo;
   const double rd = static_cast<double>(r);
-  const double rest =
-      rd * rd *
-      (0.5 +
-       rd * (1.0 / 6 + rd * (1.0 / 24 + rd * (1.0 / 120 + rd * (1.0 / 720 + rd * (1.0 / 5040))))));
+  // The series in pairs of terms, for a short chain of dependent steps.
+  const double r2 = rd * rd, r4 = r2 * r2;
+  const double rest = r2 * ((0.5 + rd * (1.0 / 6)) + r2 * (1.0 / 24 + rd * (1.0 / 120)) +
+                            r4 * (1.0 / 720 + rd * (1.0 / 5040)));
   const Real node = Nodes().Exp2[k & 63];
   // 2^n as a double: |n| <= 1022.
   const double scale = std::bit_cast<double>(static_cast<uint64_t>((k >> 6) + 1023) << 52);
@@ -200,11 +200,10 @@ constexpr Real Ln2Lo = 0x79abc9e3b39803f3p-112L;
   const Real u = d * nodes.Inv[j];
   const double ud = dd * nodes.InvRounded[j];
   const Real halfSquare = u * u * 0.5L;
-  const double rest =
-      ud * ud * ud *
-      (1.0 / 3 +
-       ud * (-0.25 +
-             ud * (0.2 + ud * (-1.0 / 6 + ud * (1.0 / 7 + ud * (-0.125 + ud * (1.0 / 9)))))));
+  const double u2 = ud * ud, u4 = u2 * u2;
+  const double rest = ud * u2 *
+                      ((1.0 / 3 - ud * 0.25) + u2 * (0.2 - ud * (1.0 / 6)) +
+                       u4 * ((1.0 / 7 - ud * 0.125) + u2 * (1.0 / 9)));
   const Real big = n * Ln2Hi + nodes.Log[j];
   return big + ((u - halfSquare) + (rest + n * Ln2Lo));
 }
@@ -248,7 +247,7 @@ constexpr Real Ln2Lo = 0x79abc9e3b39803f3p-112L;
 // below 2^-70.
 [[gnu::always_inline]] inline Real AtanFromNode(int j, Real u) {
   const double ud = static_cast<double>(u), u2 = ud * ud;
-  const double rest = ud * u2 * (-1.0 / 3 + u2 * (0.2 + u2 * (-1.0 / 7 + u2 * (1.0 / 9))));
+  const double rest = ud * u2 * ((-1.0 / 3 + u2 * 0.2) + u2 * u2 * (-1.0 / 7 + u2 * (1.0 / 9)));
   return Nodes().Atan[j] + (u + rest);
 }
 
