@@ -540,11 +540,20 @@ bool RootByHalfAngles(TComplex z, TComplex& out) {
   const Real m = CAbs(z);
   Real l, a;
   double logarithm, angle;
-  if (!KernelLog(m, l) || !RoundsSurely(l, logarithm) || !(std::fabs(logarithm) <= 3)) return false;
+  // Where a kernel's double is not sure, the library's value serves for the
+  // step and for the correction alike.
+  if (!KernelLog(m, l) || !RoundsSurely(l, logarithm)) {
+    l = std::log(m);
+    logarithm = static_cast<double>(l);
+  }
+  if (!(std::fabs(logarithm) <= 3)) return false;
   // The angle as CArg takes it: the inverse tangent of the quotient, turned
   // by pi left of the imaginary axis.
   const Real turn = x > 0 ? 0 : (y > 0 ? Pi : -Pi);
-  if (!KernelAtanOfQuotient(y, x, a) || !RoundsSurely(a + turn, angle)) return false;
+  if (!KernelAtanOfQuotient(y, x, a) || !RoundsSurely(a + turn, angle)) {
+    a = std::atan(Real(y) / x);
+    angle = static_cast<double>(a + turn);
+  }
   if (!ClearOfTidying(logarithm, angle)) return false;
   const Real turnLo = x > 0 ? 0 : (y > 0 ? PiLo : -PiLo);
   const Real halfD = (logarithm - l) * 0.5L, halfF = (((angle - turn) - turnLo) - a) * 0.5L;
