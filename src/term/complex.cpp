@@ -2,6 +2,7 @@
 #include "term/complex.h"
 
 #include <bit>
+#include <cfloat>
 #include <cmath>
 #include <complex>
 #include <cstdint>
@@ -168,10 +169,10 @@ constexpr Real Ln2Over64Lo = -0x8654361c4c67fc0dp-118L;
   // The first difference is exact: k ln 2 / 64 lies within a factor of 2 of x.
   const Real r = (x - q * Ln2Over64Hi) - q * Ln2Over64Lo;
   const double rd = static_cast<double>(r);
-  const double rest =
-      rd * rd *
-      (0.5 +
-       rd * (1.0 / 6 + rd * (1.0 / 24 + rd * (1.0 / 120 + rd * (1.0 / 720 + rd * (1.0 / 5040))))));
+  // The series in pairs of terms, for a short chain of dependent steps.
+  const double r2 = rd * rd, r4 = r2 * r2;
+  const double rest = r2 * ((0.5 + rd * (1.0 / 6)) + r2 * (1.0 / 24 + rd * (1.0 / 120)) +
+                            r4 * (1.0 / 720 + rd * (1.0 / 5040)));
   const Real node = Nodes().Exp2[k & 63];
   // 2^n as a double: |n| <= 1022.
   const double scale = std::bit_cast<double>(static_cast<uint64_t>((k >> 6) + 1023) << 52);
@@ -199,11 +200,10 @@ constexpr Real Ln2Lo = 0x79abc9e3b39803f3p-112L;
   const Real u = d * nodes.Inv[j];
   const double ud = dd * nodes.InvRounded[j];
   const Real halfSquare = u * u * 0.5L;
-  const double rest =
-      ud * ud * ud *
-      (1.0 / 3 +
-       ud * (-0.25 +
-             ud * (0.2 + ud * (-1.0 / 6 + ud * (1.0 / 7 + ud * (-0.125 + ud * (1.0 / 9)))))));
+  const double u2 = ud * ud, u4 = u2 * u2;
+  const double rest = ud * u2 *
+                      ((1.0 / 3 - ud * 0.25) + u2 * (0.2 - ud * (1.0 / 6)) +
+                       u4 * ((1.0 / 7 - ud * 0.125) + u2 * (1.0 / 9)));
   const Real big = n * Ln2Hi + nodes.Log[j];
   return big + ((u - halfSquare) + (rest + n * Ln2Lo));
 }
@@ -245,6 +245,12 @@ constexpr Real Ln2Lo = 0x79abc9e3b39803f3p-112L;
 //   arctan v = arctan c + u + [arctan u - u]
 // where |u| <= 2^-7, the bracket is below 2^-14 of u and its series stops
 // below 2^-70.
+[[gnu::always_inline]] inline Real AtanFromNode(int j, Real u) {
+  const double ud = static_cast<double>(u), u2 = ud * ud;
+  const double rest = ud * u2 * ((-1.0 / 3 + u2 * 0.2) + u2 * u2 * (-1.0 / 7 + u2 * (1.0 / 9)));
+  return Nodes().Atan[j] + (u + rest);
+}
+
 [[gnu::always_inline]] inline bool KernelAtan(Real q, Real& a) {
   Real v = std::fabs(q);
   if (!(v <= 0x1p16000L)) return false;
@@ -252,12 +258,27 @@ constexpr Real Ln2Lo = 0x79abc9e3b39803f3p-112L;
   if (inverted) v = 1 / v;
   const auto j = static_cast<int>(static_cast<double>(v) * 64 + 0.5);
   const Real c = j * 0x1p-6L;
-  const Real u = (v - c) / (1 + v * c);  // the difference is exact
-  const double ud = static_cast<double>(u), u2 = ud * ud;
-  const double rest = ud * u2 * (-1.0 / 3 + u2 * (0.2 + u2 * (-1.0 / 7 + u2 * (1.0 / 9))));
-  Real t = Nodes().Atan[j] + (u + rest);
+  Real t = AtanFromNode(j, (v - c) / (1 + v * c));  // the difference is exact
   if (inverted) t = HalfPi - t;
   a = std::signbit(q) ? -t : t;
+  return true;
+}
+
+// arctan(y/x) of the exact quotient of finite doubles, y and x other than
+// 0, which is within a unit of the extended format's last place of arctan of
+// the rounded extended quotient. With v = n/d, n and d the smaller and the
+// larger magnitude, u = (n - c d) / (d + c n) takes one division, and c d
+// (7 and 53 significant bits) and so the difference are exact.
+[[gnu::always_inline]] inline bool KernelAtanOfQuotient(double y, double x, Real& a) {
+  const double ay = std::fabs(y), ax = std::fabs(x);
+  if (!(ay > 0 && ax > 0 && ay <= DBL_MAX && ax <= DBL_MAX)) return false;
+  const bool inverted = ay > ax;
+  const double n = inverted ? ax : ay, d = inverted ? ay : ax;
+  const auto j = static_cast<int>(n / d * 64 + 0.5);
+  const Real c = j * 0x1p-6L;
+  Real t = AtanFromNode(j, (n - c * d) / (d + c * n));
+  if (inverted) t = HalfPi - t;
+  a = (y < 0) != (x < 0) ? -t : t;
   return true;
 }
 
@@ -300,7 +321,7 @@ double ArgRounded(TComplex z) {
   if (z.Im == 0 && z.Re < 0) return static_cast<double>(Pi);
   Real a;
   double rounded;
-  if (z.Re != 0 && KernelAtan(Real(z.Im) / z.Re, a)) {
+  if (KernelAtanOfQuotient(z.Im, z.Re, a)) {
     if (z.Re < 0) a = z.Im >= 0 ? a + Pi : a - Pi;
     if (RoundsSurely(a, rounded)) return rounded;
   }
@@ -355,6 +376,22 @@ bool Mul(TComplex a, TComplex b, TComplex& out) {
   // operand rules and the real product untouched.
   if (a.Im == 0 && b.Im == 0 && ExactlyReal(static_cast<double>(Real(a.Re) * b.Re), out))
     return true;
+  // A nonzero real r times a complex c: the products with the real's zero
+  // imaginary part are zeros, which the rules leave alone. Where r Im c stays
+  // a nonzero double, tidying makes a zero r Re c (of either sign) +0.
+  if (a.Im == 0 && b.Im != 0 && a.Re != 0 && IsFinite(b) && std::isfinite(a.Re)) {
+    out = {static_cast<double>(Real(a.Re) * b.Re), static_cast<double>(Real(a.Re) * b.Im)};
+    if (out.Im != 0) {
+      QuickTidy(out);
+      return true;
+    }
+  } else if (b.Im == 0 && a.Im != 0 && b.Re != 0 && IsFinite(a) && std::isfinite(b.Re)) {
+    out = {static_cast<double>(Real(a.Re) * b.Re), static_cast<double>(Real(a.Im) * b.Re)};
+    if (out.Im != 0) {
+      QuickTidy(out);
+      return true;
+    }
+  }
   out = Make(QuickSubTidy(Real(a.Re) * b.Re, Real(a.Im) * b.Im),
              QuickAddTidy(Real(a.Re) * b.Im, Real(a.Im) * b.Re));
   QuickTidy(out);
@@ -503,11 +540,20 @@ bool RootByHalfAngles(TComplex z, TComplex& out) {
   const Real m = CAbs(z);
   Real l, a;
   double logarithm, angle;
-  if (!KernelLog(m, l) || !RoundsSurely(l, logarithm) || !(std::fabs(logarithm) <= 3)) return false;
+  // Where a kernel's double is not sure, the library's value serves for the
+  // step and for the correction alike.
+  if (!KernelLog(m, l) || !RoundsSurely(l, logarithm)) {
+    l = std::log(m);
+    logarithm = static_cast<double>(l);
+  }
+  if (!(std::fabs(logarithm) <= 3)) return false;
   // The angle as CArg takes it: the inverse tangent of the quotient, turned
   // by pi left of the imaginary axis.
   const Real turn = x > 0 ? 0 : (y > 0 ? Pi : -Pi);
-  if (!KernelAtan(Real(y) / x, a) || !RoundsSurely(a + turn, angle)) return false;
+  if (!KernelAtanOfQuotient(y, x, a) || !RoundsSurely(a + turn, angle)) {
+    a = std::atan(Real(y) / x);
+    angle = static_cast<double>(a + turn);
+  }
   if (!ClearOfTidying(logarithm, angle)) return false;
   const Real turnLo = x > 0 ? 0 : (y > 0 ? PiLo : -PiLo);
   const Real halfD = (logarithm - l) * 0.5L, halfF = (((angle - turn) - turnLo) - a) * 0.5L;

@@ -58,6 +58,25 @@ bool CArTanh(TComplex z, TComplex& out);
 bool CArCoth(TComplex z, TComplex& out);
 bool CHeaviside(TComplex z, TComplex& out);
 
+// a + b as the extended sum rounded to double. Where the double sum is exact
+// (it gives back both operands) the extended one is that too, and the
+// extended format is left out; elsewhere a rounding to the extended format
+// before the one to double may decide a tie differently, so it is taken.
+inline double SumRounded(double a, double b) {
+  const double s = a + b, back = s - a;
+  if (back == b && s - back == a) return s;
+  return static_cast<double>(Real(a) + b);
+}
+
+// The sum and difference of two values, part by part as SumRounded gives
+// them (a - b is a + (-b), zeros' signs included).
+inline TComplex CAdd(TComplex a, TComplex b) {
+  return {SumRounded(a.Re, b.Re), SumRounded(a.Im, b.Im)};
+}
+inline TComplex CSub(TComplex a, TComplex b) {
+  return {SumRounded(a.Re, -b.Re), SumRounded(a.Im, -b.Im)};
+}
+
 // True when both components are finite doubles. Inline: every evaluated node
 // asks it.
 inline bool IsFinite(TComplex z) { return std::isfinite(z.Re) && std::isfinite(z.Im); }

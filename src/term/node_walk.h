@@ -45,12 +45,8 @@ template <class TOperand>
     if (!operand(sideLeft, a)) return InvalidNode(v);
     if (!operand(sideRight, b)) return InvalidNode(v);
     switch (operation) {
-      case opAdd:
-        v = {static_cast<double>(Real(a.Re) + b.Re), static_cast<double>(Real(a.Im) + b.Im)};
-        return NodeResult(true, v);
-      case opSub:
-        v = {static_cast<double>(Real(a.Re) - b.Re), static_cast<double>(Real(a.Im) - b.Im)};
-        return NodeResult(true, v);
+      case opAdd: v = CAdd(a, b); return NodeResult(true, v);
+      case opSub: v = CSub(a, b); return NodeResult(true, v);
       case opMul: return NodeResult(CMul(a, b, v), v);
       case opDiv: return NodeResult(CDiv(a, b, v), v);
       default: return NodeResult(CPower(a, b, v), v);

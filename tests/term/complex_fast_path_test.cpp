@@ -408,3 +408,35 @@ TEST(ComplexFastPath, PowersThroughTheKernelsGiveThePlainBits) {
 }
 
 }  // namespace
+
+namespace {
+
+// Sums and differences in double where they are exact, against the extended
+// sum rounded to double: random operands, and sums whose extended rounding
+// lands on a tie of two doubles (1 + 2^-53 + 2^-80 rounds to 1 that way, to
+// 1 + 2^-52 directly).
+TEST(ComplexFastPath, SumsGiveTheExtendedBits) {
+  const auto extended = [](TComplex a, TComplex b, double sign) {
+    return TComplex{static_cast<double>(Real(a.Re) + sign * b.Re),
+                    static_cast<double>(Real(a.Im) + sign * b.Im)};
+  };
+  std::vector<std::pair<TComplex, TComplex>> operands = {
+      {{1, 0}, {0x1p-53 + 0x1p-80, 0}},   {{1, -0.0}, {-0x1p-54 - 0x1p-90, -0.0}},
+      {{0x1p52, 3}, {0.5 + 0x1p-20, -3}}, {{-0.0, 0}, {0, -0.0}},
+      {{1e308, 1}, {1e308, -1}},          {{-1e308, 0}, {1e308, 0}},
+  };
+  OperandSource source(99);
+  for (int k = 0; k < 1000000; ++k) operands.push_back({source.Operand(), source.Operand()});
+  int differ = 0;
+  for (const auto& [a, b] : operands) {
+    differ += !SameBits(CAdd(a, b), extended(a, b, 1));
+    differ += !SameBits(CSub(a, b), extended(a, b, -1));
+    // The difference of a number and its neighbour, and sums of nearly
+    // cancelling parts.
+    differ += !SameBits(CAdd(a, {-b.Re * (1 + 0x1p-52), b.Im}),
+                        extended(a, {-b.Re * (1 + 0x1p-52), b.Im}, 1));
+  }
+  EXPECT_EQ(differ, 0);
+}
+
+}  // namespace
