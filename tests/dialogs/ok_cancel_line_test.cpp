@@ -5,8 +5,6 @@
 
 #include <QApplication>
 #include <QPushButton>
-#include <functional>
-#include <memory>
 
 #include "dialogs/axis_settings.h"
 #include "dialogs/diagram_input_dialog.h"
@@ -28,64 +26,46 @@ QStringList TabOrder(QWidget& dialog) {
   return names;
 }
 
-struct TFootCase {
-  const char* Dialog;
-  std::function<std::unique_ptr<QDialog>(TDocument&, Prompts&, TDialogHost&)> Make;
-  const char* Before;   // the control Tab visits just before OK
-  const char* Default;  // the button Enter presses
-};
-
 TEST(OkCancelLine, EveryDialogEndsWithTheSameFoot) {
   EnsureApplication<QApplication>();
-  const TFootCase cases[] = {
-      {"graph input",
-       [](TDocument& d, Prompts& p, TDialogHost& h) {
-         auto dialog = std::make_unique<TfGraphInput>(d, p, h);
-         dialog->ShowModeless();
-         return std::unique_ptr<QDialog>(std::move(dialog));
-       },
-       "bVarTable", "bOk"},
-      {"variable table",
-       [](TDocument& d, Prompts& p, TDialogHost& h) {
-         auto dialog = std::make_unique<TfVarInput>(d, p, h);
-         dialog->FormShow();
-         return std::unique_ptr<QDialog>(std::move(dialog));
-       },
-       "Table", "bOk"},
-      {"diagram data",
-       [](TDocument& d, Prompts& p, TDialogHost& h) {
-         auto dialog = std::make_unique<TfDiagramInput>(d, p, h, nullptr);
-         dialog->FormShow();
-         return std::unique_ptr<QDialog>(std::move(dialog));
-       },
-       "cbConnectPoints", "bEnter"},
-      {"coordinate system settings",
-       [](TDocument& d, Prompts& p, TDialogHost& h) {
-         auto dialog = std::make_unique<TfAxisSettings>(d, p, h);
-         dialog->FormShow();
-         return std::unique_ptr<QDialog>(std::move(dialog));
-       },
-       "eLabel3", "bOk"},
+  TDocument document;
+  CreateDocument(document);
+  ScriptedPrompts prompts;
+  TRecordingHost host;
+  TfGraphInput graphInput(document, prompts, host);
+  TfVarInput varInput(document, prompts, host);
+  TfDiagramInput diagramInput(document, prompts, host, nullptr);
+  TfAxisSettings axisSettings(document, prompts, host);
+  graphInput.ShowModeless();
+  varInput.FormShow();
+  diagramInput.FormShow();
+  axisSettings.FormShow();
+  const struct {
+    QDialog* dialog;
+    const char* before;         // the control Tab visits just before OK
+    const char* defaultButton;  // the button Enter presses
+  } cases[] = {
+      {&graphInput, "bVarTable", "bOk"},
+      {&varInput, "Table", "bOk"},
+      // Enter commits the cell being typed.
+      {&diagramInput, "cbConnectPoints", "bEnter"},
+      {&axisSettings, "eLabel3", "bOk"},
   };
-  for (const TFootCase& c : cases) {
-    SCOPED_TRACE(c.Dialog);
-    TDocument document;
-    CreateDocument(document);
-    ScriptedPrompts prompts;
-    TRecordingHost host;
-    std::unique_ptr<QDialog> dialog = c.Make(document, prompts, host);
+  for (const auto& c : cases) {
+    QDialog* dialog = c.dialog;
+    SCOPED_TRACE(dialog->windowTitle().toStdString());
     auto* bOk = Control<QPushButton>(*dialog, "bOk");
     auto* bCancel = Control<QPushButton>(*dialog, "bCancel");
     ASSERT_TRUE(bOk && bCancel);
     EXPECT_EQ(bOk->text(), QStringLiteral("&OK"));
     EXPECT_EQ(bCancel->text(), QStringLiteral("&Cancel"));
-    EXPECT_TRUE(Control<QPushButton>(*dialog, c.Default)->isDefault());
-    EXPECT_EQ(bOk->isDefault(), QLatin1String(c.Default) == QLatin1String("bOk"));
+    EXPECT_TRUE(Control<QPushButton>(*dialog, c.defaultButton)->isDefault());
+    EXPECT_EQ(bOk->isDefault(), QLatin1String(c.defaultButton) == QLatin1String("bOk"));
 
     const QStringList order = TabOrder(*dialog);
     const qsizetype ok = order.indexOf(QStringLiteral("bOk"));
     ASSERT_GT(ok, 0) << order.join(QLatin1Char(' ')).toStdString();
-    EXPECT_EQ(order[ok - 1], QLatin1String(c.Before)) << order.join(QLatin1Char(' ')).toStdString();
+    EXPECT_EQ(order[ok - 1], QLatin1String(c.before)) << order.join(QLatin1Char(' ')).toStdString();
     EXPECT_EQ(order.value(ok + 1), QStringLiteral("bCancel"))
         << order.join(QLatin1Char(' ')).toStdString();
 
