@@ -7,6 +7,7 @@
 
 #include "term/compiler.h"
 #include "term/complex.h"
+#include "term/number_text.h"
 
 namespace {
 
@@ -47,13 +48,6 @@ bool ReadColumn(const std::string& text, int32_t& column) {
                  value))
     return false;
   column = static_cast<int32_t>(value);
-  return true;
-}
-
-bool ReadDecimal(const std::string& text, double& number) {
-  Real value = 0;
-  if (!TextToReal(text, value) || !FitsDouble(value)) return false;
-  number = static_cast<double>(value);
   return true;
 }
 
@@ -172,7 +166,7 @@ bool TDiagramInputForm::TabControlChanging() {
   bool ok = true;
   for (size_t a = 0; a < 3 && ok; ++a)
     ok = rgAxis[a] == AxisDataColumn ? ReadColumn(eAxis[a], columns[a])
-                                     : ReadDecimal(eAxis[a], constants[a]);
+                                     : TextToDouble(eAxis[a], constants[a]);
   // High before Low on each axis: the order in which the fields are checked.
   for (size_t a = 0; a < 3 && ok; ++a)
     ok = ReadColumn(eErrorMax[a], highs[a]) && ReadColumn(eErrorMin[a], lows[a]);
