@@ -11,14 +11,6 @@
 
 namespace {
 
-// A decimal number that a display can hold.
-bool TextToDouble(const std::string& text, double& value) {
-  Real parsed = 0;
-  if (!TextToReal(text, parsed) || !FitsDouble(parsed)) return false;
-  value = static_cast<double>(parsed);
-  return true;
-}
-
 // base raised to exponent, when that is a double; false where the power is
 // undefined (a negative base with a fraction, 0 raised to a negative number)
 // or leaves the double range, also towards 0.

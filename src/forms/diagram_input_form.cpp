@@ -9,6 +9,7 @@
 #include "ports/help_topics.h"
 #include "term/compiler.h"
 #include "term/complex.h"
+#include "term/number_text.h"
 
 namespace {
 
@@ -49,13 +50,6 @@ bool ReadColumn(const std::string& text, int32_t& column) {
                  value))
     return false;
   column = static_cast<int32_t>(value);
-  return true;
-}
-
-bool ReadDecimal(const std::string& text, double& number) {
-  Real value = 0;
-  if (!TextToReal(text, value) || !FitsDouble(value)) return false;
-  number = static_cast<double>(value);
   return true;
 }
 
@@ -160,7 +154,7 @@ bool TDiagramInputForm::TabControlChanging() {
   for (TAxis axis : AllAxes) {
     const size_t a = AxisIndex(axis);
     ok = ok && (rgAxis[a] == AxisDataColumn ? ReadColumn(eAxis[a], columns[a])
-                                            : ReadDecimal(eAxis[a], constants[a]));
+                                            : TextToDouble(eAxis[a], constants[a]));
   }
   // High before Low on each axis: the order in which the fields are checked.
   for (TAxis axis : AllAxes) {

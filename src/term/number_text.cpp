@@ -19,63 +19,74 @@ locale_t CLocale() {
   return locale;
 }
 
-// Checks TextToReal's form and gives the number's text as the C library
-// reads it (no blanks); empty when it has no digit (the point alone reads as
-// 0). False when the text is not a plain number.
-bool PlainNumber(std::string_view text, std::string& number) {
+// Checks TextToReal's form and narrows text to the number itself, without
+// the blanks around it; the C library reads that text as it stands. digits
+// tells whether it holds a digit (the point alone reads as 0). False when the
+// text is not a plain number.
+bool PlainNumber(std::string_view& text, bool& digits) {
   size_t k = 0;
   const size_t n = text.size();
   auto skipBlanks = [&] {
     while (k < n && text[k] == ' ') ++k;
   };
   skipBlanks();
-  if (k < n && (text[k] == '+' || text[k] == '-')) number += text[k++];
+  const size_t first = k;
+  if (k < n && (text[k] == '+' || text[k] == '-')) ++k;
   bool mantissa = false;
-  bool digits = false;
+  digits = false;
   while (k < n && IsDigit(text[k])) {
-    number += text[k++];
+    ++k;
     digits = mantissa = true;
   }
   if (k < n && text[k] == '.') {
-    number += text[k++];
+    ++k;
     mantissa = true;
     while (k < n && IsDigit(text[k])) {
-      number += text[k++];
+      ++k;
       digits = true;
     }
   }
   if (!mantissa) return false;
   if (k < n && (text[k] == 'E' || text[k] == 'e')) {
-    std::string exponent = "E";
     ++k;
-    if (k < n && (text[k] == '+' || text[k] == '-')) exponent += text[k++];
+    if (k < n && (text[k] == '+' || text[k] == '-')) ++k;
     bool exponentDigits = false;
     while (k < n && IsDigit(text[k])) {
-      exponent += text[k++];
+      ++k;
       exponentDigits = true;
     }
     if (!exponentDigits) return false;
-    number += exponent;
   }
+  const size_t last = k;
   skipBlanks();
   if (k != n) return false;
-  if (!digits) number.clear();
+  text = text.substr(first, last - first);
   return true;
+}
+
+// The C library reads only terminated texts: a copy on the stack for the
+// short numbers every document holds, on the heap for longer ones.
+template <class Convert>
+auto ConvertTerminated(std::string_view number, Convert convert) {
+  char local[64];
+  if (number.size() >= sizeof local) return convert(std::string(number).c_str());
+  for (size_t k = 0; k < number.size(); ++k) local[k] = number[k];
+  local[number.size()] = '\0';
+  return convert(local);
 }
 
 }  // namespace
 
 bool TextToReal(std::string_view text, Real& value) {
   value = 0;
-  std::string number;
-  if (!PlainNumber(text, number)) return false;
-  if (number.empty()) return true;
-  value = strtold_l(number.c_str(), nullptr, CLocale());
+  bool digits = false;
+  if (!PlainNumber(text, digits)) return false;
+  if (!digits) return true;
+  value = ConvertTerminated(
+      text, [](const char* number) { return strtold_l(number, nullptr, CLocale()); });
   // Beyond the extended range the conversion fails; an underflow is silent.
   return std::isfinite(value);
 }
-
-bool FitsDouble(Real value) { return std::fabs(value) <= static_cast<Real>(DBL_MAX); }
 
 bool TextToDouble(std::string_view text, double& value) {
   Real v = 0;
@@ -104,13 +115,12 @@ bool TextToInteger(std::string_view text, int32_t& value) {
 }
 
 bool TextToNearestDouble(std::string_view text, double& value) {
-  std::string number;
-  if (!PlainNumber(text, number)) return false;
-  if (number.empty()) {
-    value = 0;
-    return true;
-  }
-  const double v = strtod_l(number.c_str(), nullptr, CLocale());
+  bool digits = false;
+  if (!PlainNumber(text, digits)) return false;
+  const double v =
+      digits ? ConvertTerminated(
+                   text, [](const char* number) { return strtod_l(number, nullptr, CLocale()); })
+             : 0;
   if (!std::isfinite(v)) return false;
   value = v;
   return true;

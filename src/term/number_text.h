@@ -5,6 +5,8 @@
 // whatever the locale.
 #pragma once
 
+#include <cfloat>
+#include <cmath>
 #include <cstdint>
 #include <string_view>
 
@@ -19,7 +21,8 @@
 bool TextToReal(std::string_view text, Real& value);
 
 // True when value fits a double (magnitude at most the largest double).
-bool FitsDouble(Real value);
+// Inline: the term compiler asks it of every number leaf.
+inline bool FitsDouble(Real value) { return std::fabs(value) <= static_cast<Real>(DBL_MAX); }
 
 // A number field as files, dialogs and the calculator have always read it:
 // TextToReal's value, when it fits a double, rounded to a double. The value
