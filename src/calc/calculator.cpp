@@ -72,7 +72,9 @@ std::string EstimateText(Real estimate) {
   char buffer[32];
   const auto written =
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 1);
-  double shown = 0;
+  // Two digits of the largest double round up beyond the range ("1.8e+308"),
+  // where the estimate keeps all its digits instead of reading as 0.
+  double shown = value;
   TextToNearestDouble(std::string_view(buffer, static_cast<size_t>(written.ptr - buffer)), shown);
   return RealToStr(shown);
 }

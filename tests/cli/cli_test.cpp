@@ -41,6 +41,12 @@ TEST(Cli, TermSubcommands) {
       {{"integrate", "cos(4000*pi*x)", "x", "0", "1"},
        0,
        "1\nWarning: Result may be inaccurate, estimated error 1.\n"},
+      // An estimate whose two digits round beyond the double range keeps its
+      // digits instead of reading as 0.
+      {{"integrate", "1.7E308*sin(1000*x)", "x", "0", "100"},
+       0,
+       "-6.40156792301087E307\nWarning: Result may be inaccurate, estimated error "
+       "1.79489588896896E308.\n"},
       {{"diff", "x", "x", "1E11"}, 0, "1\n"},
       {{"diff", "abs(x)", "x", "0"},
        0,
