@@ -205,6 +205,8 @@ QWidget* TfDiagramInput::BuildToolBar() {
   // The tool bar, left to right; a row without a name is a gap. Most tools are
   // one step of the form, after which the grid shows the table again; those
   // that open windows or use the system clipboard have handlers of their own.
+  // Kept in one function over 60 lines: most of it is the table of tools,
+  // which reads best beside the loop that builds them.
   struct TTool {
     const char* name = nullptr;
     const char* text = nullptr;
