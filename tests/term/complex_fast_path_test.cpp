@@ -343,7 +343,7 @@ std::vector<double> KernelArguments(uint64_t seed) {
     const double x = -10 + 20.0 * k / 300;
     arguments.push_back(x);
     arguments.push_back(x / 20);
-    arguments.push_back(x / (x + 1));
+    if (x != -1) arguments.push_back(x / (x + 1));  // no pole among the arguments
   }
   return arguments;
 }
